@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// CRC-16/MODBUS (reflected polynomial 0xA001, initial value 0xFFFF, no final XOR).
+// An empty array yields 0xFFFF.
+quint16 modbusCrc16(const QByteArray& bytes);
+
+// The CRC as the system writes it wherever it is shown or stored as text:
+// four upper-case hex digits, low byte first (0xE0C5 gives "C5E0").
+QString crcText(quint16 crc);

@@ -1,0 +1,127 @@
+#include "link/frameassembler.h"
+#include "link/hexcommand.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray withCrc(const QString& hexHead)
+{
+    return hexToBytes(appendCrcHex(hexHead));
+}
+
+QByteArray readReply(int registers)
+{
+    QByteArray data;
+    for (int i = 0; i < registers * 2; ++i)
+        data.append(char(i * 7 + 1));
+    QByteArray head = QByteArray::fromHex("0103");
+    head.append(char(registers * 2));
+    head.append(data);
+    return withCrc(bytesToHexCommand(head));
+}
+
+} // namespace
+
+class TestFrameAssembler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splitAtEveryPosition_data();
+    void splitAtEveryPosition();
+    void twoRepliesInOneSegment();
+    void garbageAndBadCrcAreDropped_data();
+    void garbageAndBadCrcAreDropped();
+    void exceptionRepliesAreRecognised();
+    void clearDropsUnfinishedFrame();
+};
+
+void TestFrameAssembler::splitAtEveryPosition_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("102-register status reply") << readReply(102);
+    QTest::newRow("65-register page") << readReply(65);
+    QTest::newRow("one register") << readReply(1);
+    QTest::newRow("write echo") << withCrc("01 10 05 F7 00 43");
+    QTest::newRow("exception") << withCrc("01 83 02");
+}
+
+void TestFrameAssembler::splitAtEveryPosition()
+{
+    QFETCH(QByteArray, frame);
+    for (int cut = 0; cut <= frame.size(); ++cut) {
+        FrameAssembler assembler;
+        QVector<QByteArray> frames = assembler.feed(frame.left(cut));
+        frames += assembler.feed(frame.mid(cut));
+        QCOMPARE(frames.size(), 1);
+        QCOMPARE(frames.first(), frame);
+        QCOMPARE(assembler.pendingSize(), 0);
+    }
+    // Byte by byte.
+    FrameAssembler assembler;
+    QVector<QByteArray> frames;
+    for (char byte : frame)
+        frames += assembler.feed(QByteArray(1, byte));
+    QCOMPARE(frames, QVector<QByteArray>{frame});
+}
+
+void TestFrameAssembler::twoRepliesInOneSegment()
+{
+    FrameAssembler assembler;
+    const QByteArray first = withCrc("01 10 05 A0 00 02");
+    const QByteArray second = readReply(1);
+    const auto frames = assembler.feed(first + second);
+    QCOMPARE(frames, (QVector<QByteArray>{first, second}));
+}
+
+void TestFrameAssembler::garbageAndBadCrcAreDropped_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("validFrames");
+    const QByteArray good = readReply(3);
+    QByteArray badCrc = good;
+    badCrc[badCrc.size() - 1] = char(badCrc[badCrc.size() - 1] ^ 0x55);
+    QTest::newRow("leading garbage") << QByteArray::fromHex("FFFE0001") + good << 1;
+    QTest::newRow("bad CRC") << badCrc << 0;
+    QTest::newRow("bad CRC then good") << badCrc + good << 1;
+    QTest::newRow("unknown function") << QByteArray::fromHex("0107AABBCC") + good << 1;
+    QTest::newRow("odd byte count") << QByteArray::fromHex("010303") + good << 1;
+    QTest::newRow("two 0xFF bytes") << QByteArray::fromHex("FFFF") << 0;
+    QTest::newRow("empty") << QByteArray() << 0;
+}
+
+void TestFrameAssembler::garbageAndBadCrcAreDropped()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(int, validFrames);
+    FrameAssembler assembler;
+    const auto frames = assembler.feed(stream);
+    QCOMPARE(frames.size(), validFrames);
+    for (const QByteArray& frame : frames)
+        QCOMPARE(frame, readReply(3));
+}
+
+void TestFrameAssembler::exceptionRepliesAreRecognised()
+{
+    FrameAssembler assembler;
+    const auto frames = assembler.feed(withCrc("01 90 02") + withCrc("01 83 01"));
+    QCOMPARE(frames.size(), 2);
+    QVERIFY(FrameAssembler::isException(frames[0]));
+    QCOMPARE(quint8(frames[0][2]), quint8(2));
+    QVERIFY(!FrameAssembler::isException(readReply(1)));
+    QCOMPARE(QByteArray(modbusExceptionName(2)), QByteArray("illegal data address"));
+}
+
+void TestFrameAssembler::clearDropsUnfinishedFrame()
+{
+    FrameAssembler assembler;
+    const QByteArray frame = readReply(65);
+    QVERIFY(assembler.feed(frame.left(40)).isEmpty());
+    assembler.clear();
+    QVERIFY(assembler.feed(frame.mid(40)).isEmpty());
+    QCOMPARE(assembler.feed(frame), QVector<QByteArray>{frame});
+}
+
+QTEST_GUILESS_MAIN(TestFrameAssembler)
+#include "tst_frameassembler.moc"
