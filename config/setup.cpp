@@ -1,0 +1,80 @@
+#include "config/setup.h"
+
+#include "link/bytes.h"
+
+std::optional<SetupLists> setupListsForSerial(const QString& serial) {
+    BatteryFamily family;
+    if (serial.startsWith(QLatin1String("P03")) || serial.startsWith(QLatin1String("E0P3")))
+        family = BatteryFamily::HV;
+    else if (serial.startsWith(QLatin1String("P02")) || serial.startsWith(QLatin1String("P011")))
+        family = BatteryFamily::LV;
+    else
+        return std::nullopt;
+
+    const bool hv = family == BatteryFamily::HV;
+    SetupLists lists;
+    lists.batteryTypes = batteryTypeNames(family);
+    for (const InverterEntry& entry : invertersOf(family))
+        lists.inverterNames.append(QString::fromLatin1(entry.name));
+    lists.countCaption =
+        hv ? QStringLiteral("Modules in Serial") : QStringLiteral("Modules in Parallels");
+    lists.preselectedBatteryType = hv ? 1 : 0;
+    return lists;
+}
+
+std::optional<SetupSelection> decodeSetupReply(const QByteArray& frame, BatteryFamily family) {
+    const int code = byteAt(frame, 3);
+    if (code > 19)
+        return std::nullopt;
+    SetupSelection s;
+    s.inverterPosition = inverterListPosition(code);
+    s.inverterName = inverterName(code);
+    const quint8 count = byteAt(frame, 4);
+    s.moduleCount =
+        family == BatteryFamily::HV ? QString::number(count & 0x0F, 16) : QString::number(count);
+    s.batteryTypeIndex = byteAt(frame, 5);
+    s.gridIndex = byteAt(frame, 6);
+    s.phaseIndex = byteAt(frame, 7);
+    return s;
+}
+
+SetupBytes composeSetupBytes(const QString& inverterText, const QString& moduleCountText,
+                             int batteryTypeIndex, int gridIndex, int phaseIndex) {
+    const int code = inverterCode(inverterText);
+    if (code < 0)
+        return {SetupBytes::NoInverter, {}};
+
+    // The count travels as one byte: anything but a whole number 0..255 is refused
+    // rather than cut to a wrong byte.
+    const QString countText = moduleCountText.trimmed();
+    int count = 0;
+    if (!countText.isEmpty()) {
+        bool ok = false;
+        count = countText.toInt(&ok, 10);
+        if (!ok || count < 0 || count > 255)
+            return {SetupBytes::BadModuleCount, {}};
+    }
+    for (int index : {batteryTypeIndex, gridIndex, phaseIndex})
+        if (index < 0 || index > 255)
+            return {SetupBytes::NoSelection, {}};
+
+    QByteArray bytes;
+    for (int value : {code, count, batteryTypeIndex, gridIndex, phaseIndex, 0})
+        bytes.append(char(value));
+    return {SetupBytes::Ok, bytes};
+}
+
+QString setupRefusalMessage(SetupBytes::Outcome outcome) {
+    switch (outcome) {
+    case SetupBytes::BadModuleCount:
+        return QStringLiteral("The number of modules must be a whole number from 0 to 255. "
+                              "Nothing was written.");
+    case SetupBytes::NoSelection:
+        return QStringLiteral("Please choose the battery type, the grid and the phase. "
+                              "Nothing was written.");
+    case SetupBytes::Ok:
+    case SetupBytes::NoInverter:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,193 @@
+#include "monitor/bmstables.h"
+
+#include "monitor/bmsinfodecoder.h"
+
+QStringList infoTableHeader() {
+    return {QStringLiteral("Items"), QStringLiteral("Value"), QStringLiteral("Items"),
+            QStringLiteral("Value")};
+}
+
+QVector<TableCell> infoTableNames() {
+    static const char* const names[10][2] = {
+        {"Battery SN", "Section A"},
+        {"SOC", "Section B"},
+        {"Battery total voltage", "Running Section"},
+        {"Pack Voltage", "Threshold table A"},
+        {"Battery Current", "Threshold table B"},
+        {"Switch State", "Warning level 1"},
+        {"Highest voltage(Cells)", "Warning level 2"},
+        {"Lowest voltage(Cells)", "Warning level 3"},
+        {"Highest Temp(Cells)", "Fault code 1"},
+        {"Lowest Temp(Cells)", "Fault code 2"},
+    };
+    QVector<TableCell> cells;
+    for (int row = 0; row < 10; ++row)
+        for (int side = 0; side < 2; ++side)
+            cells.append({row, 2 * side, QString::fromLatin1(names[row][side])});
+    return cells;
+}
+
+QVector<ValuePlacement> infoTableValuePlacements() {
+    QVector<ValuePlacement> placements;
+    for (int row = 0; row < 10; ++row) {
+        placements.append({row, 1, row});
+        placements.append({row, 3, 10 + row});
+    }
+    return placements;
+}
+
+QStringList warningGridNames() {
+    return {
+        QStringLiteral("Battery OverVoltage"),   QStringLiteral("Battery UnderVoltage"),
+        QStringLiteral("Cells OverVoltage"),     QStringLiteral("Cells UnderVoltage"),
+        QStringLiteral("V-Sensor Failure"),      QStringLiteral("T-Sensor Failure"),
+        QStringLiteral("DisC High Temp(Cells)"), QStringLiteral("DisC Low Temp(Cells)"),
+        QStringLiteral("Chg High Temp(Cells)"),  QStringLiteral("Chg Low Temp(Cells)"),
+        QStringLiteral("DisC OverCurrent"),      QStringLiteral("Chg OverCurrent"),
+        QStringLiteral("Main circuit Failure"),  QStringLiteral("Short Circuit Alarm"),
+        QStringLiteral("Cells ImBalance"),       QStringLiteral("I-Sensor Failure"),
+    };
+}
+
+GridPosition warningGridCell(int bit) {
+    return {InfoTable::GridFirstRow + bit / 4, bit % 4};
+}
+
+QVector<int> setWarningBits(const QString& binaryDigits) {
+    QVector<int> bits;
+    for (int bit = 0; bit < 16; ++bit) {
+        const int position = 15 - bit;
+        if (position < binaryDigits.size() && binaryDigits.at(position) != QLatin1Char('0'))
+            bits.append(bit);
+    }
+    return bits;
+}
+
+CellTableShape cellTableShapeFor(const QString& batteryType) {
+    if (batteryType == QLatin1String("QPA"))
+        return CellTableShape::Qpa;
+    if (batteryType.startsWith(QLatin1String("ZR")))
+        return CellTableShape::Lv;
+    return CellTableShape::Other;
+}
+
+namespace {
+
+// How one shape is built: a voltage block and a temperature block, each a run of
+// modules with a label in column 0, numbered cells filling pairs of columns.
+struct Block {
+    int firstRow;
+    int modules;
+    int rowsPerModule;
+    int cellsPerRow;
+    QString moduleLabel; // "%1" is the module number; a label without it spans the block
+    int firstValue;      // bmsValues index of cell 1
+};
+
+struct ShapeSpec {
+    Block voltages;
+    int headingRow;
+    QString headingFirst; // column 0 of the heading row
+    int headingPairs;
+    Block temperatures;
+};
+
+ShapeSpec specOf(CellTableShape shape) {
+    using namespace BmsInfo;
+    const QString module = QStringLiteral("Module %1");
+    switch (shape) {
+    case CellTableShape::Qpa:
+        return {{0, 5, 4, 8, module, FirstCellValue},
+                20,
+                QStringLiteral("Module"),
+                6,
+                {21, 5, 2, 6, module, FirstTemperatureValue}};
+    case CellTableShape::Lv:
+        return {{0, 1, 2, 8, QStringLiteral("Voltage"), FirstCellValue},
+                2,
+                QStringLiteral("Item"),
+                8,
+                {3, 1, 1, 8, QStringLiteral("Temperature"), FirstTemperatureValue}};
+    case CellTableShape::Other:
+        break;
+    }
+    return {{0, 8, 2, 8, module, FirstCellValue},
+            16,
+            QStringLiteral("Module"),
+            8,
+            {17, 8, 1, 8, module, FirstTemperatureValue}};
+}
+
+void layOutBlock(const Block& block, QVector<TableCell>& cells) {
+    int number = 1;
+    for (int m = 0; m < block.modules; ++m) {
+        const int top = block.firstRow + m * block.rowsPerModule;
+        const QString label = block.moduleLabel.contains(QLatin1String("%1"))
+                                  ? block.moduleLabel.arg(m + 1)
+                                  : block.moduleLabel;
+        cells.append({top, 0, label, block.rowsPerModule});
+        for (int r = 0; r < block.rowsPerModule; ++r)
+            for (int c = 0; c < block.cellsPerRow; ++c)
+                cells.append({top + r, 1 + 2 * c, QStringLiteral("No.%1").arg(number++)});
+    }
+}
+
+// Values of cells 1..count of a block, in order, starting at row `firstRow`.
+void placeValues(const Block& block, int firstRow, int count, QVector<ValuePlacement>& out) {
+    for (int i = 0; i < count; ++i)
+        out.append({firstRow + i / block.cellsPerRow, 2 + 2 * (i % block.cellsPerRow),
+                    block.firstValue + i});
+}
+
+int cellsOf(const Block& block) {
+    return block.modules * block.rowsPerModule * block.cellsPerRow;
+}
+
+} // namespace
+
+QStringList cellTableHeader() {
+    QStringList header{QStringLiteral("Module")};
+    for (int pair = 0; pair < 8; ++pair)
+        header << QStringLiteral("Cell No.") << QStringLiteral("V-mV");
+    return header;
+}
+
+QVector<TableCell> cellTableLayout(CellTableShape shape) {
+    const ShapeSpec spec = specOf(shape);
+    QVector<TableCell> cells;
+    layOutBlock(spec.voltages, cells);
+    cells.append({spec.headingRow, 0, spec.headingFirst, 1, true});
+    for (int pair = 0; pair < spec.headingPairs; ++pair) {
+        cells.append({spec.headingRow, 1 + 2 * pair, QStringLiteral("Cell No."), 1, true});
+        cells.append({spec.headingRow, 2 + 2 * pair, QStringLiteral("Temp.-℃"), 1, true});
+    }
+    layOutBlock(spec.temperatures, cells);
+    return cells;
+}
+
+QVector<ValuePlacement> cellValuePlacements(CellTableShape shape, bool secondPass) {
+    const ShapeSpec spec = specOf(shape);
+    QVector<ValuePlacement> placements;
+    if (shape == CellTableShape::Qpa) {
+        // The BMS serves 128 cells per read: modules 1..4 on the first pass, the fifth
+        // module's 32 cells as cells 1..32 of the extended read.
+        if (secondPass) {
+            placeValues(spec.voltages, 16, 32, placements);
+            return placements;
+        }
+        placeValues(spec.voltages, 0, BmsInfo::CellCount, placements);
+        placeValues(spec.temperatures, spec.temperatures.firstRow, cellsOf(spec.temperatures),
+                    placements);
+        return placements;
+    }
+    placeValues(spec.voltages, spec.voltages.firstRow, cellsOf(spec.voltages), placements);
+    placeValues(spec.temperatures, spec.temperatures.firstRow, cellsOf(spec.temperatures),
+                placements);
+    return placements;
+}
+
+QString cellExportDefaultName(const QString& desktop, const QString& bmsName, const QString& serial,
+                              const QDateTime& when) {
+    return desktop + QStringLiteral("/%2+%1 Cells Information %3")
+                         .arg(bmsName, serial, when.toString(QStringLiteral("yyyy-MM-dd HHmmss")));
+}

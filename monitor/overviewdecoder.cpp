@@ -1,0 +1,78 @@
+#include "monitor/overviewdecoder.h"
+
+#include "link/bytes.h"
+#include "monitor/valuetext.h"
+
+namespace {
+
+QString signedTemperature(const QByteArray& block, int offset) {
+    return QStringLiteral("%1℃").arg(signed16(wordBE(block, offset)));
+}
+
+QString volts(const QByteArray& block, int offset) {
+    return scaledText(wordBE(block, offset), 100, 2);
+}
+
+} // namespace
+
+int OverviewTexts::bmsListSize() const {
+    bool ok = false;
+    const int n = bmsCount.toInt(&ok, 10);
+    return ok && n > 0 ? n : 0;
+}
+
+OverviewTexts decodeOverview(const QByteArray& block) {
+    OverviewTexts t;
+    t.serial = fieldText(sliceAt(block, 3, 19));
+    t.family = familyOfSerial(t.serial);
+    const bool hv = t.family == BatteryFamily::HV;
+
+    t.bmuVersion =
+        byteAt(block, 33) == 1
+            ? versionText(QStringLiteral("V%1.%2-B"), byteAt(block, 29), byteAt(block, 30))
+            : versionText(QStringLiteral("V%1.%2-A"), byteAt(block, 27), byteAt(block, 28));
+    t.bmsVersion = versionText(byteAt(block, 34) == 1 ? QStringLiteral("V%1.%2-B")
+                                                      : QStringLiteral("V%1.%2-A"),
+                               byteAt(block, 31), byteAt(block, 32));
+    t.inverterName = inverterName(byteAt(block, 35));
+
+    const quint8 count = byteAt(block, 36);
+    if (hv) {
+        // High hex digit: towers (one BMS each); low digit: modules per tower.
+        const QString digits = QStringLiteral("%1").arg(count, 2, 16, QLatin1Char('0'));
+        t.bmsCount = digits.left(1);
+        t.modulesPerTower = digits.mid(1, 1);
+    } else {
+        t.bmsCount = QString::number(count);
+    }
+    t.batteryType = batteryTypeName(t.family, byteAt(block, 37));
+    t.grid = gridText(byteAt(block, 38));
+    t.phase = phaseText(byteAt(block, 39));
+    t.systemStatus = wordBE(block, 41);
+
+    t.soc = wordBE(block, 51);
+    t.socText = QStringLiteral("SOC:%1%").arg(t.soc);
+    t.maxCellVoltage = volts(block, 53) + QLatin1Char('V');
+    t.minCellVoltage = volts(block, 55) + QLatin1Char('V');
+
+    // Pack current in 0.1 A, negative while charging; the Overview shows the magnitude.
+    const quint16 rawCurrent = wordBE(block, 59);
+    const bool charging = rawCurrent > 0x7FFF;
+    const QString magnitude = scaledText(charging ? 0x10000 - rawCurrent : rawCurrent, 10, 1);
+    t.current = QStringLiteral("Current:%1A").arg(magnitude);
+    t.chargeState = charging ? QStringLiteral("Charging") : QStringLiteral("DisCharging");
+    t.batteryVoltage = QStringLiteral("Bat:%1V").arg(volts(block, 61));
+
+    t.maxCellTemp = signedTemperature(block, 63);
+    t.minCellTemp = signedTemperature(block, 65);
+    t.extraTemp = signedTemperature(block, 67);
+    t.batteryWarnings = wordBE(block, 77);
+    t.tableVersion = versionText(QStringLiteral("V%1.%2"), byteAt(block, 79), byteAt(block, 80));
+
+    const QString output = volts(block, 83);
+    t.outputVoltage = QStringLiteral("Output:%1V").arg(output);
+    // The power is the product of the two texts as shown, so it matches them exactly.
+    t.power = QStringLiteral("Power:%1W")
+                  .arg(QString::number(output.toDouble() * magnitude.toDouble(), 'f', 2));
+    return t;
+}
