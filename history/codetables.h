@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+// Code tables of the log decoders. Each table is data: {code, text} rows in one array,
+// looked up in one place, so that a missing or misspelt entry shows at a glance.
+
+struct CodeText {
+    int code;
+    const char* text; // UTF-8
+};
+
+// Sixteen texts of a bit word, bit 0 (least significant) first; an empty text means
+// the bit has no text.
+using BitTexts = std::array<const char*, 16>;
+
+// The text of `code` in `table`, or nullptr when the table has no row for it.
+template <std::size_t N> const char* findCodeText(const CodeText (&table)[N], int code) {
+    for (const CodeText& row : table)
+        if (row.code == code)
+            return row.text;
+    return nullptr;
+}
+
+// The text of `code` in `table`, or `fallback` when the table has no row for it.
+template <std::size_t N>
+QString codeText(const CodeText (&table)[N], int code, const char* fallback) {
+    const char* text = findCodeText(table, code);
+    return QString::fromUtf8(text ? text : fallback);
+}
+
+// The texts of the set bits of `word`, joined in bit order (bit 0 first) without
+// separators.
+QString joinSetBits(quint16 word, const BitTexts& texts);
+
+// A bit word as 16 binary digits, most significant bit first, zero-filled.
+QString binaryWord(quint16 word);
+
+// A value counted in tenths, printed with `decimals` decimals (one unless said otherwise).
+QString tenthsText(int tenths, int decimals = 1);
+
+// A version from a major and a minor number: "V%1.%2" in decimal, no padding.
+QString versionText(int major, int minor);
