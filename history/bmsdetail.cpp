@@ -133,7 +133,7 @@ QStringList snapshotTexts(const RecordFields& d, const QString& family) {
             fillText("%1%", d.b(10)),
             d.tenths(11),
             d.tenths(13),
-            tenthsText(d.s(15)), // tenths of an ampere, signed
+            d.signedTenths(15), // tenths of an ampere, signed
             QString::number(d.w(17)),
             QString::number(d.w(19)),
             QString::number(d.b(21)),
@@ -142,7 +142,7 @@ QStringList snapshotTexts(const RecordFields& d, const QString& family) {
 
 QStringList runningFirmware(const RecordFields& d) {
     return {QString::fromLatin1(d.b(2) == 0 ? "Runing Section:A" : "Runing Section:B"),
-            fillText("FW version:%1", versionText(d.b(5), d.b(4)))};
+            fillText("FW version:%1", d.version(5, 4))};
 }
 
 QStringList powerOff(const RecordFields& d, const QString& family) {
@@ -208,10 +208,10 @@ QString targetArea(const RecordFields& d, bool lvMarker) {
 QStringList firmwareUpdate(const RecordFields& d, const QString& family, const char* before,
                            const char* after) {
     if (isHv(family))
-        return {targetArea(d, false), fillText(before, versionText(d.b(2), d.b(1))),
-                fillText(after, versionText(d.b(4), d.b(3)))};
+        return {targetArea(d, false), fillText(before, d.version(2, 1)),
+                fillText(after, d.version(4, 3))};
     if (isLv(family))
-        return {targetArea(d, true), fillText("Current Version: %1", versionText(d.b(3), d.b(2)))};
+        return {targetArea(d, true), fillText("Current Version: %1", d.version(3, 2))};
     return {};
 }
 
@@ -298,7 +298,7 @@ QStringList bmsDetailTexts(int code, const QByteArray& data, const QString& fami
     case 104:
         return firmwareUpdate(d, family, "Old Version: %1", "New Version: %1");
     case 105:
-        return {fillText("Threshold table version:%1", versionText(d.b(0), d.b(2)))};
+        return {fillText("Threshold table version:%1", d.version(0, 2))};
     case 106:
         return {QStringLiteral("serial number was changed.")};
     case 107:

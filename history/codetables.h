@@ -35,12 +35,3 @@ QString codeText(const CodeText (&table)[N], int code, const char* fallback) {
 // The texts of the set bits of `word`, joined in bit order (bit 0 first) without
 // separators.
 QString joinSetBits(quint16 word, const BitTexts& texts);
-
-// A bit word as 16 binary digits, most significant bit first, zero-filled.
-QString binaryWord(quint16 word);
-
-// A value counted in tenths, printed with `decimals` decimals (one unless said otherwise).
-QString tenthsText(int tenths, int decimals = 1);
-
-// A version from a major and a minor number: "V%1.%2" in decimal, no padding.
-QString versionText(int major, int minor);

@@ -2,6 +2,7 @@
 
 #include "history/codetables.h"
 #include "history/recordfields.h"
+#include "monitor/valuetext.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ const char NotDefined[] = "| Not defined. |";
 QString firmwareInfo(const RecordFields& d) {
     return QString::fromLatin1(d.b(0) == 0 ? "| Bootloader |" : "| F/W Update |") +
            QString::fromLatin1(d.b(1) == 0 ? "| Running section: A |" : "| Running section: B |") +
-           fillText("| Current Version: %1 |", d.version(2));
+           fillText("| Current Version: %1 |", d.version(2, 3));
 }
 
 QString eventsRecord(const RecordFields& d) {
@@ -138,9 +139,9 @@ QString functionalSafetyInfo(const RecordFields& d) {
            fillText("| BMU detected Temp_Max: %1℃ |", d.b(10)) +
            fillText("| BMU detected Temp_Min: %1℃ |", d.b(11)) +
            // Current in tenths of an ampere, signed: negative while discharging.
-           fillText("| BMU detected Current: %1A |", tenthsText(d.s(12))) +
+           fillText("| BMU detected Current: %1A |", d.signedTenths(12)) +
            fillText("| BMU detected Output_V: %1V |", d.tenths(14)) +
-           fillText("| BMU detected All Cells Accum_V: %1V |", tenthsText(d.w(16), 2)) +
+           fillText("| BMU detected All Cells Accum_V: %1V |", scaledText(d.w(16), 10, 2)) +
            fillText("| BMS Address: %1 |", d.b(18)) +
            codeText(moduleTypes, d.b(19), "| Moduel type: Not defined |") +
            fillText("| Moduel Number: %1 |", d.b(20)) +
@@ -167,9 +168,9 @@ QString timingLog(const RecordFields& d) {
            fillText("| Cell_HV:%1mV |", d.w(8)) + fillText("| Cell_LV:%1mV |", d.w(10)) +
            fillText("| Battery_Temp_Max:%1℃ |", d.w(12)) +
            fillText("| Battery_Temp_Min:%1℃ |", d.w(14)) +
-           fillText("| BMS Warning1:%1 |", binaryWord(quint16(d.w(16)))) +
-           fillText("| BMS Warning2:%1 |", binaryWord(quint16(d.w(18)))) +
-           fillText("| BMS Warning3:%1 |", binaryWord(quint16(d.w(20))));
+           fillText("| BMS Warning1:%1 |", binaryText(d.w(16), 16)) +
+           fillText("| BMS Warning2:%1 |", binaryText(d.w(18), 16)) +
+           fillText("| BMS Warning3:%1 |", binaryText(d.w(20), 16));
 }
 
 } // namespace
@@ -208,7 +209,7 @@ QString hvBmuDetail(int code, const QByteArray& data) {
     case 33:
         return QString::fromLatin1(d.b(0) == 0 ? "| Erased section: A |"
                                                : "| Erased section: B |") +
-               fillText("| FW Version: %1 |", d.version(1));
+               fillText("| FW Version: %1 |", d.version(1, 2));
     case 36:
         return functionalSafetyInfo(d);
     case 38:
@@ -219,7 +220,7 @@ QString hvBmuDetail(int code, const QByteArray& data) {
                              : QString();
     case 101:
         return codeText(bmsUpdateTargets, d.b(0), NotDefined) +
-               fillText("| Version:%1 |", d.version(1));
+               fillText("| Version:%1 |", d.version(1, 2));
     case 102:
         return QStringLiteral("| BMS Update Finish |");
     case 103:
@@ -227,7 +228,7 @@ QString hvBmuDetail(int code, const QByteArray& data) {
     case 105:
         return QString::fromLatin1(d.b(0) == 10 ? "| BMS Parameters table Update |"
                                                 : "| BMU Parameters table Update |") +
-               fillText("| Parameters table： %1 |", d.version(1));
+               fillText("| Parameters table： %1 |", d.version(1, 2));
     case 111:
         return codeText(calibrationSources, d.b(0), NotDefined);
     case 116:

@@ -98,7 +98,7 @@ QString lvBmuSnapshot(const QByteArray& data) {
            fillText("| Battery Total Voltage:%1V |", d.tenths(7)) +
            fillText("| Output Voltage:%1V |", d.tenths(21)) +
            // Current in tenths of an ampere, signed.
-           fillText("| Current:%1A |", tenthsText(d.s(5))) + fillText("| Cell_HV:%1mV |", d.w(9)) +
+           fillText("| Current:%1A |", d.signedTenths(5)) + fillText("| Cell_HV:%1mV |", d.w(9)) +
            fillText("| Cell_LV:%1mV |", d.w(11)) + fillText("| Battery_Temp_Max:%1℃ |", d.b(13)) +
            fillText("| Battery_Temp_Min:%1℃ |", d.b(14)) + warningWord(1, quint16(d.w(15))) +
            warningWord(2, quint16(d.w(17))) + warningWord(3, quint16(d.w(19)));
@@ -110,7 +110,7 @@ QString lvBmuDetail(int code, const QByteArray& data) {
     const RecordFields d{data, ByteOrder::LittleEndian};
     switch (code) {
     case 0:
-        return fillText("| Running Version:%1 |", d.version(0));
+        return fillText("| Running Version:%1 |", d.version(0, 1));
     case 1:
         return shutdown(d);
     case 2:
@@ -122,16 +122,16 @@ QString lvBmuDetail(int code, const QByteArray& data) {
         return QStringLiteral(" | Stop Charging |");
     case 101:
         return unitText(code, d.b(0)) + codeText(updatingSections, d.b(1), "") +
-               fillText("| F/W Version:%1 |", d.version(2));
+               fillText("| F/W Version:%1 |", d.version(2, 3));
     case 102:
         return unitText(code, d.b(0));
     case 103:
         return unitText(code, d.b(0)) + codeText(updatingSections, d.b(1), "");
     case 104:
         return codeText(updatingSections, d.b(0), "") +
-               fillText("| F/W Version:%1 |", d.version(1));
+               fillText("| F/W Version:%1 |", d.version(1, 2));
     case 105:
-        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1)) +
+        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1, 2)) +
                fillText("| P/T No.%1 table updating |", d.b(3));
     case 106:
     case 111:
@@ -141,7 +141,7 @@ QString lvBmuDetail(int code, const QByteArray& data) {
     case 117:
         return QStringLiteral("No record data");
     case 120:
-        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1));
+        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1, 2));
     default:
         return QString::fromLatin1(NotDefined);
     }

@@ -17,12 +17,12 @@ struct RecordFields {
     int w(int i) const {
         return order == ByteOrder::BigEndian ? wordBE(bytes, i) : wordLE(bytes, i);
     }
-    // A signed 16-bit word (two's complement).
-    int s(int i) const { return signed16(quint16(w(i))); }
     // A word counted in tenths, printed with one decimal.
     QString tenths(int i) const;
-    // "V%1.%2" from d[major] and d[major + 1].
-    QString version(int major) const;
+    // A signed (two's complement) word counted in tenths, printed with one decimal.
+    QString signedTenths(int i) const;
+    // "V%1.%2" from the bytes d[major] and d[minor], in decimal.
+    QString version(int major, int minor) const;
 };
 
 // `format` (UTF-8) with its "%1" filled by `value`.
