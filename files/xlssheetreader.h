@@ -1,0 +1,7 @@
+#pragma once
+
+#include "files/sheetrows.h"
+
+// Reads the first worksheet of a binary Excel 97-2003 workbook (.xls) through FreeXL.
+// Dates come out as "yyyy-MM-dd hh:mm:ss", numbers as a spreadsheet program shows them.
+SheetReadResult readXlsFirstSheet(const QString& path);
