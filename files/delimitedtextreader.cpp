@@ -4,13 +4,18 @@
 
 namespace {
 
-bool decodeStrictly(const char* codecName, const QByteArray& bytes, QString* text) {
+bool decodeStrictly(const char* codecName, const QByteArray& bytes, QString* text,
+                    bool checkRoundTrip = false) {
     QTextCodec* codec = QTextCodec::codecForName(codecName);
     if (!codec)
         return false;
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0)
+        return false;
+    // Some codecs (GB18030 among them) neither count invalid bytes nor report a cut-off
+    // sequence; only text that encodes back to the same bytes was really in this code page.
+    if (checkRoundTrip && codec->fromUnicode(decoded) != bytes)
         return false;
     *text = decoded;
     return true;
@@ -39,7 +44,7 @@ bool decodeTableText(const QByteArray& bytes, QString* text) {
         if (!decodeStrictly("UTF-16BE", bytes.mid(2), &decoded))
             return false;
     } else if (!decodeStrictly("UTF-8", bytes, &decoded) &&
-               !decodeStrictly("GB18030", bytes, &decoded)) {
+               !decodeStrictly("GB18030", bytes, &decoded, true)) {
         return false;
     }
     if (!isPlainText(decoded))

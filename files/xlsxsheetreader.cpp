@@ -2,11 +2,11 @@
 
 #include "files/cellformat.h"
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <unzip.h>
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QVector>
@@ -30,36 +30,50 @@ QString damaged(const QString& detail) {
     return QStringLiteral("The spreadsheet file is damaged (%1).").arg(detail);
 }
 
+// The zip package through minizip. (QuaZip bundles its own copy of minizip's functions
+// under the same names; in one process with libxlsxwriter, which uses the system minizip,
+// either library would call the other's functions, so the tool uses minizip alone.)
 class Package {
 public:
     explicit Package(const QString& path)
-        : zip(path) {}
+        : zip(unzOpen64(QFile::encodeName(path).constData())) {}
+    Package(const Package&) = delete;
+    Package& operator=(const Package&) = delete;
+    ~Package() {
+        if (zip)
+            unzClose(zip);
+    }
 
-    bool open() { return zip.open(QuaZip::mdUnzip); }
+    bool isOpen() const { return zip != nullptr; }
 
     // The bytes of a part; found is false when the package has no such part, error is
-    // set when the part exists but cannot be inflated.
+    // set when the part exists but cannot be inflated or fails its CRC.
     QByteArray read(const QString& name, bool* found, QString* error) {
-        *found = zip.setCurrentFile(name, QuaZip::csInsensitive);
+        constexpr int caseInsensitive = 2;
+        *found = unzLocateFile(zip, name.toUtf8().constData(), caseInsensitive) == UNZ_OK;
         if (!*found)
             return {};
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (unzOpenCurrentFile(zip) != UNZ_OK) {
             *error = damaged(name);
             return {};
         }
-        QByteArray bytes = file.read(maxPartSize + 1);
-        const bool tooBig = bytes.size() > maxPartSize;
-        file.close();
-        if (tooBig)
+        QByteArray bytes;
+        char buffer[65536];
+        int got = 0;
+        while ((got = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 &&
+               bytes.size() <= maxPartSize)
+            bytes.append(buffer, got);
+        // Closing checks the CRC of a part read to its end.
+        const int closed = unzCloseCurrentFile(zip);
+        if (bytes.size() > maxPartSize)
             *error = QStringLiteral("The spreadsheet file is too large to read.");
-        else if (file.getZipError() != UNZ_OK)
+        else if (got < 0 || closed != UNZ_OK)
             *error = damaged(name);
         return error->isEmpty() ? bytes : QByteArray();
     }
 
 private:
-    QuaZip zip;
+    unzFile zip;
 };
 
 // "xl" + "worksheets/sheet1.xml" -> "xl/worksheets/sheet1.xml"; "/xl/..." is absolute.
@@ -374,7 +388,7 @@ QString locateWorkbook(Package& package, Workbook* book) {
 
 SheetReadResult readXlsxFirstSheet(const QString& path) {
     Package package(path);
-    if (!package.open())
+    if (!package.isOpen())
         return SheetReadResult::failure(
             QStringLiteral("The spreadsheet file is damaged and cannot be unpacked."));
     Workbook book;

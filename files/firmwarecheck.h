@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The CRC-16/MODBUS of a whole firmware file in the form its file name carries: four
+// upper-case hex digits, low byte first. A file that cannot be read, or holds no bytes,
+// gives an error text instead.
+struct FirmwareCheck {
+    QString crc;
+    qint64 size = 0;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+FirmwareCheck checkFirmwareFile(const QString& path);
