@@ -1,7 +1,6 @@
 #include "files/tablepackage.h"
 
-#include "link/crc.h"
-#include "link/hexcommand.h"
+#include "firmware/tablefile.h"
 
 #include <array>
 #include <cctype>
@@ -64,28 +63,31 @@ TablePackage packageParameterTable(const SheetRows& rows, const QString& battery
                            .arg(tableRowCount)
                            .arg(tableByteCount));
 
-    QString hex;
+    QByteArray table;
+    table.reserve(tableByteCount);
     const int lastRow = tableRowCount - 1;
     for (int r = 0; r <= lastRow; ++r) {
         for (int c : valueColumns) {
             const QString text = rows.at(r).value(c).trimmed();
+            quint16 word = 0;
             if (r == lastRow && c == valueColumns.back()) {
                 // Already hex digits in the sheet; a number cell may have lost its zeros.
                 if (!isHexDigits(text) || text.size() > 4)
                     return failure(QStringLiteral("Cell %1 must hold up to four hex digits, "
                                                   "not \"%2\".")
                                        .arg(cellName(r, c), text));
-                hex += text.rightJustified(4, QLatin1Char('0')) + QLatin1Char(' ');
-                continue;
+                word = text.toUShort(nullptr, 16);
+            } else {
+                bool isNumber = false;
+                const qint64 value = text.toLongLong(&isNumber);
+                if (isNumber && (value < -32768 || value > 65535))
+                    return failure(QStringLiteral("Cell %1 holds %2, outside -32768..65535.")
+                                       .arg(cellName(r, c), text));
+                // Text that is not a number counts as 0; negatives as two's complement.
+                word = isNumber ? quint16(value) : 0;
             }
-            bool isNumber = false;
-            const qint64 value = text.toLongLong(&isNumber);
-            if (isNumber && (value < -32768 || value > 65535))
-                return failure(QStringLiteral("Cell %1 holds %2, outside -32768..65535.")
-                                   .arg(cellName(r, c), text));
-            // Text that is not a number counts as 0.
-            const quint16 word = isNumber ? quint16(value) : 0;
-            hex += QStringLiteral("%1 ").arg(word, 4, 16, QLatin1Char('0'));
+            // Values are stored high byte first.
+            table.append(char(word >> 8)).append(char(word & 0xFF));
         }
     }
 
@@ -101,8 +103,8 @@ TablePackage packageParameterTable(const SheetRows& rows, const QString& battery
                 .arg(cellName(lastRow, mainVersionColumn), cellName(lastRow, subVersionColumn)));
 
     TablePackage package;
-    package.hexText = hex + crcText(modbusCrc16(hexToBytes(hex)));
-    package.content = package.hexText.toLatin1().toBase64();
+    package.content = encodeTableFile(table);
+    package.hexText = QString::fromLatin1(QByteArray::fromBase64(package.content));
     package.fileName = QStringLiteral("%1-TAB-%2-%3.%4.bin")
                            .arg(batteryType.left(3))
                            .arg(typeCode)

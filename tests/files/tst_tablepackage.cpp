@@ -1,6 +1,7 @@
 #include "files/firmwarecheck.h"
 #include "files/spreadsheetreader.h"
 #include "files/tablepackage.h"
+#include "firmware/tablefile.h"
 #include "link/bytes.h"
 #include "link/crc.h"
 
@@ -46,6 +47,8 @@ class TestTablePackage : public QObject {
 private slots:
     void valueEncoding_data();
     void valueEncoding();
+    void lastCellIsHex_data();
+    void lastCellIsHex();
     void fixtureTable_data();
     void fixtureTable();
     void fileNames_data();
@@ -89,6 +92,26 @@ void TestTablePackage::valueEncoding() {
     QVERIFY(package.hexText.startsWith(hex + QStringLiteral(" 0000 ")));
 }
 
+void TestTablePackage::lastCellIsHex_data() {
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("word");
+    QTest::newRow("four digits") << "00a5" << 0x00A5;
+    QTest::newRow("upper case") << "BEEF" << 0xBEEF;
+    QTest::newRow("number cell that lost its zeros") << "165" << 0x0165;
+}
+
+void TestTablePackage::lastCellIsHex() {
+    QFETCH(QString, cell);
+    QFETCH(int, word);
+    Rows rows = tableSheet();
+    rows[tableRowCount - 1][13] = cell;
+    const TablePackage package = packageParameterTable(rows, QStringLiteral("QPA"));
+    QVERIFY2(package.ok(), qPrintable(package.error));
+    const TableBlock block = decodeTableFile(package.content);
+    QVERIFY(tableCrcMatches(block));
+    QCOMPARE(int(wordBE(block.tableData, tableByteCount - 2)), word);
+}
+
 void TestTablePackage::fixtureTable_data() {
     QTest::addColumn<QString>("file");
     QTest::newRow("openpyxl xlsx") << "param-table-qpa.xlsx";
@@ -118,6 +141,11 @@ void TestTablePackage::fixtureTable() {
     QCOMPARE(byteAt(table, 1059), quint8(7)); // sub version
     QCOMPARE(wordBE(table, 1066), quint16(0x00A5));
     QCOMPARE(package.hexText.right(4), crcText(modbusCrc16(table)));
+
+    // What the table update loads from the file.
+    const TableBlock block = decodeTableFile(package.content);
+    QVERIFY(tableCrcMatches(block));
+    QCOMPARE(block.tableData, table);
 }
 
 void TestTablePackage::fileNames_data() {
