@@ -97,9 +97,9 @@ const EventWord eventWords[] = {
 
 BmsBlockRows decodeBmsBlock(const QByteArray& block) {
     BmsBlockRows rows;
-    rows.history.reserve(HistoryRecord::PerBlock);
-    for (int k = 0; k < HistoryRecord::PerBlock; ++k) {
-        const int offset = k * HistoryRecord::Size;
+    rows.history.reserve(LogRecord::PerBlock);
+    for (int k = 0; k < LogRecord::PerBlock; ++k) {
+        const int offset = k * LogRecord::Size;
         const int code = byteAt(block, offset);
         const QString timeStamp = recordTimeStamp(block, offset);
         if (code == EventsCode) {

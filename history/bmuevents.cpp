@@ -49,15 +49,14 @@ QString description(int code, quint8 firstDataByte, bool p03System) {
 TextRows decodeBmuBlock(const QByteArray& block, const QString& serialNumber) {
     const bool p03System = serialNumber.left(3) == QLatin1String("P03");
     TextRows rows;
-    rows.reserve(HistoryRecord::PerBlock);
-    for (int k = 0; k < HistoryRecord::PerBlock; ++k) {
-        const int offset = k * HistoryRecord::Size;
+    rows.reserve(LogRecord::PerBlock);
+    for (int k = 0; k < LogRecord::PerBlock; ++k) {
+        const int offset = k * LogRecord::Size;
         const int code = byteAt(block, offset);
-        rows.append(
-            {recordTimeStamp(block, offset),
-             codeColumnText(code, findCodeText(bmuEventCodes, code) != nullptr),
-             description(code, byteAt(block, offset + HistoryRecord::DataOffset), p03System),
-             recordLogDataText(block, offset)});
+        rows.append({recordTimeStamp(block, offset),
+                     codeColumnText(code, findCodeText(bmuEventCodes, code) != nullptr),
+                     description(code, byteAt(block, offset + LogRecord::DataOffset), p03System),
+                     recordLogDataText(block, offset)});
     }
     return rows;
 }

@@ -12,10 +12,10 @@ QString recordTimeStamp(const QByteArray& block, int offset) {
 
 QString recordLogDataText(const QByteArray& block, int offset) {
     QString text;
-    text.reserve(HistoryRecord::DataSize * 3);
-    for (int i = 0; i < HistoryRecord::DataSize; ++i) {
-        text += QStringLiteral("%1").arg(byteAt(block, offset + HistoryRecord::DataOffset + i), 2,
-                                         16, QLatin1Char('0'));
+    text.reserve(LogRecord::DataSize * 3);
+    for (int i = 0; i < LogRecord::DataSize; ++i) {
+        text += QStringLiteral("%1").arg(byteAt(block, offset + LogRecord::DataOffset + i), 2, 16,
+                                         QLatin1Char('0'));
         text += QLatin1Char(' ');
     }
     return text;

@@ -9,13 +9,13 @@
 // century, month, day, hour, minute, second; plain binary, not BCD) and 23 data bytes
 // whose meaning depends on the code. Twenty records form a 600-byte block.
 // Every reader below goes through byteAt(): bytes beyond a short block read as 0.
-namespace HistoryRecord {
+namespace LogRecord {
 constexpr int Size = 30;
 constexpr int PerBlock = 20;
 constexpr int BlockSize = Size * PerBlock;
 constexpr int DataOffset = 7;
 constexpr int DataSize = 23;
-} // namespace HistoryRecord
+} // namespace LogRecord
 
 // Rows of table texts, one QStringList per row.
 using TextRows = QVector<QStringList>;
