@@ -9,8 +9,7 @@ constexpr quint8 scrambleOffset = 0x27;
 
 } // namespace
 
-QString decodeStoredPassword(const QString& stored)
-{
+QString decodeStoredPassword(const QString& stored) {
     QByteArray bytes = QByteArray::fromBase64(stored.toUtf8());
     if (bytes.isNull())
         return QString();
@@ -20,8 +19,7 @@ QString decodeStoredPassword(const QString& stored)
     return QString::fromUtf8(zero < 0 ? bytes : bytes.left(zero));
 }
 
-QString encodeStoredPassword(const QString& password)
-{
+QString encodeStoredPassword(const QString& password) {
     QByteArray bytes = password.toUtf8();
     for (char& byte : bytes)
         byte = static_cast<char>(static_cast<quint8>(byte) + scrambleOffset + scrambleKey);

@@ -8,15 +8,15 @@
 // Fixed requests carry their CRC; composed requests get it from appendCrcHex().
 namespace Command {
 
-inline constexpr char StatusFirst[] = "01 03 00 00 00 66 C5 E0";     // 102 registers from 0x0000
-inline constexpr char StatusSecond[] = "01 03 05 00 00 19 84 CC";    // 25 registers from 0x0500
-inline constexpr char SetupRead[] = "01 03 00 10 00 03 04 0E";       // 3 registers from 0x0010
-inline constexpr char HistoryReadyPoll[] = "01 03 05 A1 00 01 D5 24"; // 0x05A1, 0x8801 = ready
-inline constexpr char HistoryPage[] = "01 03 05 A8 00 41 04 D6";      // 65 registers from 0x05A8
-inline constexpr char BmsInfoReadyPoll[] = "01 03 05 51 00 01 D5 17"; // 0x0551, 0x8801 = ready
-inline constexpr char BmsInfoPage[] = "01 03 05 58 00 41 04 E5";      // 65 registers from 0x0558
-inline constexpr char BmuUpdateResult[] = "01 03 05 F0 00 09 85 33";  // 9 registers from 0x05F0
-inline constexpr char BmsUpdateResult[] = "01 03 06 40 00 09 84 90";  // 9 registers from 0x0640
+inline constexpr char StatusFirst[] = "01 03 00 00 00 66 C5 E0";       // 102 registers from 0x0000
+inline constexpr char StatusSecond[] = "01 03 05 00 00 19 84 CC";      // 25 registers from 0x0500
+inline constexpr char SetupRead[] = "01 03 00 10 00 03 04 0E";         // 3 registers from 0x0010
+inline constexpr char HistoryReadyPoll[] = "01 03 05 A1 00 01 D5 24";  // 0x05A1, 0x8801 = ready
+inline constexpr char HistoryPage[] = "01 03 05 A8 00 41 04 D6";       // 65 registers from 0x05A8
+inline constexpr char BmsInfoReadyPoll[] = "01 03 05 51 00 01 D5 17";  // 0x0551, 0x8801 = ready
+inline constexpr char BmsInfoPage[] = "01 03 05 58 00 41 04 E5";       // 65 registers from 0x0558
+inline constexpr char BmuUpdateResult[] = "01 03 05 F0 00 09 85 33";   // 9 registers from 0x05F0
+inline constexpr char BmsUpdateResult[] = "01 03 06 40 00 09 84 90";   // 9 registers from 0x0640
 inline constexpr char TableUpdateResult[] = "01 03 04 00 00 09 84 FC"; // 9 registers from 0x0400
 
 // Heads of composed writes, without data and CRC.

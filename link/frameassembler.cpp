@@ -9,8 +9,7 @@ constexpr quint8 ReadHolding = 0x03;
 constexpr quint8 WriteMultiple = 0x10;
 constexpr int MaxReadBytes = 250; // 125 registers, the Modbus limit for one read
 
-bool crcMatches(const QByteArray& frame)
-{
+bool crcMatches(const QByteArray& frame) {
     const int n = frame.size();
     const quint16 received = static_cast<quint8>(frame[n - 2]) |
                              static_cast<quint16>(static_cast<quint8>(frame[n - 1]) << 8);
@@ -19,8 +18,7 @@ bool crcMatches(const QByteArray& frame)
 
 } // namespace
 
-int FrameAssembler::expectedLength(const QByteArray& bytes)
-{
+int FrameAssembler::expectedLength(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return -1;
     if (static_cast<quint8>(bytes[0]) != SlaveAddress)
@@ -42,13 +40,11 @@ int FrameAssembler::expectedLength(const QByteArray& bytes)
     return 5 + byteCount;
 }
 
-bool FrameAssembler::isException(const QByteArray& frame)
-{
+bool FrameAssembler::isException(const QByteArray& frame) {
     return frame.size() == 5 && (static_cast<quint8>(frame[1]) & 0x80);
 }
 
-QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk)
-{
+QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
     pending.append(chunk);
     QVector<QByteArray> frames;
     while (!pending.isEmpty()) {
@@ -69,18 +65,27 @@ QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk)
     return frames;
 }
 
-const char* modbusExceptionName(quint8 code)
-{
+const char* modbusExceptionName(quint8 code) {
     switch (code) {
-    case 1: return "illegal function";
-    case 2: return "illegal data address";
-    case 3: return "illegal data value";
-    case 4: return "slave device failure";
-    case 5: return "acknowledge";
-    case 6: return "slave device busy";
-    case 8: return "memory parity error";
-    case 10: return "gateway path unavailable";
-    case 11: return "gateway target device failed to respond";
-    default: return "unknown exception";
+    case 1:
+        return "illegal function";
+    case 2:
+        return "illegal data address";
+    case 3:
+        return "illegal data value";
+    case 4:
+        return "slave device failure";
+    case 5:
+        return "acknowledge";
+    case 6:
+        return "slave device busy";
+    case 8:
+        return "memory parity error";
+    case 10:
+        return "gateway path unavailable";
+    case 11:
+        return "gateway target device failed to respond";
+    default:
+        return "unknown exception";
     }
 }

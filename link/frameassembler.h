@@ -10,8 +10,7 @@
 // 5 + byte count bytes, 0x10 echoes 8 bytes, exception replies (function code with the
 // high bit set) 5 bytes. Every complete frame is checked against its CRC; frames that
 // fail it and bytes that cannot start a frame are dropped.
-class FrameAssembler
-{
+class FrameAssembler {
 public:
     // Appends a received chunk and returns every complete frame with a valid CRC, in order.
     QVector<QByteArray> feed(const QByteArray& chunk);

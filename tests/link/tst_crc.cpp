@@ -4,8 +4,7 @@
 
 #include <QtTest>
 
-class TestCrc : public QObject
-{
+class TestCrc : public QObject {
     Q_OBJECT
 
 private slots:
@@ -17,8 +16,7 @@ private slots:
     void fieldsArePadded();
 };
 
-void TestCrc::checkValues_data()
-{
+void TestCrc::checkValues_data() {
     QTest::addColumn<QString>("hex");
     QTest::addColumn<int>("crc");
     QTest::addColumn<QString>("text");
@@ -29,8 +27,7 @@ void TestCrc::checkValues_data()
     QTest::newRow("single zero byte") << "00" << 0x40BF << "BF40";
 }
 
-void TestCrc::checkValues()
-{
+void TestCrc::checkValues() {
     QFETCH(QString, hex);
     QFETCH(int, crc);
     QFETCH(QString, text);
@@ -38,8 +35,7 @@ void TestCrc::checkValues()
     QCOMPARE(crcText(modbusCrc16(hexToBytes(hex))), text);
 }
 
-void TestCrc::catalogueCarriesCorrectCrcs()
-{
+void TestCrc::catalogueCarriesCorrectCrcs() {
     const auto commands = fixedCommands();
     QCOMPARE(commands.size(), 10);
     for (const char* command : commands) {
@@ -50,25 +46,23 @@ void TestCrc::catalogueCarriesCorrectCrcs()
     }
 }
 
-void TestCrc::composedRequests_data()
-{
+void TestCrc::composedRequests_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expectedHead");
     QTest::addColumn<int>("wireBytes");
     QTest::newRow("history, BMU") << historyBlockRequest(0) << "01 10 05 A0 00 02 04 0000 81 00"
                                   << 13;
-    QTest::newRow("history, index 3") << historyBlockRequest(3)
-                                      << "01 10 05 A0 00 02 04 0003 81 00" << 13;
+    QTest::newRow("history, index 3")
+        << historyBlockRequest(3) << "01 10 05 A0 00 02 04 0003 81 00" << 13;
     QTest::newRow("first BMS") << bmsInfoRequest(1) << "01 10 05 50 00 02 04 0001 81 00" << 13;
     QTest::newRow("fifth BMS") << bmsInfoRequest(5) << "01 10 05 50 00 02 04 0005 81 00" << 13;
-    QTest::newRow("extended read") << extendedReadRequest()
-                                   << "01 10 01 00 00 03 06 4D 5A 51 57 4B 00" << 15;
+    QTest::newRow("extended read")
+        << extendedReadRequest() << "01 10 01 00 00 03 06 4D 5A 51 57 4B 00" << 15;
     QTest::newRow("setup write") << setupWriteRequest(QByteArray::fromHex("090501010100"))
                                  << "01 10 00 10 00 03 06 09 05 01 01 01 00" << 15;
 }
 
-void TestCrc::composedRequests()
-{
+void TestCrc::composedRequests() {
     QFETCH(QString, text);
     QFETCH(QString, expectedHead);
     QFETCH(int, wireBytes);
@@ -80,8 +74,7 @@ void TestCrc::composedRequests()
     QCOMPARE(quint8(bytes[bytes.size() - 1]), quint8(crc >> 8));
 }
 
-void TestCrc::fieldsArePadded()
-{
+void TestCrc::fieldsArePadded() {
     QCOMPARE(hexField(1), QStringLiteral("0001"));
     QCOMPARE(hexField(0xABC), QStringLiteral("0ABC"));
     QCOMPARE(hexByte(0x0C), QStringLiteral("0C"));

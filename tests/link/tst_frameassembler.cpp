@@ -5,13 +5,11 @@
 
 namespace {
 
-QByteArray withCrc(const QString& hexHead)
-{
+QByteArray withCrc(const QString& hexHead) {
     return hexToBytes(appendCrcHex(hexHead));
 }
 
-QByteArray readReply(int registers)
-{
+QByteArray readReply(int registers) {
     QByteArray data;
     for (int i = 0; i < registers * 2; ++i)
         data.append(char(i * 7 + 1));
@@ -23,8 +21,7 @@ QByteArray readReply(int registers)
 
 } // namespace
 
-class TestFrameAssembler : public QObject
-{
+class TestFrameAssembler : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,8 +34,7 @@ private slots:
     void clearDropsUnfinishedFrame();
 };
 
-void TestFrameAssembler::splitAtEveryPosition_data()
-{
+void TestFrameAssembler::splitAtEveryPosition_data() {
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("102-register status reply") << readReply(102);
     QTest::newRow("65-register page") << readReply(65);
@@ -47,8 +43,7 @@ void TestFrameAssembler::splitAtEveryPosition_data()
     QTest::newRow("exception") << withCrc("01 83 02");
 }
 
-void TestFrameAssembler::splitAtEveryPosition()
-{
+void TestFrameAssembler::splitAtEveryPosition() {
     QFETCH(QByteArray, frame);
     for (int cut = 0; cut <= frame.size(); ++cut) {
         FrameAssembler assembler;
@@ -66,8 +61,7 @@ void TestFrameAssembler::splitAtEveryPosition()
     QCOMPARE(frames, QVector<QByteArray>{frame});
 }
 
-void TestFrameAssembler::twoRepliesInOneSegment()
-{
+void TestFrameAssembler::twoRepliesInOneSegment() {
     FrameAssembler assembler;
     const QByteArray first = withCrc("01 10 05 A0 00 02");
     const QByteArray second = readReply(1);
@@ -75,8 +69,7 @@ void TestFrameAssembler::twoRepliesInOneSegment()
     QCOMPARE(frames, (QVector<QByteArray>{first, second}));
 }
 
-void TestFrameAssembler::garbageAndBadCrcAreDropped_data()
-{
+void TestFrameAssembler::garbageAndBadCrcAreDropped_data() {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("validFrames");
     const QByteArray good = readReply(3);
@@ -91,8 +84,7 @@ void TestFrameAssembler::garbageAndBadCrcAreDropped_data()
     QTest::newRow("empty") << QByteArray() << 0;
 }
 
-void TestFrameAssembler::garbageAndBadCrcAreDropped()
-{
+void TestFrameAssembler::garbageAndBadCrcAreDropped() {
     QFETCH(QByteArray, stream);
     QFETCH(int, validFrames);
     FrameAssembler assembler;
@@ -102,8 +94,7 @@ void TestFrameAssembler::garbageAndBadCrcAreDropped()
         QCOMPARE(frame, readReply(3));
 }
 
-void TestFrameAssembler::exceptionRepliesAreRecognised()
-{
+void TestFrameAssembler::exceptionRepliesAreRecognised() {
     FrameAssembler assembler;
     const auto frames = assembler.feed(withCrc("01 90 02") + withCrc("01 83 01"));
     QCOMPARE(frames.size(), 2);
@@ -113,8 +104,7 @@ void TestFrameAssembler::exceptionRepliesAreRecognised()
     QCOMPARE(QByteArray(modbusExceptionName(2)), QByteArray("illegal data address"));
 }
 
-void TestFrameAssembler::clearDropsUnfinishedFrame()
-{
+void TestFrameAssembler::clearDropsUnfinishedFrame() {
     FrameAssembler assembler;
     const QByteArray frame = readReply(65);
     QVERIFY(assembler.feed(frame.left(40)).isEmpty());

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+// Small helpers for the hand-written forms: every widget gets its object name at birth.
+namespace FormBuilder {
+
+template <class Widget> Widget* make(QWidget* parent, const char* objectName) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(objectName));
+    return widget;
+}
+
+inline QLabel* label(QWidget* parent, const char* objectName, const QString& text = QString()) {
+    auto* widget = make<QLabel>(parent, objectName);
+    widget->setText(text);
+    return widget;
+}
+
+// A caption label whose object name does not matter to the window.
+inline QLabel* caption(QWidget* parent, const QString& text) {
+    return new QLabel(text, parent);
+}
+
+inline QPushButton* button(QWidget* parent, const char* objectName, const QString& text) {
+    auto* widget = make<QPushButton>(parent, objectName);
+    widget->setText(text);
+    widget->setMinimumHeight(36);
+    return widget;
+}
+
+} // namespace FormBuilder

@@ -1,0 +1,56 @@
+#include "app/login.h"
+
+#include "app/passwordcodec.h"
+#include "app/settings.h"
+#include "app/version.h"
+#include "ui_login.h"
+
+#include <QPixmap>
+
+Login::Login(QWidget* parent)
+    : QWidget(parent)
+    , form(new Ui::Login) {
+    form->setupUi(this);
+    // The placeholder comes after the items, so Installer stays selected and it never shows.
+    form->comboBox->setPlaceholderText(QStringLiteral("Choose your character"));
+    form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
+    setWindowTitle(QLatin1String(LoginWindowTitle));
+
+    for (const QString& stored : AppSettings::load().storedPasswords)
+        rolePasswords << decodeStoredPassword(stored);
+}
+
+Login::~Login() {
+    delete form;
+}
+
+void Login::on_Btn_Login_clicked() {
+    const int role = form->comboBox->currentIndex();
+    if (role < 0 || role >= rolePasswords.size())
+        return;
+    if (form->lineEdit_Password->text() != rolePasswords[role]) {
+        form->label_4->setText(
+            role == 0 ? QStringLiteral("Password is wrong. \n It is same as WiFi's password!")
+                      : QStringLiteral("Password is wrong!"));
+        return;
+    }
+    form->label_4->clear();
+    switch (role) {
+    case 0:
+        emit installer();
+        break;
+    case 1:
+        emit service_partner();
+        break;
+    case 2:
+        emit inverter_partner();
+        break;
+    default:
+        emit admin();
+        break;
+    }
+}
+
+void Login::on_Btn_Cancel_clicked() {
+    close();
+}

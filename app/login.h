@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace Ui {
+class Login;
+}
+
+// The login window: the user picks a role and types its password. A correct password
+// emits the role's signal; the main window then shows the role's view.
+class Login : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Login(QWidget* parent = nullptr);
+    ~Login() override;
+
+    // The decoded passwords, index 0 installer, 1 service partner, 2 inverter partner, 3 admin.
+    QStringList passwords() const { return rolePasswords; }
+
+signals:
+    void installer();
+    void service_partner();
+    void inverter_partner();
+    void admin();
+
+private slots:
+    void on_Btn_Login_clicked();
+    void on_Btn_Cancel_clicked();
+
+private:
+    Ui::Login* form;
+    QStringList rolePasswords;
+};

@@ -1,0 +1,235 @@
+#include "app/mainwindow_form.h"
+
+#include "app/formbuilder.h"
+#include "app/version.h"
+#include "monitor/battery.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+using namespace FormBuilder;
+
+void Ui_MainWindow::setupUi(QMainWindow* window) {
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("MainWindow"));
+    window->resize(1300, 700);
+    window->setIconSize(QSize(48, 48));
+
+    centralWidget = make<QWidget>(window, "centralWidget");
+    auto* layout = new QVBoxLayout(centralWidget);
+
+    auto* head = new QHBoxLayout;
+    label_LumenoLogo = label(centralWidget, "label_LumenoLogo");
+    label_LumenoLogo->setFixedSize(160, 48);
+    label_LumenoLogo->setScaledContents(true);
+    head->addWidget(label_LumenoLogo);
+    head->addSpacing(20);
+    label_SNCaption = label(centralWidget, "label_SNCaption", QStringLiteral("Serial number:"));
+    label_SN = label(centralWidget, "label_SN");
+    label_BatterytypeCaption =
+        label(centralWidget, "label_BatterytypeCaption", QStringLiteral("Battery Type:"));
+    label_Batterytype = label(centralWidget, "label_Batterytype");
+    label_InverterCaption =
+        label(centralWidget, "label_InverterCaption", QStringLiteral("Inverter:"));
+    label_InverterName = label(centralWidget, "label_InverterName");
+    for (QLabel* value : {label_SN, label_Batterytype, label_InverterName})
+        value->setMinimumWidth(120);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(label_SNCaption), static_cast<QWidget*>(label_SN),
+          static_cast<QWidget*>(label_BatterytypeCaption), static_cast<QWidget*>(label_Batterytype),
+          static_cast<QWidget*>(label_InverterCaption), static_cast<QWidget*>(label_InverterName)})
+        head->addWidget(widget);
+    head->addStretch();
+    Btn_ConnectTCP = button(centralWidget, "Btn_ConnectTCP", QStringLiteral("Connect"));
+    Btn_ConnectTCP->setMinimumWidth(160);
+    head->addWidget(Btn_ConnectTCP);
+    layout->addLayout(head);
+
+    tabWidget = make<QTabWidget>(centralWidget, "tabWidget");
+    tabWidget->setTabPosition(QTabWidget::West);
+    layout->addWidget(tabWidget);
+
+    setupOverviewTab();
+    setupDiagnosisTab();
+    setupUpdateTab();
+    setupHistoryTab();
+    setupContactTab();
+
+    window->setCentralWidget(centralWidget);
+    retranslateUi(window);
+
+    tabWidget->setCurrentIndex(0);
+    tabWidget_2->setCurrentIndex(0);
+    tabWidget_History->setCurrentIndex(0);
+    stackedWidget->setCurrentIndex(1);
+    stackedWidget_Trans->setCurrentIndex(0);
+    comboBoxSetupBMS->setCurrentIndex(-1);
+
+    QMetaObject::connectSlotsByName(window);
+}
+
+void Ui_MainWindow::retranslateUi(QMainWindow* window) {
+    window->setWindowTitle(QLatin1String(MainWindowTitle));
+    tabWidget->setTabText(0, QStringLiteral("System Info"));
+    tabWidget->setTabText(1, QStringLiteral("Diagnosis"));
+    tabWidget->setTabText(2, QStringLiteral("Update"));
+    tabWidget->setTabText(3, QStringLiteral("History"));
+    tabWidget->setTabText(4, QStringLiteral("Contact"));
+    tabWidget_2->setTabText(0, QStringLiteral("Information"));
+    tabWidget_2->setTabText(1, QStringLiteral("Cells Info"));
+    tabWidget_2->setTabText(2, QStringLiteral("Details"));
+    tabWidget_History->setTabText(0, QStringLiteral("History"));
+    tabWidget_History->setTabText(1, QStringLiteral("Events"));
+    tabWidget_History->setTabText(2, QStringLiteral("Translation"));
+    tabWidget_History->setTabText(3, QStringLiteral("Tool"));
+}
+
+void Ui_MainWindow::setupOverviewTab() {
+    tab = make<QWidget>(tabWidget, "tab");
+    tabWidget->addTab(tab, QString());
+    auto* grid = new QGridLayout(tab);
+
+    groupBox_5 = make<QGroupBox>(tab, "groupBox_5");
+    groupBox_5->setTitle(QStringLiteral("Cells Info"));
+    auto* cells = new QGridLayout(groupBox_5);
+    label_MaxCellVoltage = label(groupBox_5, "label_MaxCellVoltage");
+    label_MinCellVoltage = label(groupBox_5, "label_MinCellVoltage");
+    label_MaxCellTemp = label(groupBox_5, "label_MaxCellTemp");
+    label_MinCellTemp = label(groupBox_5, "label_MinCellTemp");
+    label_Temp = label(groupBox_5, "label_Temp");
+    cells->addWidget(caption(groupBox_5, QStringLiteral("Max. Cell Voltage:")), 0, 0);
+    cells->addWidget(label_MaxCellVoltage, 0, 1);
+    cells->addWidget(caption(groupBox_5, QStringLiteral("Min. Cell Voltage:")), 1, 0);
+    cells->addWidget(label_MinCellVoltage, 1, 1);
+    cells->addWidget(caption(groupBox_5, QStringLiteral("Max. Cell Temp.:")), 2, 0);
+    cells->addWidget(label_MaxCellTemp, 2, 1);
+    cells->addWidget(caption(groupBox_5, QStringLiteral("Min. Cell Temp.:")), 3, 0);
+    cells->addWidget(label_MinCellTemp, 3, 1);
+    cells->addWidget(caption(groupBox_5, QStringLiteral("Temp.:")), 4, 0);
+    cells->addWidget(label_Temp, 4, 1);
+    grid->addWidget(groupBox_5, 0, 0);
+
+    groupBox_6 = make<QGroupBox>(tab, "groupBox_6");
+    groupBox_6->setTitle(QStringLiteral("Others"));
+    auto* others = new QGridLayout(groupBox_6);
+    label_Phase = label(groupBox_6, "label_Phase");
+    label_Grid = label(groupBox_6, "label_Grid");
+    label_ThresholdVersion = label(groupBox_6, "label_ThresholdVersion");
+    others->addWidget(caption(groupBox_6, QStringLiteral("Phase:")), 0, 0);
+    others->addWidget(label_Phase, 0, 1);
+    others->addWidget(caption(groupBox_6, QStringLiteral("Grid:")), 1, 0);
+    others->addWidget(label_Grid, 1, 1);
+    others->addWidget(caption(groupBox_6, QStringLiteral("P-T:")), 2, 0);
+    others->addWidget(label_ThresholdVersion, 2, 1);
+    grid->addWidget(groupBox_6, 1, 0);
+
+    auto* statusBox = new QVBoxLayout;
+    statusBox->addWidget(caption(tab, QStringLiteral("System status:")));
+    textEdit_BMU_Event = make<QTextEdit>(tab, "textEdit_BMU_Event");
+    textEdit_BMU_Event->setReadOnly(true);
+    statusBox->addWidget(textEdit_BMU_Event);
+    grid->addLayout(statusBox, 2, 0);
+
+    groupBox_7 = make<QGroupBox>(tab, "groupBox_7");
+    groupBox_7->setTitle(QStringLiteral("F/W Version"));
+    auto* versions = new QGridLayout(groupBox_7);
+    label_BMU = label(groupBox_7, "label_BMU");
+    label_BMSA = label(groupBox_7, "label_BMSA");
+    label_BMSNo = label(groupBox_7, "label_BMSNo");
+    label_21 = label(groupBox_7, "label_21", QStringLiteral("Module:"));
+    label_ModuleNum = label(groupBox_7, "label_ModuleNum");
+    versions->addWidget(caption(groupBox_7, QStringLiteral("BMU:")), 0, 0);
+    versions->addWidget(label_BMU, 0, 1);
+    versions->addWidget(caption(groupBox_7, QStringLiteral("BMS:")), 1, 0);
+    versions->addWidget(label_BMSA, 1, 1);
+    versions->addWidget(caption(groupBox_7, QStringLiteral("BMS Qty:")), 2, 0);
+    versions->addWidget(label_BMSNo, 2, 1);
+    versions->addWidget(label_21, 3, 0);
+    versions->addWidget(label_ModuleNum, 3, 1);
+    grid->addWidget(groupBox_7, 0, 1);
+
+    auto* gauge = new QHBoxLayout;
+    battery = make<Battery>(tab, "battery");
+    battery->setMinimumSize(150, 200);
+    verticalSlider = make<QSlider>(tab, "verticalSlider");
+    verticalSlider->setOrientation(Qt::Vertical);
+    gauge->addWidget(battery);
+    gauge->addWidget(verticalSlider);
+    auto* measurements = new QVBoxLayout;
+    label_Soc = label(tab, "label_Soc");
+    label_Statu = label(tab, "label_Statu");
+    label_Current = label(tab, "label_Current");
+    label_BatVoltage = label(tab, "label_BatVoltage");
+    label_PVoltage = label(tab, "label_PVoltage");
+    label_Power = label(tab, "label_Power");
+    for (QLabel* value :
+         {label_Soc, label_Statu, label_Current, label_BatVoltage, label_PVoltage, label_Power})
+        measurements->addWidget(value);
+    Btn_Refresh = button(tab, "Btn_Refresh", QStringLiteral("Refresh"));
+    measurements->addWidget(Btn_Refresh);
+    gauge->addLayout(measurements);
+    grid->addLayout(gauge, 1, 1, 2, 1);
+
+    label_InverterPic = label(tab, "label_InverterPic");
+    label_InverterPic->setMinimumSize(200, 150);
+    grid->addWidget(label_InverterPic, 0, 2);
+
+    groupBoxSetup_2 = make<QGroupBox>(tab, "groupBoxSetup_2");
+    groupBoxSetup_2->setTitle(QStringLiteral("    Configuration"));
+    auto* setup = new QGridLayout(groupBoxSetup_2);
+    comboBoxSetupInverter = make<QComboBox>(groupBoxSetup_2, "comboBoxSetupInverter");
+    comboBoxSetupInverter->setPlaceholderText(QStringLiteral("Inverter type"));
+    comboBox_SetupPhase = make<QComboBox>(groupBoxSetup_2, "comboBox_SetupPhase");
+    comboBox_SetupPhase->addItems({QStringLiteral("Single"), QStringLiteral("Three")});
+    comboBoxSetupBMS = make<QComboBox>(groupBoxSetup_2, "comboBoxSetupBMS");
+    comboBoxSetupBMS->setPlaceholderText(QStringLiteral("Battery type"));
+    comboBoxSetupGrid = make<QComboBox>(groupBoxSetup_2, "comboBoxSetupGrid");
+    comboBoxSetupGrid->addItems(
+        {QStringLiteral("Off Grid"), QStringLiteral("On Grid"), QStringLiteral("Backup")});
+    label_Parallels =
+        label(groupBoxSetup_2, "label_Parallels", QStringLiteral("Qty of Parallel："));
+    lineEditSetupParallels = make<QLineEdit>(groupBoxSetup_2, "lineEditSetupParallels");
+    Btn_Read = button(groupBoxSetup_2, "Btn_Read", QStringLiteral("Read"));
+    BtnSetup = button(groupBoxSetup_2, "BtnSetup", QStringLiteral("Setup"));
+    setup->addWidget(caption(groupBoxSetup_2, QStringLiteral("Inverter Type：")), 0, 0);
+    setup->addWidget(comboBoxSetupInverter, 0, 1);
+    setup->addWidget(caption(groupBoxSetup_2, QStringLiteral("Phase：")), 1, 0);
+    setup->addWidget(comboBox_SetupPhase, 1, 1);
+    setup->addWidget(caption(groupBoxSetup_2, QStringLiteral("Battery Type：")), 2, 0);
+    setup->addWidget(comboBoxSetupBMS, 2, 1);
+    setup->addWidget(caption(groupBoxSetup_2, QStringLiteral("Grid：")), 3, 0);
+    setup->addWidget(comboBoxSetupGrid, 3, 1);
+    setup->addWidget(label_Parallels, 4, 0);
+    setup->addWidget(lineEditSetupParallels, 4, 1);
+    setup->addWidget(Btn_Read, 5, 0);
+    setup->addWidget(BtnSetup, 5, 1);
+    grid->addWidget(groupBoxSetup_2, 1, 2, 2, 1);
+}
+
+void Ui_MainWindow::setupContactTab() {
+    tab_6 = make<QWidget>(tabWidget, "tab_6");
+    tabWidget->addTab(tab_6, QString());
+    auto* layout = new QVBoxLayout(tab_6);
+    label_ContactHeader =
+        label(tab_6, "label_ContactHeader", QStringLiteral("Service and support"));
+    layout->addWidget(label_ContactHeader);
+    textBrowser_Contact = make<QTextBrowser>(tab_6, "textBrowser_Contact");
+    textBrowser_Contact->setHtml(QStringLiteral(
+        "<h3>Voltaro service</h3>"
+        "<p>For commissioning questions, firmware updates and warranty cases please contact "
+        "your service partner first.</p>"
+        "<p><b>Service hotline:</b> +49 30 0000 0000 (Mon&ndash;Fri, 8:00&ndash;17:00)<br/>"
+        "<b>E-mail:</b> service@voltaro.net</p>"
+        "<p>Please have the serial number of the BMU and, for a tower, of its BMS at hand.</p>"));
+    layout->addWidget(textBrowser_Contact);
+}

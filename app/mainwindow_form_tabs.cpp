@@ -1,0 +1,277 @@
+#include "app/formbuilder.h"
+#include "app/mainwindow_form.h"
+#include "monitor/battery.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+using namespace FormBuilder;
+
+namespace {
+
+// A group of caption/value rows.
+QGroupBox* valueGroup(QWidget* parent, const char* name, const QString& title,
+                      const QVector<QPair<QString, QLabel**>>& rows, const char* const* names) {
+    auto* box = make<QGroupBox>(parent, name);
+    box->setTitle(title);
+    auto* grid = new QGridLayout(box);
+    for (int i = 0; i < rows.size(); ++i) {
+        grid->addWidget(caption(box, rows[i].first), i, 0);
+        *rows[i].second = label(box, names[i]);
+        grid->addWidget(*rows[i].second, i, 1);
+    }
+    return box;
+}
+
+} // namespace
+
+void Ui_MainWindow::setupDiagnosisTab() {
+    tab_2 = make<QWidget>(tabWidget, "tab_2");
+    tabWidget->addTab(tab_2, QString());
+    auto* layout = new QVBoxLayout(tab_2);
+    tabWidget_2 = make<QTabWidget>(tab_2, "tabWidget_2");
+    layout->addWidget(tabWidget_2);
+
+    tab_9 = make<QWidget>(tabWidget_2, "tab_9");
+    tabWidget_2->addTab(tab_9, QString());
+    auto* info = new QGridLayout(tab_9);
+    auto* choose = new QHBoxLayout;
+    comboBox_BMSInfo = make<QComboBox>(tab_9, "comboBox_BMSInfo");
+    Btn_BMSInfo_Read = button(tab_9, "Btn_BMSInfo_Read", QStringLiteral("Read"));
+    choose->addWidget(comboBox_BMSInfo);
+    choose->addWidget(Btn_BMSInfo_Read);
+    choose->addStretch();
+    info->addLayout(choose, 0, 0, 1, 3);
+
+    static const char* const identity[] = {
+        "label_BMS_SN", "label_BMS_FW", "label_BMS_ParameterTable_A", "label_BMS_ParameterTable_B"};
+    gBox_BMS_1 = valueGroup(tab_9, "gBox_BMS_1", QStringLiteral("Battery"),
+                            {{QStringLiteral("SN:"), &label_BMS_SN},
+                             {QStringLiteral("F/W:"), &label_BMS_FW},
+                             {QStringLiteral("P-T A:"), &label_BMS_ParameterTable_A},
+                             {QStringLiteral("P-T B:"), &label_BMS_ParameterTable_B}},
+                            identity);
+    static const char* const state[] = {"label_BMS_SOC", "label_BMS_Current"};
+    gBox_BMS_2 = valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
+                            {{QStringLiteral("SOC:"), &label_BMS_SOC},
+                             {QStringLiteral("Current:"), &label_BMS_Current}},
+                            state);
+    static const char* const voltage[] = {"label_BMS_Battery_voltage", "label_BMS_Park_voltage"};
+    gBox_BMS_3 = valueGroup(tab_9, "gBox_BMS_3", QStringLiteral("Voltage"),
+                            {{QStringLiteral("Battery:"), &label_BMS_Battery_voltage},
+                             {QStringLiteral("Pack:"), &label_BMS_Park_voltage}},
+                            voltage);
+    static const char* const cells[] = {"label_BMS_CellVoltage_Max", "label_BMS_CellVoltage_Min",
+                                        "label_BMS_CellTemp_Max", "label_BMS_CellTemp_Min"};
+    gBox_BMS_4 = valueGroup(tab_9, "gBox_BMS_4", QStringLiteral("Cells"),
+                            {{QStringLiteral("Max. Voltage:"), &label_BMS_CellVoltage_Max},
+                             {QStringLiteral("Min. Voltage:"), &label_BMS_CellVoltage_Min},
+                             {QStringLiteral("Max. Temp.:"), &label_BMS_CellTemp_Max},
+                             {QStringLiteral("Min. Temp.:"), &label_BMS_CellTemp_Min}},
+                            cells);
+    info->addWidget(gBox_BMS_1, 1, 0);
+    info->addWidget(gBox_BMS_2, 1, 1);
+    info->addWidget(gBox_BMS_3, 2, 0);
+    info->addWidget(gBox_BMS_4, 2, 1);
+    auto* gauge = new QHBoxLayout;
+    Battery_BMS = make<Battery>(tab_9, "Battery_BMS");
+    Battery_BMS->setMinimumSize(120, 180);
+    verticalSlider_BMS = make<QSlider>(tab_9, "verticalSlider_BMS");
+    verticalSlider_BMS->setOrientation(Qt::Vertical);
+    gauge->addWidget(Battery_BMS);
+    gauge->addWidget(verticalSlider_BMS);
+    info->addLayout(gauge, 1, 2, 2, 1);
+    textEdit_BMS_Event = make<QTextEdit>(tab_9, "textEdit_BMS_Event");
+    textEdit_BMS_Event->setReadOnly(true);
+    info->addWidget(textEdit_BMS_Event, 3, 0, 1, 3);
+
+    tab_10 = make<QWidget>(tabWidget_2, "tab_10");
+    tabWidget_2->addTab(tab_10, QString());
+    auto* cellsPage = new QVBoxLayout(tab_10);
+    tableWidget_BMS_Cells = make<QTableWidget>(tab_10, "tableWidget_BMS_Cells");
+    cellsPage->addWidget(tableWidget_BMS_Cells);
+    Btn_CellInfo_Export = button(tab_10, "Btn_CellInfo_Export", QStringLiteral("Export To File"));
+    cellsPage->addWidget(Btn_CellInfo_Export, 0, Qt::AlignRight);
+
+    tab_5 = make<QWidget>(tabWidget_2, "tab_5");
+    tabWidget_2->addTab(tab_5, QString());
+    auto* details = new QVBoxLayout(tab_5);
+    tableWidget_BMSInfo = make<QTableWidget>(tab_5, "tableWidget_BMSInfo");
+    details->addWidget(tableWidget_BMSInfo);
+}
+
+void Ui_MainWindow::setupUpdateTab() {
+    tab_4 = make<QWidget>(tabWidget, "tab_4");
+    tabWidget->addTab(tab_4, QString());
+    auto* layout = new QGridLayout(tab_4);
+
+    auto* download = new QGroupBox(QStringLiteral("Firmware download"), tab_4);
+    auto* downloadLayout = new QHBoxLayout(download);
+    pBar_Download_FW = make<QProgressBar>(download, "pBar_Download_FW");
+    BtnDownloadFWfile = button(download, "BtnDownloadFWfile", QStringLiteral("Download"));
+    downloadLayout->addWidget(pBar_Download_FW);
+    downloadLayout->addWidget(BtnDownloadFWfile);
+    layout->addWidget(download, 0, 0);
+
+    auto* firmware = new QGroupBox(QStringLiteral("Firmware update"), tab_4);
+    auto* fw = new QGridLayout(firmware);
+    comboBox = make<QComboBox>(firmware, "comboBox");
+    comboBox->addItems({QStringLiteral("BMU"), QStringLiteral("BMS")});
+    label_Current_MainVersion_FW = label(firmware, "label_Current_MainVersion_FW");
+    label_Current_SubVersion_FW = label(firmware, "label_Current_SubVersion_FW");
+    labelMainVersion_FW = label(firmware, "labelMainVersion_FW");
+    labelSubVersion_FW = label(firmware, "labelSubVersion_FW");
+    label_7 = label(firmware, "label_7", QStringLiteral("Section:"));
+    label_APPVersion = label(firmware, "label_APPVersion");
+    progressBarFW = make<QProgressBar>(firmware, "progressBarFW");
+    BtnSendFW = button(firmware, "BtnSendFW", QStringLiteral("Update"));
+    fw->addWidget(caption(firmware, QStringLiteral("FW Type:")), 0, 0);
+    fw->addWidget(comboBox, 0, 1, 1, 3);
+    fw->addWidget(caption(firmware, QStringLiteral("Running version:")), 1, 0);
+    fw->addWidget(label_Current_MainVersion_FW, 1, 1);
+    fw->addWidget(caption(firmware, QStringLiteral(".")), 1, 2);
+    fw->addWidget(label_Current_SubVersion_FW, 1, 3);
+    fw->addWidget(caption(firmware, QStringLiteral("New version:")), 2, 0);
+    fw->addWidget(labelMainVersion_FW, 2, 1);
+    fw->addWidget(caption(firmware, QStringLiteral(".")), 2, 2);
+    fw->addWidget(labelSubVersion_FW, 2, 3);
+    fw->addWidget(label_7, 3, 0);
+    fw->addWidget(label_APPVersion, 3, 1);
+    fw->addWidget(progressBarFW, 4, 0, 1, 4);
+    fw->addWidget(BtnSendFW, 5, 0, 1, 4);
+    layout->addWidget(firmware, 1, 0);
+
+    auto* table = new QGroupBox(QStringLiteral("Parameter table update"), tab_4);
+    auto* pt = new QGridLayout(table);
+    label_PT_Running = label(table, "label_PT_Running");
+    label_PT_New = label(table, "label_PT_New");
+    progressBar_PT = make<QProgressBar>(table, "progressBar_PT");
+    Btn_PT_Update = button(table, "Btn_PT_Update", QStringLiteral("Update"));
+    pt->addWidget(caption(table, QStringLiteral("Running:")), 0, 0);
+    pt->addWidget(label_PT_Running, 0, 1);
+    pt->addWidget(caption(table, QStringLiteral("New:")), 1, 0);
+    pt->addWidget(label_PT_New, 1, 1);
+    pt->addWidget(progressBar_PT, 2, 0, 1, 2);
+    pt->addWidget(Btn_PT_Update, 3, 0, 1, 2);
+    layout->addWidget(table, 2, 0);
+
+    textEdit_FW_Update = make<QTextEdit>(tab_4, "textEdit_FW_Update");
+    textEdit_FW_Update->setReadOnly(true);
+    layout->addWidget(textEdit_FW_Update, 0, 1, 3, 1);
+    layout->setColumnStretch(1, 1);
+}
+
+void Ui_MainWindow::setupHistoryTab() {
+    tab_3 = make<QWidget>(tabWidget, "tab_3");
+    tabWidget->addTab(tab_3, QString());
+    auto* layout = new QVBoxLayout(tab_3);
+    tabWidget_History = make<QTabWidget>(tab_3, "tabWidget_History");
+    layout->addWidget(tabWidget_History);
+
+    tab_History = make<QWidget>(tabWidget_History, "tab_History");
+    tabWidget_History->addTab(tab_History, QString());
+    auto* history = new QVBoxLayout(tab_History);
+    auto* controls = new QHBoxLayout;
+    comboBox_ReadHistoryInfo = make<QComboBox>(tab_History, "comboBox_ReadHistoryInfo");
+    lineEdit_His_Data_Qty = make<QLineEdit>(tab_History, "lineEdit_His_Data_Qty");
+    lineEdit_His_Data_Qty->setMaximumWidth(120);
+    Btn_HistoryInfo = button(tab_History, "Btn_HistoryInfo", QStringLiteral(" Read"));
+    pushButton_2 = button(tab_History, "pushButton_2", QStringLiteral("Export To File"));
+    Btn_HistoryInfo_Clear = button(tab_History, "Btn_HistoryInfo_Clear", QStringLiteral("Clear"));
+    controls->addWidget(comboBox_ReadHistoryInfo);
+    controls->addWidget(caption(tab_History, QStringLiteral("Logs' Qty")));
+    controls->addWidget(lineEdit_His_Data_Qty);
+    controls->addWidget(Btn_HistoryInfo);
+    controls->addWidget(pushButton_2);
+    controls->addWidget(Btn_HistoryInfo_Clear);
+    controls->addStretch();
+    history->addLayout(controls);
+    stackedWidget = make<QStackedWidget>(tab_History, "stackedWidget");
+    tableWidget_HistoryInfo_BMU = make<QTableWidget>(stackedWidget, "tableWidget_HistoryInfo_BMU");
+    stackedWidget->addWidget(tableWidget_HistoryInfo_BMU);
+    for (int bms = 1; bms <= 64; ++bms) {
+        auto* table = new QTableWidget(stackedWidget);
+        table->setObjectName(QStringLiteral("tableWidget_HistoryInfo_BMS_%1").arg(bms));
+        stackedWidget->addWidget(table);
+        tableWidget_HistoryInfo_BMS.append(table);
+    }
+    history->addWidget(stackedWidget);
+
+    tab_Events = make<QWidget>(tabWidget_History, "tab_Events");
+    tabWidget_History->addTab(tab_Events, QString());
+    auto* events = new QVBoxLayout(tab_Events);
+    tableWidget_Events = make<QTableWidget>(tab_Events, "tableWidget_Events");
+    events->addWidget(tableWidget_Events);
+
+    tab_7 = make<QWidget>(tabWidget_History, "tab_7");
+    tabWidget_History->addTab(tab_7, QString());
+    auto* translation = new QVBoxLayout(tab_7);
+    auto* transControls = new QHBoxLayout;
+    radioBtn_BMU = make<QRadioButton>(tab_7, "radioBtn_BMU");
+    radioBtn_BMU->setText(QStringLiteral("BMU"));
+    radioBtn_BMS = make<QRadioButton>(tab_7, "radioBtn_BMS");
+    radioBtn_BMS->setText(QStringLiteral("BMS"));
+    comboBox_Trans = make<QComboBox>(tab_7, "comboBox_Trans");
+    comboBox_Trans->addItems({QStringLiteral("Lumeno HV"), QStringLiteral("Lumeno LV")});
+    Btn_TransFromFile = button(tab_7, "Btn_TransFromFile", QStringLiteral("Translate From File"));
+    pushBtn_Trans_to_Excel =
+        button(tab_7, "pushBtn_Trans_to_Excel", QStringLiteral("Export To File"));
+    Btn_clear = button(tab_7, "Btn_clear", QStringLiteral("Clear"));
+    for (QWidget* widget :
+         {static_cast<QWidget*>(radioBtn_BMU), static_cast<QWidget*>(radioBtn_BMS),
+          static_cast<QWidget*>(comboBox_Trans), static_cast<QWidget*>(Btn_TransFromFile),
+          static_cast<QWidget*>(pushBtn_Trans_to_Excel), static_cast<QWidget*>(Btn_clear)})
+        transControls->addWidget(widget);
+    transControls->addStretch();
+    translation->addLayout(transControls);
+    stackedWidget_Trans = make<QStackedWidget>(tab_7, "stackedWidget_Trans");
+    table_Trans = make<QTableWidget>(stackedWidget_Trans, "table_Trans");
+    tableWidget_Trans_BMS = make<QTableWidget>(stackedWidget_Trans, "tableWidget_Trans_BMS");
+    stackedWidget_Trans->addWidget(table_Trans);
+    stackedWidget_Trans->addWidget(tableWidget_Trans_BMS);
+    translation->addWidget(stackedWidget_Trans);
+
+    tab_13 = make<QWidget>(tabWidget_History, "tab_13");
+    tabWidget_History->addTab(tab_13, QString());
+    auto* tool = new QVBoxLayout(tab_13);
+    auto* verification = new QGroupBox(QStringLiteral("Firmware verification"), tab_13);
+    auto* verify = new QGridLayout(verification);
+    lineEdit_FW = make<QLineEdit>(verification, "lineEdit_FW");
+    lineEdit_FW->setReadOnly(true);
+    lineEdit_CRC = make<QLineEdit>(verification, "lineEdit_CRC");
+    lineEdit_CRC->setReadOnly(true);
+    pushButton_3 = button(verification, "pushButton_3", QStringLiteral("  Choose F/W File"));
+    verify->addWidget(caption(verification, QStringLiteral("File:")), 0, 0);
+    verify->addWidget(lineEdit_FW, 0, 1);
+    verify->addWidget(pushButton_3, 0, 2);
+    verify->addWidget(caption(verification, QStringLiteral("CRC:")), 1, 0);
+    verify->addWidget(lineEdit_CRC, 1, 1);
+    tool->addWidget(verification);
+    auto* encryption = new QGroupBox(QStringLiteral("Threshold table encryption"), tab_13);
+    auto* encrypt = new QGridLayout(encryption);
+    comboBox_Bat_Type = make<QComboBox>(encryption, "comboBox_Bat_Type");
+    comboBox_Bat_Type->addItems({QStringLiteral("ZRC"), QStringLiteral("ZRDX"),
+                                 QStringLiteral("ZRA"), QStringLiteral("QPC"),
+                                 QStringLiteral("QPB"), QStringLiteral("QPA")});
+    Btn_PT_Load = button(encryption, "Btn_PT_Load", QStringLiteral("Load Table"));
+    textEdit_PT = make<QPlainTextEdit>(encryption, "textEdit_PT");
+    textEdit_PT->setReadOnly(true);
+    encrypt->addWidget(caption(encryption, QStringLiteral("Battery type:")), 0, 0);
+    encrypt->addWidget(comboBox_Bat_Type, 0, 1);
+    encrypt->addWidget(Btn_PT_Load, 0, 2);
+    encrypt->addWidget(textEdit_PT, 1, 0, 1, 3);
+    tool->addWidget(encryption);
+    tool->addStretch();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The role names, in the order of the login list and of the keys "1".."4" of Config.ini.
+QStringList roleNames();
+
+// The update server that firmware and parameter tables are downloaded from.
+struct UpdateServer {
+    QString host = QStringLiteral("update.voltaro.net");
+    quint16 port = 21;
+    QString user = QStringLiteral("dlfeed");
+    QString password = QStringLiteral("Rk3VpQx#T7w");
+    int watchdogMs = 20000; // a download that receives nothing for this long has stalled
+};
+
+// Deployment settings read from Config.ini in the current directory, with defaults.
+//   [B]      1..4 = stored role passwords (installer, service partner, inverter partner, admin)
+//   [Link]   Host, Port = the BMU endpoint
+//   [Update] Host, Port, User, Password, WatchdogMs = the update server
+struct AppSettings {
+    QStringList storedPasswords; // four stored texts; a missing key reads as "null"
+    QString bmuHost = QStringLiteral("192.168.4.1");
+    quint16 bmuPort = 8080;
+    UpdateServer updateServer;
+
+    static QString fileName() { return QStringLiteral("Config.ini"); }
+    static AppSettings load(const QString& path = fileName());
+};
+
+// Writes or replaces the stored password of one role ("installer", "service_partner",
+// "inverter_partner" or "admin"). Returns false for an unknown role or an unwritable file.
+bool storeRolePassword(const QString& role, const QString& password,
+                       const QString& path = AppSettings::fileName());
+
+// Parses "HOST" or "HOST:PORT"; the port keeps its value when none is given.
+bool parseEndpoint(const QString& text, QString* host, quint16* port);
+
+// Parses "ftp://HOST" or "ftp://HOST:PORT" into the server's host and port.
+bool parseUpdateServerUrl(const QString& text, UpdateServer* server);

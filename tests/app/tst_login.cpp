@@ -1,0 +1,183 @@
+#include "app/login.h"
+#include "app/passwordcodec.h"
+#include "app/settings.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestLogin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void storedValuesDecode_data();
+    void storedValuesDecode();
+    void zeroByteEndsPassword();
+    void missingKeysReadAsNull();
+    void login_data();
+    void login();
+    void defaultRoleIsInstaller();
+    void setPasswordRoundTrip();
+
+private:
+    void storeAll(const QStringList& passwords);
+    void attempt(Login& window, int role, const QString& password);
+
+    QTemporaryDir folder;
+    QString previousFolder;
+};
+
+void TestLogin::init() {
+    QVERIFY(folder.isValid());
+    QFile::remove(folder.filePath(AppSettings::fileName()));
+    previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+}
+
+void TestLogin::cleanup() {
+    QDir::setCurrent(previousFolder);
+}
+
+void TestLogin::storeAll(const QStringList& passwords) {
+    for (int i = 0; i < passwords.size(); ++i)
+        QVERIFY(storeRolePassword(roleNames()[i], passwords[i]));
+}
+
+void TestLogin::attempt(Login& window, int role, const QString& password) {
+    window.findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(role);
+    window.findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"))->setText(password);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Btn_Login")), Qt::LeftButton);
+}
+
+void TestLogin::storedValuesDecode_data() {
+    QTest::addColumn<QString>("password");
+    QTest::newRow("ascii") << "installer-2024";
+    QTest::newRow("empty") << "";
+    QTest::newRow("umlauts and symbols") << "Pässwört#§€";
+    QTest::newRow("bytes that wrap around 256") << "\xC3\xBF~}|";
+    QTest::newRow("long") << QString(300, QLatin1Char('x'));
+}
+
+void TestLogin::storedValuesDecode() {
+    QFETCH(QString, password);
+    const QString stored = encodeStoredPassword(password);
+    QVERIFY(stored != password || password.isEmpty());
+    QCOMPARE(decodeStoredPassword(stored), password);
+}
+
+void TestLogin::zeroByteEndsPassword() {
+    // "ab", a zero byte, "cd": the stored bytes carry the scrambled zero too.
+    const QByteArray scrambled =
+        QByteArray::fromBase64(encodeStoredPassword(QStringLiteral("ab")).toLatin1()) +
+        QByteArray::fromBase64(encodeStoredPassword(QString(QChar(0))).toLatin1()) +
+        QByteArray::fromBase64(encodeStoredPassword(QStringLiteral("cd")).toLatin1());
+    QCOMPARE(decodeStoredPassword(QString::fromLatin1(scrambled.toBase64())), QStringLiteral("ab"));
+}
+
+void TestLogin::missingKeysReadAsNull() {
+    const AppSettings settings = AppSettings::load();
+    QCOMPARE(settings.storedPasswords, QStringList({"null", "null", "null", "null"}));
+    Login window;
+    // "null" goes through the same decoding: it is not itself the password.
+    for (const QString& password : window.passwords())
+        QVERIFY(password != QLatin1String("null") && !password.isEmpty());
+}
+
+void TestLogin::login_data() {
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("message");
+    const QString installerHint =
+        QStringLiteral("Password is wrong. \n It is same as WiFi's password!");
+    const QString wrong = QStringLiteral("Password is wrong!");
+    QTest::newRow("installer right") << 0 << "inst-pw"
+                                     << "installer"
+                                     << "";
+    QTest::newRow("installer wrong") << 0 << "svc-pw"
+                                     << "" << installerHint;
+    QTest::newRow("service partner right") << 1 << "svc-pw"
+                                           << "service_partner"
+                                           << "";
+    QTest::newRow("service partner wrong") << 1 << "SVC-PW"
+                                           << "" << wrong;
+    QTest::newRow("inverter partner right") << 2 << "inv-pw"
+                                            << "inverter_partner"
+                                            << "";
+    QTest::newRow("inverter partner empty") << 2 << ""
+                                            << "" << wrong;
+    QTest::newRow("admin right") << 3 << ""
+                                 << "admin"
+                                 << "";
+    QTest::newRow("admin with text") << 3 << " "
+                                     << "" << wrong;
+}
+
+void TestLogin::login() {
+    QFETCH(int, role);
+    QFETCH(QString, typed);
+    QFETCH(QString, signal);
+    QFETCH(QString, message);
+    storeAll(
+        {QStringLiteral("inst-pw"), QStringLiteral("svc-pw"), QStringLiteral("inv-pw"), QString()});
+    Login window;
+    QSignalSpy installer(&window, &Login::installer);
+    QSignalSpy servicePartner(&window, &Login::service_partner);
+    QSignalSpy inverterPartner(&window, &Login::inverter_partner);
+    QSignalSpy admin(&window, &Login::admin);
+    attempt(window, role, typed);
+    QCOMPARE(installer.count(), signal == QLatin1String("installer") ? 1 : 0);
+    QCOMPARE(servicePartner.count(), signal == QLatin1String("service_partner") ? 1 : 0);
+    QCOMPARE(inverterPartner.count(), signal == QLatin1String("inverter_partner") ? 1 : 0);
+    QCOMPARE(admin.count(), signal == QLatin1String("admin") ? 1 : 0);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("label_4"))->text(), message);
+}
+
+void TestLogin::defaultRoleIsInstaller() {
+    storeAll({QStringLiteral("first"), QStringLiteral("second")});
+    Login window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Voltaro V1.6.1"));
+    auto* combo = window.findChild<QComboBox*>(QStringLiteral("comboBox"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->currentText(), QStringLiteral("Installer"));
+    QSignalSpy installer(&window, &Login::installer);
+    window.findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"))
+        ->setText(QStringLiteral("first"));
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Btn_Login")), Qt::LeftButton);
+    QCOMPARE(installer.count(), 1);
+}
+
+void TestLogin::setPasswordRoundTrip() {
+    QProcess tool;
+    tool.setWorkingDirectory(folder.path());
+    tool.start(QStringLiteral(VOLTARO_EXECUTABLE),
+               {QStringLiteral("--set-password"), QStringLiteral("service_partner"),
+                QStringLiteral("s3cret pass")});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+
+    tool.start(QStringLiteral(VOLTARO_EXECUTABLE),
+               {QStringLiteral("--set-password"), QStringLiteral("operator"), QStringLiteral("x")});
+    QVERIFY(tool.waitForFinished(30000));
+    QVERIFY(tool.exitCode() != 0);
+
+    const QSettings ini(folder.filePath(AppSettings::fileName()), QSettings::IniFormat);
+    QVERIFY(ini.value(QStringLiteral("B/2")).toString() != QLatin1String("s3cret pass"));
+    QVERIFY(!ini.contains(QStringLiteral("B/1")));
+
+    Login window;
+    QSignalSpy servicePartner(&window, &Login::service_partner);
+    attempt(window, 1, QStringLiteral("s3cret pass"));
+    QCOMPARE(servicePartner.count(), 1);
+}
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"
