@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -30,6 +32,28 @@ inline QPushButton* button(QWidget* parent, const char* objectName, const QStrin
     widget->setText(text);
     widget->setMinimumHeight(36);
     return widget;
+}
+
+// One row of a group of values: a caption and the named label that shows the value.
+struct ValueRow {
+    QString caption;
+    const char* objectName;
+    QLabel** label;
+};
+
+// A titled group box of caption/value rows.
+inline QGroupBox* valueGroup(QWidget* parent, const char* objectName, const QString& title,
+                             std::initializer_list<ValueRow> rows) {
+    auto* box = make<QGroupBox>(parent, objectName);
+    box->setTitle(title);
+    auto* grid = new QGridLayout(box);
+    int line = 0;
+    for (const ValueRow& row : rows) {
+        grid->addWidget(caption(box, row.caption), line, 0);
+        *row.label = label(box, row.objectName);
+        grid->addWidget(*row.label, line++, 1);
+    }
+    return box;
 }
 
 } // namespace FormBuilder

@@ -99,38 +99,20 @@ void Ui_MainWindow::setupOverviewTab() {
     tabWidget->addTab(tab, QString());
     auto* grid = new QGridLayout(tab);
 
-    groupBox_5 = make<QGroupBox>(tab, "groupBox_5");
-    groupBox_5->setTitle(QStringLiteral("Cells Info"));
-    auto* cells = new QGridLayout(groupBox_5);
-    label_MaxCellVoltage = label(groupBox_5, "label_MaxCellVoltage");
-    label_MinCellVoltage = label(groupBox_5, "label_MinCellVoltage");
-    label_MaxCellTemp = label(groupBox_5, "label_MaxCellTemp");
-    label_MinCellTemp = label(groupBox_5, "label_MinCellTemp");
-    label_Temp = label(groupBox_5, "label_Temp");
-    cells->addWidget(caption(groupBox_5, QStringLiteral("Max. Cell Voltage:")), 0, 0);
-    cells->addWidget(label_MaxCellVoltage, 0, 1);
-    cells->addWidget(caption(groupBox_5, QStringLiteral("Min. Cell Voltage:")), 1, 0);
-    cells->addWidget(label_MinCellVoltage, 1, 1);
-    cells->addWidget(caption(groupBox_5, QStringLiteral("Max. Cell Temp.:")), 2, 0);
-    cells->addWidget(label_MaxCellTemp, 2, 1);
-    cells->addWidget(caption(groupBox_5, QStringLiteral("Min. Cell Temp.:")), 3, 0);
-    cells->addWidget(label_MinCellTemp, 3, 1);
-    cells->addWidget(caption(groupBox_5, QStringLiteral("Temp.:")), 4, 0);
-    cells->addWidget(label_Temp, 4, 1);
+    groupBox_5 = valueGroup(
+        tab, "groupBox_5", QStringLiteral("Cells Info"),
+        {{QStringLiteral("Max. Cell Voltage:"), "label_MaxCellVoltage", &label_MaxCellVoltage},
+         {QStringLiteral("Min. Cell Voltage:"), "label_MinCellVoltage", &label_MinCellVoltage},
+         {QStringLiteral("Max. Cell Temp.:"), "label_MaxCellTemp", &label_MaxCellTemp},
+         {QStringLiteral("Min. Cell Temp.:"), "label_MinCellTemp", &label_MinCellTemp},
+         {QStringLiteral("Temp.:"), "label_Temp", &label_Temp}});
     grid->addWidget(groupBox_5, 0, 0);
 
-    groupBox_6 = make<QGroupBox>(tab, "groupBox_6");
-    groupBox_6->setTitle(QStringLiteral("Others"));
-    auto* others = new QGridLayout(groupBox_6);
-    label_Phase = label(groupBox_6, "label_Phase");
-    label_Grid = label(groupBox_6, "label_Grid");
-    label_ThresholdVersion = label(groupBox_6, "label_ThresholdVersion");
-    others->addWidget(caption(groupBox_6, QStringLiteral("Phase:")), 0, 0);
-    others->addWidget(label_Phase, 0, 1);
-    others->addWidget(caption(groupBox_6, QStringLiteral("Grid:")), 1, 0);
-    others->addWidget(label_Grid, 1, 1);
-    others->addWidget(caption(groupBox_6, QStringLiteral("P-T:")), 2, 0);
-    others->addWidget(label_ThresholdVersion, 2, 1);
+    groupBox_6 =
+        valueGroup(tab, "groupBox_6", QStringLiteral("Others"),
+                   {{QStringLiteral("Phase:"), "label_Phase", &label_Phase},
+                    {QStringLiteral("Grid:"), "label_Grid", &label_Grid},
+                    {QStringLiteral("P-T:"), "label_ThresholdVersion", &label_ThresholdVersion}});
     grid->addWidget(groupBox_6, 1, 0);
 
     auto* statusBox = new QVBoxLayout;
@@ -140,20 +122,14 @@ void Ui_MainWindow::setupOverviewTab() {
     statusBox->addWidget(textEdit_BMU_Event);
     grid->addLayout(statusBox, 2, 0);
 
-    groupBox_7 = make<QGroupBox>(tab, "groupBox_7");
-    groupBox_7->setTitle(QStringLiteral("F/W Version"));
-    auto* versions = new QGridLayout(groupBox_7);
-    label_BMU = label(groupBox_7, "label_BMU");
-    label_BMSA = label(groupBox_7, "label_BMSA");
-    label_BMSNo = label(groupBox_7, "label_BMSNo");
+    groupBox_7 = valueGroup(tab, "groupBox_7", QStringLiteral("F/W Version"),
+                            {{QStringLiteral("BMU:"), "label_BMU", &label_BMU},
+                             {QStringLiteral("BMS:"), "label_BMSA", &label_BMSA},
+                             {QStringLiteral("BMS Qty:"), "label_BMSNo", &label_BMSNo}});
+    // The "Module:" caption is shown for the high-voltage family only, so it has a name.
+    auto* versions = static_cast<QGridLayout*>(groupBox_7->layout());
     label_21 = label(groupBox_7, "label_21", QStringLiteral("Module:"));
     label_ModuleNum = label(groupBox_7, "label_ModuleNum");
-    versions->addWidget(caption(groupBox_7, QStringLiteral("BMU:")), 0, 0);
-    versions->addWidget(label_BMU, 0, 1);
-    versions->addWidget(caption(groupBox_7, QStringLiteral("BMS:")), 1, 0);
-    versions->addWidget(label_BMSA, 1, 1);
-    versions->addWidget(caption(groupBox_7, QStringLiteral("BMS Qty:")), 2, 0);
-    versions->addWidget(label_BMSNo, 2, 1);
     versions->addWidget(label_21, 3, 0);
     versions->addWidget(label_ModuleNum, 3, 1);
     grid->addWidget(groupBox_7, 0, 1);

@@ -19,24 +19,6 @@
 
 using namespace FormBuilder;
 
-namespace {
-
-// A group of caption/value rows.
-QGroupBox* valueGroup(QWidget* parent, const char* name, const QString& title,
-                      const QVector<QPair<QString, QLabel**>>& rows, const char* const* names) {
-    auto* box = make<QGroupBox>(parent, name);
-    box->setTitle(title);
-    auto* grid = new QGridLayout(box);
-    for (int i = 0; i < rows.size(); ++i) {
-        grid->addWidget(caption(box, rows[i].first), i, 0);
-        *rows[i].second = label(box, names[i]);
-        grid->addWidget(*rows[i].second, i, 1);
-    }
-    return box;
-}
-
-} // namespace
-
 void Ui_MainWindow::setupDiagnosisTab() {
     tab_2 = make<QWidget>(tabWidget, "tab_2");
     tabWidget->addTab(tab_2, QString());
@@ -55,32 +37,26 @@ void Ui_MainWindow::setupDiagnosisTab() {
     choose->addStretch();
     info->addLayout(choose, 0, 0, 1, 3);
 
-    static const char* const identity[] = {
-        "label_BMS_SN", "label_BMS_FW", "label_BMS_ParameterTable_A", "label_BMS_ParameterTable_B"};
-    gBox_BMS_1 = valueGroup(tab_9, "gBox_BMS_1", QStringLiteral("Battery"),
-                            {{QStringLiteral("SN:"), &label_BMS_SN},
-                             {QStringLiteral("F/W:"), &label_BMS_FW},
-                             {QStringLiteral("P-T A:"), &label_BMS_ParameterTable_A},
-                             {QStringLiteral("P-T B:"), &label_BMS_ParameterTable_B}},
-                            identity);
-    static const char* const state[] = {"label_BMS_SOC", "label_BMS_Current"};
-    gBox_BMS_2 = valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
-                            {{QStringLiteral("SOC:"), &label_BMS_SOC},
-                             {QStringLiteral("Current:"), &label_BMS_Current}},
-                            state);
-    static const char* const voltage[] = {"label_BMS_Battery_voltage", "label_BMS_Park_voltage"};
-    gBox_BMS_3 = valueGroup(tab_9, "gBox_BMS_3", QStringLiteral("Voltage"),
-                            {{QStringLiteral("Battery:"), &label_BMS_Battery_voltage},
-                             {QStringLiteral("Pack:"), &label_BMS_Park_voltage}},
-                            voltage);
-    static const char* const cells[] = {"label_BMS_CellVoltage_Max", "label_BMS_CellVoltage_Min",
-                                        "label_BMS_CellTemp_Max", "label_BMS_CellTemp_Min"};
-    gBox_BMS_4 = valueGroup(tab_9, "gBox_BMS_4", QStringLiteral("Cells"),
-                            {{QStringLiteral("Max. Voltage:"), &label_BMS_CellVoltage_Max},
-                             {QStringLiteral("Min. Voltage:"), &label_BMS_CellVoltage_Min},
-                             {QStringLiteral("Max. Temp.:"), &label_BMS_CellTemp_Max},
-                             {QStringLiteral("Min. Temp.:"), &label_BMS_CellTemp_Min}},
-                            cells);
+    gBox_BMS_1 = valueGroup(
+        tab_9, "gBox_BMS_1", QStringLiteral("Battery"),
+        {{QStringLiteral("SN:"), "label_BMS_SN", &label_BMS_SN},
+         {QStringLiteral("F/W:"), "label_BMS_FW", &label_BMS_FW},
+         {QStringLiteral("P-T A:"), "label_BMS_ParameterTable_A", &label_BMS_ParameterTable_A},
+         {QStringLiteral("P-T B:"), "label_BMS_ParameterTable_B", &label_BMS_ParameterTable_B}});
+    gBox_BMS_2 =
+        valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
+                   {{QStringLiteral("SOC:"), "label_BMS_SOC", &label_BMS_SOC},
+                    {QStringLiteral("Current:"), "label_BMS_Current", &label_BMS_Current}});
+    gBox_BMS_3 = valueGroup(
+        tab_9, "gBox_BMS_3", QStringLiteral("Voltage"),
+        {{QStringLiteral("Battery:"), "label_BMS_Battery_voltage", &label_BMS_Battery_voltage},
+         {QStringLiteral("Pack:"), "label_BMS_Park_voltage", &label_BMS_Park_voltage}});
+    gBox_BMS_4 = valueGroup(
+        tab_9, "gBox_BMS_4", QStringLiteral("Cells"),
+        {{QStringLiteral("Max. Voltage:"), "label_BMS_CellVoltage_Max", &label_BMS_CellVoltage_Max},
+         {QStringLiteral("Min. Voltage:"), "label_BMS_CellVoltage_Min", &label_BMS_CellVoltage_Min},
+         {QStringLiteral("Max. Temp.:"), "label_BMS_CellTemp_Max", &label_BMS_CellTemp_Max},
+         {QStringLiteral("Min. Temp.:"), "label_BMS_CellTemp_Min", &label_BMS_CellTemp_Min}});
     info->addWidget(gBox_BMS_1, 1, 0);
     info->addWidget(gBox_BMS_2, 1, 1);
     info->addWidget(gBox_BMS_3, 2, 0);
