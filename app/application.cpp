@@ -1,8 +1,10 @@
 #include "app/application.h"
 
 #include "app/commandline.h"
+#include "app/demomode.h"
 #include "app/mainwindow.h"
 #include "app/settings.h"
+#include "sim/bmusimulator.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -58,6 +60,8 @@ int runVoltaro(int argc, char* argv[]) {
     }
     if (command.setPassword)
         return storePassword(command);
+    // Declared before the window so that it outlives the window's link.
+    std::unique_ptr<BmuSimulator> simulator;
     MainWindow window;
     if (!command.bmu.isEmpty()) {
         QString host = window.settings().bmuHost;
@@ -69,6 +73,16 @@ int runVoltaro(int argc, char* argv[]) {
         UpdateServer server = window.settings().updateServer;
         parseUpdateServerUrl(command.updateServer, &server);
         window.setUpdateServer(server);
+    }
+    if (command.demo) {
+        QString error;
+        simulator = startDemo(window, command.system, &error);
+        if (!simulator) {
+            QTextStream(stderr) << error << '\n';
+            return 1;
+        }
+        QTextStream(stdout) << "Demo mode: simulated " << command.system
+                            << " system on 127.0.0.1:" << window.settings().bmuPort << '\n';
     }
     return app->exec();
 }
