@@ -23,6 +23,9 @@ std::optional<SetupLists> setupListsForSerial(const QString& serial) {
 }
 
 std::optional<SetupSelection> decodeSetupReply(const QByteArray& frame, BatteryFamily family) {
+    // Only the reply to the setup read (3 registers) is decoded.
+    if (frame.size() != 11 || byteAt(frame, 1) != 0x03 || byteAt(frame, 2) != 6)
+        return std::nullopt;
     const int code = byteAt(frame, 3);
     if (code > 19)
         return std::nullopt;

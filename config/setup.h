@@ -32,7 +32,8 @@ struct SetupSelection {
     int phaseIndex = 0;
 };
 
-// Nothing when the inverter code is above 19: no control changes then.
+// Nothing when the inverter code is above 19 or the frame is not the reply to the setup
+// read: no control changes then.
 std::optional<SetupSelection> decodeSetupReply(const QByteArray& frame, BatteryFamily family);
 
 // The six setup bytes composed from the controls, or why nothing may be sent.
