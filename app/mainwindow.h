@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "link/frameassembler.h"
 #include "link/requeststate.h"
+#include "monitor/statusblock.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -203,6 +204,9 @@ private:
     int guardedOp = NoGuard;
     int retryCount = 0;
     int packetIndex = 0;
+
+    // Monitoring: the two status replies of the running refresh.
+    StatusBlock statusBlock;
 
     // History.
     QVector<QTableWidget*> historyTables;

@@ -181,6 +181,12 @@ void MainWindow::dispatchReply() {
         gatherStatusBlock();
         break;
     case StatusSecond:
+        // A first reply that comes after the second read was sent is gathered into its
+        // place; only the second reply completes the refresh.
+        if (StatusBlock::kindOf(shared.rxFrame) != StatusReply::Second) {
+            gatherStatusBlock();
+            break;
+        }
         if (stepTimer->isActive()) {
             stepTimer->stop();
             unlockButtons();

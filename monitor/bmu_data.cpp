@@ -1,8 +1,34 @@
 #include "monitor/bmu_data.h"
 
+#include "app/mainwindow.h"
+#include "app/mainwindow_form.h"
+#include "link/bytes.h"
+#include "monitor/bmuwarnings.h"
+#include "monitor/valuetext.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QTextEdit>
+
 BMU_Data::BMU_Data(Ui_MainWindow* form, LinkBuffers* shared, QWidget* parent)
     : QWidget(parent)
-    , form(form)
+    , eventPane(form->textEdit_BMU_Event)
+    , serialLabel(form->label_SN)
     , shared(shared) {
     hide();
+}
+
+void BMU_Data::showWarnings() {
+    const QByteArray& block = shared->pageBuffer;
+    const quint16 batteryWord = wordBE(block, 77); // register 0x050D
+    const quint16 systemWord = wordBE(block, 41);  // register 0x0061
+    qDebug() << "BMU告警：" << binaryText(batteryWord, 16) << binaryText(systemWord, 16);
+
+    eventPane->clear();
+    const auto family = familyOfSerial(serialLabel->text());
+    for (const WarningLine& line : bmuWarningLines(family, batteryWord, systemWord)) {
+        eventPane->setTextColor(QColor(line.colour));
+        eventPane->append(line.text);
+    }
+    qDebug() << "BMU状态数据：" << binaryText(systemWord, 16) << sliceAt(block, 41, 2).toHex();
 }

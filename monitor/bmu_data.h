@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+class QTextEdit;
 class Ui_MainWindow;
 struct LinkBuffers;
 
@@ -13,7 +15,12 @@ class BMU_Data : public QWidget {
 public:
     BMU_Data(Ui_MainWindow* form, LinkBuffers* shared, QWidget* parent);
 
+    // Lists the warnings of the status block (in the page buffer while a refresh is
+    // shown) in the system status pane, each in its colour, or a green "Normal".
+    void showWarnings();
+
 private:
-    Ui_MainWindow* form;
+    QTextEdit* eventPane;
+    QLabel* serialLabel;
     LinkBuffers* shared;
 };
