@@ -163,6 +163,8 @@ private:
     void requestHistoryBlock();
     void onHistoryReply();
     void onHistoryStep();
+    void finishHistoryRead();
+    void onHistoryStalled();
 
     // ---- Firmware and parameter tables (firmware/)
     void sendFirmwarePacket();
@@ -213,6 +215,7 @@ private:
     int historyRemaining = 0;
     int historyTotal = 0;
     QPointer<QProgressDialog> historyProgress;
+    QTimer* historyWatchdog = nullptr; // ends a read whose block gets no reply for 5000 ms
 
     // Download.
     QNetworkAccessManager* networkManager = nullptr;

@@ -1,19 +1,66 @@
 #pragma once
 
-#include <QObject>
+#include "history/bmsdetail.h"
+#include "history/historyrecord.h"
+#include "history/logtranslation.h"
 
+#include <QObject>
+#include <QVector>
+
+class QTableWidget;
 class Ui_MainWindow;
 struct LinkBuffers;
 
-// Companion of the main window for the history logs: collects pages, decodes records
-// and fills the history, Events and translation tables.
+// Companion of the main window for the history logs: gathers the pages of a log block,
+// decodes the block with the BMU or BMS decoder, fills the 65 history tables and the
+// Events table, and fills the translation tables from a saved log.
 class History : public QObject {
     Q_OBJECT
 
 public:
     History(Ui_MainWindow* form, LinkBuffers* shared, QObject* parent);
 
+    // The history table of each unit: index 0 the BMU, index n BMS number n.
+    static QVector<QTableWidget*> historyTables(Ui_MainWindow* form);
+
+    // ---- Live read (called by the dispatcher while a block is read)
+    // Appends the record bytes of the page reply in rxFrame to pageBuffer.
+    void collectHistoryPage();
+    // Five pages gathered and at least one whole block in pageBuffer.
+    bool blockComplete() const;
+    void decodeBmuEvents();
+    void decodeBmsEvents();
+    // Appends the decoded rows to the table of the selected unit; BMS events rewrite the
+    // Events table from its first row.
+    void showHistoryRows();
+
+    // ---- Translation of a saved log (the translation tab)
+    // Decodes every saved row for the unit of the checked radio button and the family of
+    // comboBox_Trans into table_Trans or tableWidget_Trans_BMS, row i for saved row i.
+    void translateRecords(const SavedLog& log);
+
+    // One saved record at a time: `record` in, its texts out.
+    struct SavedRecord {
+        QByteArray data; // the 23 data bytes (fewer when the file held fewer)
+        int code = 0;
+        QString detailText;          // BMU detail of the record
+        QStringList translatedTexts; // texts for the translation columns
+        BmsWarningTexts warnings;    // BMS warning and fault texts
+    };
+    SavedRecord record;
+    void translateHvBmuRecord();
+    void translateLvBmuRecord();
+    void describeLvBmuSnapshot();
+    void translateBmsRecord();
+    void describeBmsSnapshot();
+
 private:
+    int selectedUnit() const;
+    LogUnit translationUnit() const;
+
     Ui_MainWindow* form;
     LinkBuffers* shared;
+    QVector<QTableWidget*> tables;
+    TextRows historyRows; // rows of the block just decoded
+    TextRows eventRows;   // Events rows of the BMS block just decoded
 };
