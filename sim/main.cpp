@@ -26,7 +26,11 @@ int main(int argc, char* argv[]) {
             err << error << "\n";
             return 1;
         }
-        out << "Demo folder prepared in " << options.prepareDemo << "\n";
+        out << "Demo folder prepared in " << options.prepareDemo << "\n"
+            << "Demo passwords:\n";
+        for (const DemoPassword& entry : demoPasswords())
+            out << "  " << QString::fromLatin1(entry.role).leftJustified(18) << entry.password
+                << "\n";
         return 0;
     }
 
