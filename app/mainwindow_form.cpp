@@ -42,13 +42,15 @@ void Ui_MainWindow::setupUi(QMainWindow* window) {
     label_InverterCaption =
         label(centralWidget, "label_InverterCaption", QStringLiteral("Inverter:"));
     label_InverterName = label(centralWidget, "label_InverterName");
-    for (QLabel* value : {label_SN, label_Batterytype, label_InverterName})
-        value->setMinimumWidth(120);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(label_SNCaption), static_cast<QWidget*>(label_SN),
-          static_cast<QWidget*>(label_BatterytypeCaption), static_cast<QWidget*>(label_Batterytype),
-          static_cast<QWidget*>(label_InverterCaption), static_cast<QWidget*>(label_InverterName)})
-        head->addWidget(widget);
+    const QPair<QLabel*, QLabel*> pairs[] = {{label_SNCaption, label_SN},
+                                             {label_BatterytypeCaption, label_Batterytype},
+                                             {label_InverterCaption, label_InverterName}};
+    for (const auto& pair : pairs) {
+        pair.second->setMinimumWidth(120);
+        head->addWidget(pair.first);
+        head->addWidget(pair.second);
+        head->addSpacing(24); // the value labels grow with adjustSize()
+    }
     head->addStretch();
     Btn_ConnectTCP = button(centralWidget, "Btn_ConnectTCP", QStringLiteral("Connect"));
     Btn_ConnectTCP->setMinimumWidth(160);

@@ -43,10 +43,10 @@ void Ui_MainWindow::setupDiagnosisTab() {
          {QStringLiteral("F/W:"), "label_BMS_FW", &label_BMS_FW},
          {QStringLiteral("P-T A:"), "label_BMS_ParameterTable_A", &label_BMS_ParameterTable_A},
          {QStringLiteral("P-T B:"), "label_BMS_ParameterTable_B", &label_BMS_ParameterTable_B}});
-    gBox_BMS_2 =
-        valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
-                   {{QStringLiteral("SOC:"), "label_BMS_SOC", &label_BMS_SOC},
-                    {QStringLiteral("Current:"), "label_BMS_Current", &label_BMS_Current}});
+    // The state values carry their own prefixes ("SOC:59.5%", "Charging:-1.4A").
+    gBox_BMS_2 = valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
+                            {{QString(), "label_BMS_SOC", &label_BMS_SOC},
+                             {QString(), "label_BMS_Current", &label_BMS_Current}});
     gBox_BMS_3 = valueGroup(
         tab_9, "gBox_BMS_3", QStringLiteral("Voltage"),
         {{QStringLiteral("Battery:"), "label_BMS_Battery_voltage", &label_BMS_Battery_voltage},
