@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings.h"
+#include "firmware/firmwaretarget.h"
 #include "link/frameassembler.h"
 #include "link/requeststate.h"
 #include "monitor/statusblock.h"
@@ -173,12 +174,21 @@ private:
     void onFirmwareStep();
     void onTableReply();
     void onTableStep();
+    void sendTransferFrame(const QString& text);
+    bool takeTransferEcho(quint16 firstRegister);
+    bool isResultReply() const;
+    void acknowledgePacket(int nextState);
+    void endTransfer(const QString& failure = QString());
     void setupDownload();
     bool buildDownloadUrl();
     bool ensureDataDir();
     bool openDownloadFile();
     void startDownload();
     void selectMissingFiles();
+    void replaceProgressLine(const QString& line);
+    void takeDownloadedBytes();
+    void releaseReply();
+    void releaseDownload(bool keepFile);
 
     // ---- Data files (files/)
     void exportTable(QTableWidget* table, const QString& path);
@@ -230,6 +240,15 @@ private:
     QDir dataDirHandle;
     QFile* downloadFile = nullptr;
     QNetworkReply* currentReply = nullptr;
+    QString downloadTargetPath; // where the file goes once complete
+
+    // Firmware and parameter-table transfer: what the running transfer sends, fixed when
+    // its header goes out.
+    QStringList transferPackets;
+    FirmwareTarget transferTarget = FirmwareTarget::Bmu;
+    quint16 transferHeaderRegister = 0;
+    quint16 transferPacketRegister = 0;
+    bool awaitingEcho = false; // a header or packet write has not been acknowledged yet
 
     // Companions.
     Update* firmwareUpdate = nullptr;

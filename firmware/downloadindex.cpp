@@ -29,7 +29,7 @@ QStringList selectMissingFiles(const QStringList& indexEntries, const QStringLis
     }
     QStringList missing;
     for (const QString& entry : indexEntries) {
-        if (!present.contains(entry)) {
+        if (!entry.isEmpty() && !present.contains(entry)) {
             missing << entry;
             present.insert(entry);
         }

@@ -13,7 +13,8 @@ QStringList parseDownloadIndex(const QByteArray& content);
 bool isBinFileName(const QString& fileName);
 
 // The entries of the index that no local ".bin" file carries exactly (case-sensitive),
-// in index order, each once.
+// in index order, each once. A blank entry names no file: requesting it would fetch the
+// folder itself, which fails and would end the whole run.
 QStringList selectMissingFiles(const QStringList& indexEntries, const QStringList& localFileNames);
 
 // The local name of a downloaded file: the last component of the URL path, or

@@ -308,6 +308,7 @@ void MainWindow::onTimeout() {
         break;
     case PtHeader:
     case PtPackets:
+    case PtResult: // the table result is read again while the BMU stays silent
         onTableStep();
         break;
     default:

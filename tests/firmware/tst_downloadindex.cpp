@@ -52,8 +52,8 @@ void TestDownloadIndex::missing_data() {
         << QStringList{"notes.txt"};
     QTest::newRow("listed twice, fetched once")
         << QStringList{"a.bin", "b.bin", "a.bin"} << QStringList{} << QStringList{"a.bin", "b.bin"};
-    QTest::newRow("blank entry kept")
-        << QStringList{"a.bin", ""} << QStringList{"a.bin"} << QStringList{""};
+    QTest::newRow("blank entry names no file")
+        << QStringList{"", "a.bin", ""} << QStringList{} << QStringList{"a.bin"};
 }
 
 void TestDownloadIndex::missing() {

@@ -1,0 +1,273 @@
+// Downloads from a real FTP server on the loopback interface, started per test.
+
+#include "app/mainwindow.h"
+#include "app/settings.h"
+#include "link/crc.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const char user[] = "dlfeed";
+const char password[] = "Rk3VpQx#T7w";
+
+QByteArray contentOf(const QString& name) {
+    QByteArray bytes = name.toUtf8() + ':';
+    for (int i = 0; bytes.size() < 700 + name.size() * 37; ++i)
+        bytes.append(char((i * 31 + name.size()) & 0xFF));
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestDownload : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void downloadRun_data();
+    void downloadRun();
+    void downloadArmsTheNewestImage();
+
+private:
+    void startServer(const QStringList& stalled, quint16* port);
+    QStringList retrievals();
+    void runDownload(quint16 port, const QString& finalLine);
+
+    QTemporaryDir work;
+    QTemporaryDir serverRoot;
+    QString previousFolder;
+    QProcess server;
+    QByteArray serverOutput;
+    MainWindow* window = nullptr;
+    QTextEdit* pane = nullptr;
+    QStringList paneHistory; // every line the pane has shown, in order
+};
+
+void TestDownload::init() {
+    QVERIFY(work.isValid() && serverRoot.isValid());
+    previousFolder = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    QVERIFY(QDir(serverRoot.path()).mkpath("Data"));
+    window = new MainWindow;
+    pane = window->findChild<QTextEdit*>("textEdit_FW_Update");
+    QVERIFY(pane);
+    paneHistory.clear();
+    connect(pane, &QTextEdit::textChanged, this, [this] {
+        const QString last = pane->toPlainText().split('\n').last();
+        if (paneHistory.isEmpty() || paneHistory.last() != last)
+            paneHistory << last;
+    });
+}
+
+void TestDownload::cleanup() {
+    delete window;
+    window = nullptr;
+    if (server.state() != QProcess::NotRunning) {
+        server.kill();
+        server.waitForFinished(5000);
+    }
+    serverOutput.clear();
+    QDir::setCurrent(previousFolder);
+    QDir(work.path()).removeRecursively();
+    QDir(serverRoot.path()).removeRecursively();
+    QDir().mkpath(work.path());
+    QDir().mkpath(serverRoot.path());
+}
+
+void TestDownload::startServer(const QStringList& stalled, quint16* port) {
+    QStringList arguments{QStringLiteral(VOLTARO_SOURCE_DIR "/tests/firmware/ftpserver.py"),
+                          serverRoot.path(), user, password};
+    for (const QString& name : stalled)
+        arguments << "--stall" << name;
+    connect(&server, &QProcess::readyReadStandardOutput, this,
+            [this] { serverOutput += server.readAllStandardOutput(); });
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(QStringLiteral("/usr/bin/python3"), arguments);
+    const QRegularExpression portLine(QStringLiteral("PORT (\\d+)"));
+    QTRY_VERIFY_WITH_TIMEOUT(portLine.match(QString::fromLatin1(serverOutput)).hasMatch(), 10000);
+    *port = quint16(portLine.match(QString::fromLatin1(serverOutput)).captured(1).toUInt());
+}
+
+QStringList TestDownload::retrievals() {
+    QStringList paths;
+    for (const QByteArray& line : serverOutput.split('\n')) {
+        if (line.startsWith("RETR "))
+            paths << QString::fromUtf8(line.mid(5));
+    }
+    return paths;
+}
+
+void TestDownload::runDownload(quint16 port, const QString& finalLine) {
+    UpdateServer updateServer;
+    updateServer.host = QStringLiteral("127.0.0.1");
+    updateServer.port = port;
+    updateServer.watchdogMs = 400;
+    window->setUpdateServer(updateServer);
+    auto* button = window->findChild<QPushButton*>("BtnDownloadFWfile");
+    QVERIFY(button && button->isEnabled());
+    button->click();
+    QVERIFY(!button->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(pane->toPlainText().split('\n').last(), finalLine, 20000);
+    QTRY_VERIFY(button->isEnabled());
+}
+
+void TestDownload::downloadRun_data() {
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<QStringList>("serverFiles");
+    QTest::addColumn<QStringList>("localFiles");
+    QTest::addColumn<QStringList>("stalled");
+    QTest::addColumn<bool>("serverUp");
+    QTest::addColumn<QStringList>("fetched");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString success = "Download firmware file success. Please connect the WiFi of battery "
+                            "system then click 'Update' to start updating Firmware!";
+    const QString latest = "Please connect the WiFi of battery system and refresh the system "
+                           "info. Then choose 'BMU' or 'BMS' to update the Firmware. ";
+    const QString failure = "Download failure, please check the internet connection. ";
+    const QStringList abc{"a.bin", "b.bin", "c.bin"};
+
+    QTest::newRow("all files present")
+        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << abc << QStringList{} << true
+        << QStringList{"/Data/log.txt"}
+        << QStringList{"The local Firmware have been latest.", latest};
+    QTest::newRow("some missing, each fetched once")
+        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << QStringList{"b.bin"} << QStringList{}
+        << true << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/c.bin"}
+        << QStringList{"Obtaining file information. Please wait...",
+                       "Obtain file information success.",
+                       "Downloading Firmware: 2 of 2. Please wait...", success};
+    QTest::newRow("name differing only in case")
+        << QByteArray("QPA-TAB-2-3.7.bin\r\n") << QStringList{"QPA-TAB-2-3.7.bin"}
+        << QStringList{"qpa-tab-2-3.7.bin"} << QStringList{} << true
+        << QStringList{"/Data/log.txt", "/Data/QPA-TAB-2-3.7.bin"}
+        << QStringList{"Downloading Firmware: 1 of 1. Please wait...", success};
+    QTest::newRow("single missing file fetched once")
+        << QByteArray("  a.bin  \n") << abc << QStringList{} << QStringList{} << true
+        << QStringList{"/Data/log.txt", "/Data/a.bin"}
+        << QStringList{"Downloading Firmware: 1 of 1. Please wait...", success};
+    QTest::newRow("blank line in the index")
+        << QByteArray("a.bin\n\nb.bin\n") << abc << QStringList{} << QStringList{} << true
+        << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/b.bin"}
+        << QStringList{"Downloading Firmware: 2 of 2. Please wait...", success};
+    QTest::newRow("stalling server: watchdog, two retries, failure")
+        << QByteArray("a.bin\n") << abc << QStringList{} << QStringList{"a.bin"} << true
+        << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/a.bin", "/Data/a.bin"}
+        << QStringList{"Download file occur error: TimeoutError", "Trying to re-Download No.2 time",
+                       "Download file occur error: TimeoutError", "Trying to re-Download No.3 time",
+                       "Download file occur error: TimeoutError", failure};
+    QTest::newRow("server down: three attempts, failure")
+        << QByteArray() << QStringList{} << QStringList{} << QStringList{} << false << QStringList{}
+        << QStringList{"Download file occur error: ConnectionRefusedError",
+                       "Trying to re-Download No.2 time",
+                       "Download file occur error: ConnectionRefusedError",
+                       "Trying to re-Download No.3 time",
+                       "Download file occur error: ConnectionRefusedError",
+                       failure};
+}
+
+void TestDownload::downloadRun() {
+    QFETCH(QByteArray, index);
+    QFETCH(QStringList, serverFiles);
+    QFETCH(QStringList, localFiles);
+    QFETCH(QStringList, stalled);
+    QFETCH(bool, serverUp);
+    QFETCH(QStringList, fetched);
+    QFETCH(QStringList, lines);
+
+    const QDir served(serverRoot.filePath("Data"));
+    writeFile(served.filePath("log.txt"), index);
+    for (const QString& name : serverFiles)
+        writeFile(served.filePath(name), contentOf(name));
+    QVERIFY(QDir(work.path()).mkpath("Data"));
+    const QDir local(work.filePath("Data"));
+    for (const QString& name : localFiles)
+        writeFile(local.filePath(name), "kept as it is");
+
+    quint16 port = 0;
+    if (serverUp) {
+        startServer(stalled, &port);
+        QVERIFY(port != 0);
+    } else {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        port = probe.serverPort(); // free once the probe closes
+    }
+    runDownload(port, lines.last());
+    if (QTest::currentTestFailed())
+        return;
+
+    // The lines appeared in this order, with other lines between them allowed.
+    int at = 0;
+    for (const QString& line : lines) {
+        at = paneHistory.indexOf(line, at);
+        QVERIFY2(at >= 0,
+                 qPrintable("missing line: " + line + "\nshown:\n" + paneHistory.join('\n')));
+        ++at;
+    }
+    QVERIFY(pane->toPlainText().split('\n').filter("Downloading Firmware: ").size() <= 1);
+    QCOMPARE(retrievals(), fetched);
+
+    for (const QString& path : fetched) {
+        const QString name = path.mid(6);
+        const QByteArray expected = name == "log.txt" ? index : contentOf(name);
+        if (stalled.contains(name))
+            QVERIFY2(!local.exists(name), "a stalled download must not leave the file");
+        else
+            QCOMPARE(readFile(local.filePath(name)), expected);
+    }
+    for (const QString& name : localFiles)
+        QCOMPARE(readFile(local.filePath(name)), QByteArray("kept as it is"));
+    QCOMPARE(local.entryList({"*.part"}, QDir::Files), QStringList{});
+}
+
+// At the end of a run both images are reloaded, the BMU image last.
+void TestDownload::downloadArmsTheNewestImage() {
+    const QByteArray image = contentOf("image");
+    const QString crc = crcText(modbusCrc16(image));
+    const QString newest = "BMU-P3-3.12-B-" + crc + ".bin";
+    const QDir served(serverRoot.filePath("Data"));
+    writeFile(served.filePath("log.txt"),
+              newest.toUtf8() + "\nBMU-P3-3.9-B-" + crc.toUtf8() + ".bin\n");
+    writeFile(served.filePath(newest), image);
+    writeFile(served.filePath("BMU-P3-3.9-B-" + crc + ".bin"), image);
+    window->findChild<QLabel*>("label_Batterytype")->setText("QPA");
+    window->findChild<QLabel*>("label_BMU")->setText("V3.1-A");
+
+    quint16 port = 0;
+    startServer({}, &port);
+    QVERIFY(port != 0);
+    runDownload(port, "Download firmware file success. Please connect the WiFi of battery system "
+                      "then click 'Update' to start updating Firmware!");
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(window->findChild<QComboBox*>("comboBox")->currentIndex(), 0);
+    QCOMPARE(window->findChild<QLabel*>("labelMainVersion_FW")->text(), QString("3"));
+    QCOMPARE(window->findChild<QLabel*>("labelSubVersion_FW")->text(), QString("12"));
+    QCOMPARE(window->findChild<QLabel*>("label_APPVersion")->text(), QString("B"));
+    QCOMPARE(window->findChild<QLabel*>("label_Current_MainVersion_FW")->text(), QString("3"));
+    QCOMPARE(window->findChild<QLabel*>("label_Current_SubVersion_FW")->text(), QString("1"));
+}
+
+QTEST_MAIN(TestDownload)
+#include "tst_download.moc"
