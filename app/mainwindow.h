@@ -189,6 +189,7 @@ private:
     void takeDownloadedBytes();
     void releaseReply();
     void releaseDownload(bool keepFile);
+    void endDownloadRun();
 
     // ---- Data files (files/)
     void exportTable(QTableWidget* table, const QString& path);

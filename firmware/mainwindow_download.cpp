@@ -224,10 +224,16 @@ void MainWindow::readReplyError(QNetworkReply::NetworkError code) {
         startDownload();
         return;
     }
-    unlockButtons();
-    downloadWatchdog->stop();
+    endDownloadRun();
     PaneText::appendColoured(
         pane, QStringLiteral("Download failure, please check the internet connection. "), "red");
+}
+
+void MainWindow::endDownloadRun() {
+    downloadWatchdog->stop();
+    unlockButtons();
+    // No idle session is kept open to the server once the run is over.
+    networkManager->clearConnectionCache();
 }
 
 void MainWindow::downloadFinishReply(QNetworkReply* reply) {
@@ -268,13 +274,14 @@ void MainWindow::downloadFinishReply(QNetworkReply* reply) {
     if (downloadIndex == 0) {
         downloadIndex = 1;
         selectMissingFiles();
-        if (downloadCount > 0)
-            startDownload();
-    } else if (downloadIndex < downloadCount) {
+    } else {
         downloadIndex += 1;
         downloadRetries = 0;
-        startDownload();
     }
+    if (downloadIndex <= downloadCount)
+        startDownload();
+    else
+        endDownloadRun();
 }
 
 void MainWindow::selectMissingFiles() {

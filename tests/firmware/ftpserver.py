@@ -4,55 +4,43 @@
 Usage: ftpserver.py ROOT USER PASSWORD [--stall NAME]...
 
 Prints "PORT <n>" on stdout once it listens. Files named with --stall send their first
-bytes and then nothing more, as a server whose connection hangs. Every RETR is logged to
-stdout as "RETR <path>".
+bytes and then nothing more, as a server whose data connection hangs. Every RETR is logged to
+stdout as "RETR <path>", every session as "OPEN" and, once closed, "CLOSED".
 """
-import io
+import os
 import sys
-import threading
-import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler
-from pyftpdlib.servers import ThreadedFTPServer
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.servers import FTPServer
 
 stalled = set()
 
 
-class StallingFile(io.RawIOBase):
-    """Gives the first bytes of a file, then blocks until the server is killed."""
+class StallingDTPHandler(DTPHandler):
+    """Sends the first bytes of a stalled file, then stops sending without closing, so
+    the client sees a live connection that delivers nothing more. The control channel
+    keeps working: the client's ABOR or QUIT ends the transfer."""
 
-    def __init__(self, real):
-        self.real = real
-        self.name = real.name
-        self.sent = False
-
-    def readable(self):
-        return True
-
-    def read(self, size=-1):
-        if not self.sent:
-            self.sent = True
-            return self.real.read(16)
-        threading.Event().wait()
-        return b""
-
-    def close(self):
-        self.real.close()
-        super().close()
-
-
-class TestFS(AbstractedFS):
-    def open(self, filename, mode):
-        f = super().open(filename, mode)
-        if "r" in mode and filename.rsplit("/", 1)[-1] in stalled:
-            return StallingFile(f)
-        return f
+    def send(self, data):
+        name = os.path.basename(getattr(self.file_obj, "name", "") or "")
+        if name not in stalled:
+            return super().send(data)
+        if self.tot_bytes_sent > 0:
+            self.del_channel()
+            return 0
+        return super().send(data[:16])
 
 
 class LoggingHandler(FTPHandler):
-    abstracted_fs = TestFS
+    dtp_handler = StallingDTPHandler
+    use_sendfile = False
+
+    def on_connect(self):
+        print("OPEN", flush=True)
+
+    def on_disconnect(self):
+        print("CLOSED", flush=True)
 
     def ftp_RETR(self, file):
         print("RETR " + self.fs.fs2ftp(file), flush=True)
@@ -72,7 +60,7 @@ def main():
     authorizer.add_user(user, password, root, perm="elr")
     LoggingHandler.authorizer = authorizer
     LoggingHandler.banner = "test update server"
-    server = ThreadedFTPServer(("127.0.0.1", 0), LoggingHandler)
+    server = FTPServer(("127.0.0.1", 0), LoggingHandler)
     print("PORT %d" % server.socket.getsockname()[1], flush=True)
     server.serve_forever()
 

@@ -47,11 +47,15 @@ private slots:
     void downloadRun_data();
     void downloadRun();
     void downloadArmsTheNewestImage();
+    void stalledDownload();
 
 private:
     void startServer(const QStringList& stalled, quint16* port);
     QStringList retrievals();
-    void runDownload(quint16 port, const QString& finalLine);
+    void runDownload(quint16 port, const QString& finalLine, bool abandonsSessions = false);
+    void checkRun(const QByteArray& index, const QStringList& serverFiles,
+                  const QStringList& localFiles, const QStringList& stalled, bool serverUp,
+                  const QStringList& fetched, const QStringList& lines);
 
     QTemporaryDir work;
     QTemporaryDir serverRoot;
@@ -82,6 +86,7 @@ void TestDownload::init() {
 void TestDownload::cleanup() {
     delete window;
     window = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (server.state() != QProcess::NotRunning) {
         server.kill();
         server.waitForFinished(5000);
@@ -117,7 +122,7 @@ QStringList TestDownload::retrievals() {
     return paths;
 }
 
-void TestDownload::runDownload(quint16 port, const QString& finalLine) {
+void TestDownload::runDownload(quint16 port, const QString& finalLine, bool abandonsSessions) {
     UpdateServer updateServer;
     updateServer.host = QStringLiteral("127.0.0.1");
     updateServer.port = port;
@@ -129,13 +134,16 @@ void TestDownload::runDownload(quint16 port, const QString& finalLine) {
     QVERIFY(!button->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(pane->toPlainText().split('\n').last(), finalLine, 20000);
     QTRY_VERIFY(button->isEnabled());
+    // The run closes its sessions to the server once it is over (Qt never closes the
+    // session of an abandoned transfer).
+    if (server.state() == QProcess::Running && !abandonsSessions)
+        QTRY_COMPARE(serverOutput.count("CLOSED\n"), serverOutput.count("OPEN\n"));
 }
 
 void TestDownload::downloadRun_data() {
     QTest::addColumn<QByteArray>("index");
     QTest::addColumn<QStringList>("serverFiles");
     QTest::addColumn<QStringList>("localFiles");
-    QTest::addColumn<QStringList>("stalled");
     QTest::addColumn<bool>("serverUp");
     QTest::addColumn<QStringList>("fetched");
     QTest::addColumn<QStringList>("lines");
@@ -148,36 +156,29 @@ void TestDownload::downloadRun_data() {
     const QStringList abc{"a.bin", "b.bin", "c.bin"};
 
     QTest::newRow("all files present")
-        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << abc << QStringList{} << true
-        << QStringList{"/Data/log.txt"}
+        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << abc << true << QStringList{"/Data/log.txt"}
         << QStringList{"The local Firmware have been latest.", latest};
     QTest::newRow("some missing, each fetched once")
-        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << QStringList{"b.bin"} << QStringList{}
-        << true << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/c.bin"}
+        << QByteArray("a.bin\nb.bin\nc.bin\n") << abc << QStringList{"b.bin"} << true
+        << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/c.bin"}
         << QStringList{"Obtaining file information. Please wait...",
                        "Obtain file information success.",
                        "Downloading Firmware: 2 of 2. Please wait...", success};
     QTest::newRow("name differing only in case")
         << QByteArray("QPA-TAB-2-3.7.bin\r\n") << QStringList{"QPA-TAB-2-3.7.bin"}
-        << QStringList{"qpa-tab-2-3.7.bin"} << QStringList{} << true
+        << QStringList{"qpa-tab-2-3.7.bin"} << true
         << QStringList{"/Data/log.txt", "/Data/QPA-TAB-2-3.7.bin"}
         << QStringList{"Downloading Firmware: 1 of 1. Please wait...", success};
     QTest::newRow("single missing file fetched once")
-        << QByteArray("  a.bin  \n") << abc << QStringList{} << QStringList{} << true
+        << QByteArray("  a.bin  \n") << abc << QStringList{} << true
         << QStringList{"/Data/log.txt", "/Data/a.bin"}
         << QStringList{"Downloading Firmware: 1 of 1. Please wait...", success};
     QTest::newRow("blank line in the index")
-        << QByteArray("a.bin\n\nb.bin\n") << abc << QStringList{} << QStringList{} << true
+        << QByteArray("a.bin\n\nb.bin\n") << abc << QStringList{} << true
         << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/b.bin"}
         << QStringList{"Downloading Firmware: 2 of 2. Please wait...", success};
-    QTest::newRow("stalling server: watchdog, two retries, failure")
-        << QByteArray("a.bin\n") << abc << QStringList{} << QStringList{"a.bin"} << true
-        << QStringList{"/Data/log.txt", "/Data/a.bin", "/Data/a.bin", "/Data/a.bin"}
-        << QStringList{"Download file occur error: TimeoutError", "Trying to re-Download No.2 time",
-                       "Download file occur error: TimeoutError", "Trying to re-Download No.3 time",
-                       "Download file occur error: TimeoutError", failure};
     QTest::newRow("server down: three attempts, failure")
-        << QByteArray() << QStringList{} << QStringList{} << QStringList{} << false << QStringList{}
+        << QByteArray() << QStringList{} << QStringList{} << false << QStringList{}
         << QStringList{"Download file occur error: ConnectionRefusedError",
                        "Trying to re-Download No.2 time",
                        "Download file occur error: ConnectionRefusedError",
@@ -190,11 +191,30 @@ void TestDownload::downloadRun() {
     QFETCH(QByteArray, index);
     QFETCH(QStringList, serverFiles);
     QFETCH(QStringList, localFiles);
-    QFETCH(QStringList, stalled);
     QFETCH(bool, serverUp);
     QFETCH(QStringList, fetched);
     QFETCH(QStringList, lines);
+    checkRun(index, serverFiles, localFiles, {}, serverUp, fetched, lines);
+}
 
+// Qt's FTP backend keeps the session of a transfer abandoned mid-way alive for good, so
+// this case runs in a process of its own (ctest entry tst_download_stall) without leak
+// checking.
+void TestDownload::stalledDownload() {
+    if (!qEnvironmentVariableIsSet("VOLTARO_STALL_TEST"))
+        QSKIP("runs as tst_download_stall, in a process of its own");
+    const QStringList abc{"a.bin", "b.bin", "c.bin"};
+    checkRun("a.bin\n", abc, {}, {"a.bin"}, true,
+             {"/Data/log.txt", "/Data/a.bin", "/Data/a.bin", "/Data/a.bin"},
+             {"Download file occur error: TimeoutError", "Trying to re-Download No.2 time",
+              "Download file occur error: TimeoutError", "Trying to re-Download No.3 time",
+              "Download file occur error: TimeoutError",
+              "Download failure, please check the internet connection. "});
+}
+
+void TestDownload::checkRun(const QByteArray& index, const QStringList& serverFiles,
+                            const QStringList& localFiles, const QStringList& stalled,
+                            bool serverUp, const QStringList& fetched, const QStringList& lines) {
     const QDir served(serverRoot.filePath("Data"));
     writeFile(served.filePath("log.txt"), index);
     for (const QString& name : serverFiles)
@@ -213,7 +233,7 @@ void TestDownload::downloadRun() {
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         port = probe.serverPort(); // free once the probe closes
     }
-    runDownload(port, lines.last());
+    runDownload(port, lines.last(), !stalled.isEmpty());
     if (QTest::currentTestFailed())
         return;
 
