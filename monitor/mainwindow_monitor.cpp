@@ -2,6 +2,7 @@
 // BMS information read of the Diagnosis tab.
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
+#include "firmware/update.h"
 #include "link/catalogue.h"
 #include "monitor/bms_info.h"
 #include "monitor/bmsinfodecoder.h"
@@ -83,8 +84,7 @@ void MainWindow::refreshOverview() {
     // Reloads the firmware file of each target, the one for index 0 last.
     ui->comboBox->setCurrentIndex(1);
     ui->comboBox->setCurrentIndex(0);
-    // The parameter-table files of this system are rescanned here by the update
-    // companion once it offers the scan.
+    firmwareUpdate->scanTableFiles();
 
     bmsInfo->buildCellTable();
 }
