@@ -69,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     fillSetupLists();
     setupHistoryTables();
+    setupTranslationTables();
     ui->Btn_Read->hide();
     ui->label_ContactHeader->setStyleSheet(QLatin1String(Style::TextRed));
     ui->pBar_Download_FW->setValue(0);

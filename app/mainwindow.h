@@ -192,6 +192,7 @@ private:
     void endDownloadRun();
 
     // ---- Data files (files/)
+    void setupTranslationTables();
     void exportTable(QTableWidget* table, const QString& path);
 
     Ui_MainWindow* ui;

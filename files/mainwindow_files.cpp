@@ -1,12 +1,146 @@
-// Data-file members of the main window; added with the data-files work.
+// Data-file members of the main window: export of result tables, translation of a saved
+// log from a file, and the translation tab's controls.
 #include "app/mainwindow.h"
 
-void MainWindow::exportTable(QTableWidget*, const QString&) {}
-void MainWindow::on_pushButton_2_clicked() {}
-void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {}
+#include "app/mainwindow_form.h"
+#include "app/messages.h"
+#include "app/styles.h"
+#include "files/tableexport.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QUrl>
+
+namespace {
+
+const char exportCaption[] = "Save";
+const char exportFilter[] = "Excel File( *.xls *.xlsx);;TXT-Files (*.txt)";
+
+// Columns of the translation results; the BMS decoder fills "Warning 1" onward.
+const QStringList bmuTranslationHeader{"Date&Time", "Code", "Description", "Details"};
+const QStringList bmsTranslationHeader{"Date&Time",     "Code",           "Description",
+                                       "Warning 1",     "Warning 2",      "Warning 3",
+                                       "Fault",         "Switch Status",  "SOC",
+                                       "SOH",           "Bat_V (V)",      "Output_V (V)",
+                                       "Current(A)",    "Cell_Max_V(mV)", "Cell_Min_V(mV)",
+                                       "Cell_Max_T(℃)", "Cell_Min_T(℃)",  "Remarks"};
+
+QString timeStamp() {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmmss"));
+}
+
+QString desktopFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+// What the table shows: header texts and the display text of every cell; a column
+// without a header item and a missing cell are empty texts.
+ExportTable contentsOf(const QTableWidget* table) {
+    ExportTable contents;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QTableWidgetItem* item = table->horizontalHeaderItem(c);
+        contents.header << (item ? item->text() : QString());
+    }
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            row << (item ? item->data(Qt::DisplayRole).toString() : QString());
+        }
+        contents.rows << row;
+    }
+    return contents;
+}
+
+void setupTranslationTable(QTableWidget* table, const QStringList& header) {
+    table->setColumnCount(header.size());
+    table->setHorizontalHeaderLabels(header);
+    const int widths[] = {200, 50, 250};
+    for (int c = 0; c < 3; ++c)
+        table->setColumnWidth(c, widths[c]);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setStyleSheet(QLatin1String(Style::SkyblueHeader));
+    table->setStyleSheet(QLatin1String(Style::TableSelection));
+}
+
+} // namespace
+
+void MainWindow::setupTranslationTables() {
+    setupTranslationTable(ui->table_Trans, bmuTranslationHeader);
+    setupTranslationTable(ui->tableWidget_Trans_BMS, bmsTranslationHeader);
+}
+
+void MainWindow::exportTable(QTableWidget* table, const QString& path) {
+    if (path.isEmpty() || !table)
+        return;
+    qDebug() << "行，列数量" << table->rowCount() << table->columnCount();
+    const QString error = writeTableFile(path, contentsOf(table));
+    if (!error.isEmpty()) {
+        Messages::warning(this, QStringLiteral("Remind"), error);
+        return;
+    }
+    Messages::ask(this, QStringLiteral("Done"),
+                  QStringLiteral("Data export successfully. Do you want to open it now?"),
+                  QMessageBox::Yes | QMessageBox::No, [path](QMessageBox::StandardButton answer) {
+                      if (answer == QMessageBox::Yes)
+                          QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+                  });
+}
+
+void MainWindow::on_pushButton_2_clicked() {
+    const int index = ui->comboBox_ReadHistoryInfo->currentIndex();
+    const QString serial = ui->label_SN->text();
+    const QString name =
+        index == 0
+            ? QStringLiteral("/%1+BMU Historical Data+%2").arg(serial, timeStamp())
+            : QStringLiteral("/%2+BMS%1+%4 Historical Data+%3")
+                  .arg(QString::number(index), serial, timeStamp(), ui->label_BMS_SN->text());
+    const QString path = askSaveFileName(this, QLatin1String(exportCaption), desktopFolder() + name,
+                                         QLatin1String(exportFilter));
+    exportTable(historyTables.value(index), path);
+}
+
+void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {
+    QTableWidget* table = nullptr;
+    QString name;
+    if (ui->radioBtn_BMU->isChecked()) {
+        table = ui->table_Trans;
+        name = QStringLiteral("/BMU Historical Info (%1)%2");
+    } else if (ui->radioBtn_BMS->isChecked()) {
+        table = ui->tableWidget_Trans_BMS;
+        name = QStringLiteral("/BMS Historical Info (%1)%2");
+    } else {
+        return;
+    }
+    const QString path = askSaveFileName(
+        this, QLatin1String(exportCaption),
+        desktopFolder() + name.arg(ui->label_SN->text(), timeStamp()), QLatin1String(exportFilter));
+    exportTable(table, path);
+}
+
 void MainWindow::on_Btn_TransFromFile_clicked() {}
-void MainWindow::on_radioBtn_BMU_toggled(bool) {}
-void MainWindow::on_radioBtn_BMS_toggled(bool) {}
-void MainWindow::on_Btn_clear_clicked() {}
-void MainWindow::on_pushButton_3_clicked() {}
-void MainWindow::on_Btn_PT_Load_clicked() {}
+
+void MainWindow::on_radioBtn_BMU_toggled(bool checked) {
+    if (checked)
+        ui->stackedWidget_Trans->setCurrentIndex(0);
+}
+
+void MainWindow::on_radioBtn_BMS_toggled(bool checked) {
+    if (checked)
+        ui->stackedWidget_Trans->setCurrentIndex(1);
+}
+
+void MainWindow::on_Btn_clear_clicked() {
+    if (ui->radioBtn_BMU->isChecked())
+        ui->table_Trans->setRowCount(0);
+    else if (ui->radioBtn_BMS->isChecked())
+        ui->tableWidget_Trans_BMS->setRowCount(0);
+}

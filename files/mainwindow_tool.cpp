@@ -1,0 +1,69 @@
+// The tool page of the main window: the CRC of a firmware file, and packaging a
+// parameter-table spreadsheet into a table file in the Data folder.
+#include "app/mainwindow.h"
+
+#include "app/mainwindow_form.h"
+#include "app/messages.h"
+#include "files/firmwarecheck.h"
+#include "files/spreadsheetreader.h"
+#include "files/tablepackage.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+void MainWindow::on_pushButton_3_clicked() {
+    const QString path = askOpenFileName(this, QStringLiteral("Choose F/W file"), QString(),
+                                         QStringLiteral("Bin file(*.bin)"));
+    if (path.isEmpty())
+        return;
+    const FirmwareCheck check = checkFirmwareFile(path);
+    ui->lineEdit_FW->setText(path);
+    ui->lineEdit_CRC->setText(check.crc);
+    if (!check.ok()) {
+        Messages::warning(this, QStringLiteral("Remind"), check.error);
+        return;
+    }
+    qDebug() << "firmware file" << path << "size" << check.size << "CRC" << check.crc;
+}
+
+void MainWindow::on_Btn_PT_Load_clicked() {
+    const QString path = askOpenFileName(this, QStringLiteral("选择Excel文件"), QString(),
+                                         QStringLiteral("Exel file(*.csv *.xls *.xlsx)"));
+    if (path.isEmpty()) {
+        ui->textEdit_PT->setPlainText(QStringLiteral("No file chosen; no table was written."));
+        return;
+    }
+    // A refused sheet leaves no file behind, and a table file is never written short: the
+    // package is complete before anything is written, and QSaveFile only replaces the
+    // target once every byte is on disk.
+    auto refuse = [this](const QString& reason) {
+        ui->textEdit_PT->setPlainText(reason);
+        Messages::warning(this, QStringLiteral("Remind"), reason);
+    };
+    const SheetReadResult sheet = readFirstWorksheet(path);
+    if (!sheet.ok())
+        return refuse(sheet.error);
+    const TablePackage package =
+        packageParameterTable(sheet.rows, ui->comboBox_Bat_Type->currentText());
+    if (!package.ok())
+        return refuse(package.error);
+    qDebug() << "加密前的数据：" << package.hexText;
+    qDebug() << "加密后的数据长度（包含CRC）：" << package.content.size();
+
+    const QString dataFolder = QDir::currentPath() + QStringLiteral("/Data/");
+    if (!QDir().mkpath(dataFolder))
+        return refuse(QStringLiteral("The folder %1 cannot be created.").arg(dataFolder));
+    QSaveFile file(dataFolder + package.fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(package.content) != package.content.size() ||
+        !file.commit())
+        return refuse(QStringLiteral("The file %1 cannot be written: %2")
+                          .arg(file.fileName(), file.errorString()));
+    ui->textEdit_PT->clear();
+    ui->textEdit_PT->appendPlainText(
+        QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹")
+            .arg(package.fileName));
+}
