@@ -5,7 +5,10 @@
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
 #include "app/styles.h"
+#include "files/spreadsheetreader.h"
 #include "files/tableexport.h"
+#include "history/history.h"
+#include "history/logtranslation.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -23,6 +26,9 @@ namespace {
 
 const char exportCaption[] = "Save";
 const char exportFilter[] = "Excel File( *.xls *.xlsx);;TXT-Files (*.txt)";
+// The spreadsheet filter first; the second entry lets the tool's own text exports be picked.
+const char importFilter[] = "Exel file(*.xls *.xlsx);;TXT-Files (*.txt *.csv)";
+const char wrongFile[] = "Please choose the correct data file!!";
 
 // Columns of the translation results; the BMS decoder fills "Warning 1" onward.
 const QStringList bmuTranslationHeader{"Date&Time", "Code", "Description", "Details"};
@@ -69,6 +75,21 @@ void setupTranslationTable(QTableWidget* table, const QStringList& header) {
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setStyleSheet(QLatin1String(Style::SkyblueHeader));
     table->setStyleSheet(QLatin1String(Style::TableSelection));
+}
+
+// The saved log in the rows under the header: date and time, code, description, data.
+// False when a row has fewer than the four cells.
+bool savedLogOf(const SheetRows& rows, SavedLog* log) {
+    for (int r = 1; r < rows.size(); ++r) {
+        const QStringList& row = rows.at(r);
+        if (row.size() < 4)
+            return false;
+        log->dateTimes << row.at(0);
+        log->codes << row.at(1);
+        log->descriptions << row.at(2);
+        log->logData << row.at(3);
+    }
+    return true;
 }
 
 } // namespace
@@ -126,7 +147,38 @@ void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {
     exportTable(table, path);
 }
 
-void MainWindow::on_Btn_TransFromFile_clicked() {}
+void MainWindow::on_Btn_TransFromFile_clicked() {
+    const QString path = askOpenFileName(this, QStringLiteral("Choose Excel file"), QString(),
+                                         QLatin1String(importFilter));
+    if (path.isEmpty())
+        return;
+    const SheetReadResult sheet = readFirstWorksheet(path);
+    if (!sheet.ok()) {
+        Messages::warning(this, QStringLiteral("Remind"), sheet.error);
+        return;
+    }
+    // The saved log lives only in this call, so no ending leaves stale rows behind.
+    SavedLog log;
+    if (sheet.rows.isEmpty() || !savedLogOf(sheet.rows, &log)) {
+        Messages::open(this, QMessageBox::Warning, QStringLiteral("Remind"),
+                       QLatin1String(wrongFile), QMessageBox::Apply);
+        return;
+    }
+    QTableWidget* table = ui->radioBtn_BMU->isChecked()   ? ui->table_Trans
+                          : ui->radioBtn_BMS->isChecked() ? ui->tableWidget_Trans_BMS
+                                                          : nullptr;
+    if (!table) {
+        Messages::open(this, QMessageBox::Warning, QStringLiteral("Remind"),
+                       QStringLiteral("Please choose BMU or BMS first."), QMessageBox::Apply);
+        return;
+    }
+    table->setRowCount(0);
+    table->setRowCount(log.dateTimes.size());
+    history->translateRecords(log);
+    table->resizeRowsToContents();
+    table->setAlternatingRowColors(true);
+    table->setPalette(QPalette(Qt::gray));
+}
 
 void MainWindow::on_radioBtn_BMU_toggled(bool checked) {
     if (checked)
