@@ -7,22 +7,19 @@
 
 namespace {
 
-// The open-circuit voltage of a lithium iron phosphate cell, mV, over the state of
-// charge: a steep knee at both ends and a long flat middle.
+// The demo compresses time so that the state of charge visibly moves.
+constexpr double TimeCompression = 6;
+
+} // namespace
+
 double restingMillivolts(double soc) {
+    // A steep knee at both ends and a long flat middle.
     if (soc < 10)
         return 3000 + soc * 18;
     if (soc > 95)
         return 3340 + (soc - 95) * 8;
     return 3180 + (soc - 10) * 1.9;
 }
-
-// Each ampere through a cell moves its terminal voltage by this much (internal resistance).
-constexpr double MillivoltsPerAmp = 0.6;
-// The demo compresses time so that the state of charge visibly moves.
-constexpr double TimeCompression = 6;
-
-} // namespace
 
 BatteryState::BatteryState(const SystemProfile& profile, quint32 seed)
     : profile(profile)

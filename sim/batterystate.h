@@ -5,6 +5,12 @@
 #include <QRandomGenerator>
 #include <QVector>
 
+// The resting voltage of a lithium iron phosphate cell at a state of charge (%), mV.
+double restingMillivolts(double soc);
+// Each ampere through a cell moves its terminal voltage by this much (internal
+// resistance), mV.
+constexpr double MillivoltsPerAmp = 0.6;
+
 // The measured values of the simulated system: state of charge, current, every cell
 // voltage and temperature. They follow a slowly wandering current target, so that a
 // display refreshed every few seconds sees them move; a fixed seed gives the same
