@@ -40,9 +40,8 @@ bool isHexDigits(const QString& text) {
     return !text.isEmpty();
 }
 
-} // namespace
-
-int tableTypeCode(const QString& batteryType) {
+// The type code of a text of the packaging list, -1 for any other text.
+int packagingTypeCode(const QString& batteryType) {
     for (const TypeCode& entry : typeCodes) {
         if (batteryType == QLatin1String(entry.type))
             return entry.code;
@@ -50,8 +49,10 @@ int tableTypeCode(const QString& batteryType) {
     return -1;
 }
 
+} // namespace
+
 TablePackage packageParameterTable(const SheetRows& rows, const QString& batteryType) {
-    const int typeCode = tableTypeCode(batteryType);
+    const int typeCode = packagingTypeCode(batteryType);
     if (typeCode < 0)
         return failure(QStringLiteral("Unknown battery type \"%1\".").arg(batteryType));
     if (rows.isEmpty())

@@ -28,11 +28,8 @@ struct TablePackage {
 constexpr int tableRowCount = 89;
 constexpr int tableByteCount = 1068;
 
-// Type code of a table (the same code the table header register carries): 0 for ZRC and
-// QPC, 1 for ZRDX and QPB, 2 for ZRA and QPA; -1 for any other battery type text.
-int tableTypeCode(const QString& batteryType);
-
-// batteryType is one of the six texts above. The file name starts with its first three
-// characters, the form the table scan matches against the BMU's battery type ("ZRDX"
-// tables are found as "ZRD").
+// batteryType is one of the texts of the packaging's type list: ZRC and QPC get type code
+// 0, ZRDX and QPB 1, ZRA and QPA 2 (the code the table header register carries). The file name
+// starts with its first three characters, the form the table scan matches against the BMU's battery
+// type ("ZRDX" tables are found as "ZRD").
 TablePackage packageParameterTable(const SheetRows& rows, const QString& batteryType);
