@@ -104,10 +104,10 @@ void TestSetup::decodeRead_data() {
     QTest::newRow("code 20 refused") << hv << hex("010306140501010100FFFF") << false << 0 << ""
                                      << "" << QList<int>{};
     QTest::newRow("status reply is not a setup reply")
-        << hv << QByteArray::fromHex("010332") + QByteArray(52, '\1') << false << 0 << "" << ""
-        << QList<int>{};
-    QTest::newRow("short frame") << hv << hex("0103060925") << false << 0 << "" << ""
-                                 << QList<int>{};
+        << hv << QByteArray::fromHex("010332") + QByteArray(52, '\1') << false << 0 << ""
+        << "" << QList<int>{};
+    QTest::newRow("short frame") << hv << hex("0103060925") << false << 0 << ""
+                                 << "" << QList<int>{};
     QTest::newRow("code 0xFF refused") << lv << hex("010306FF0501010100FFFF") << false << 0 << ""
                                        << "" << QList<int>{};
 }
