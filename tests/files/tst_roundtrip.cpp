@@ -1,0 +1,197 @@
+// The data files end to end through the real window and the simulated BMU: a history read
+// is exported and translated again, and a packaged parameter table is sent to the BMU.
+#include "windowfixture.h"
+
+#include "files/spreadsheetreader.h"
+#include "files/tablepackage.h"
+#include "firmware/tablefile.h"
+#include "history/batteryfamily.h"
+#include "history/bmsdetail.h"
+#include "history/hvbmudetail.h"
+#include "history/lvbmudetail.h"
+#include "link/hexcommand.h"
+#include "link/requeststate.h"
+#include "sim/bmusimulator.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace {
+
+const QString fixtureDir = QStringLiteral(VOLTARO_FIXTURES_DIR);
+constexpr int linkTimeoutMs = 30000;
+
+QString cellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// The link is settled when the buttons are back and the BMU has had no request for a
+// while (the BMS information read that ends a refresh leaves its state behind).
+class LinkQuiet {
+public:
+    explicit LinkQuiet(BmuSimulator& simulator) {
+        sinceLastRequest.start();
+        connection = QObject::connect(&simulator, &BmuSimulator::requestReceived, &simulator,
+                                      [this] { sinceLastRequest.restart(); });
+    }
+    LinkQuiet(const LinkQuiet&) = delete;
+    LinkQuiet& operator=(const LinkQuiet&) = delete;
+    ~LinkQuiet() { QObject::disconnect(connection); }
+
+    bool settled(MainWindow& window, const char* button) const {
+        return widget<QPushButton>(window, button)->isEnabled() &&
+               sinceLastRequest.elapsed() > 1500;
+    }
+
+private:
+    QElapsedTimer sinceLastRequest;
+    QMetaObject::Connection connection;
+};
+
+// Connects to the simulator and refreshes, so that serial numbers, unit lists and the
+// parameter-table scan are in place.
+void connectAndRefresh(MainWindow& window, BmuSimulator& simulator) {
+    const LinkQuiet quiet(simulator);
+    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
+    auto* connectButton = widget<QPushButton>(window, "Btn_ConnectTCP");
+    QTest::mouseClick(connectButton, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(connectButton->text(), QStringLiteral("Disconnect"), linkTimeoutMs);
+    closeBoxes(window);
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_Refresh"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!widget<QLabel>(window, "label_SN")->text().isEmpty(), linkTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(quiet.settled(window, "Btn_HistoryInfo"), linkTimeoutMs);
+}
+
+// Reads one block (20 records) of the unit's log into its history table.
+QTableWidget* readHistory(MainWindow& window, BmuSimulator& simulator, int unit) {
+    const LinkQuiet quiet(simulator);
+    widget<QComboBox>(window, "comboBox_ReadHistoryInfo")->setCurrentIndex(unit);
+    widget<QLineEdit>(window, "lineEdit_His_Data_Qty")->setText(QStringLiteral("20"));
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_HistoryInfo"), Qt::LeftButton);
+    auto* table = window.findChild<QTableWidget*>(
+        unit == 0 ? QStringLiteral("tableWidget_HistoryInfo_BMU")
+                  : QStringLiteral("tableWidget_HistoryInfo_BMS_%1").arg(unit));
+    [&] { QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), 20, linkTimeoutMs); }();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(quiet.settled(window, "pushButton_2"), linkTimeoutMs); }();
+    [&] { QCOMPARE(window.currentRequestState(), int(Idle)); }();
+    return table;
+}
+
+void exportHistory(MainWindow& window, const QString& path) {
+    Dialog dialog;
+    answerDialogs(window, &dialog, path);
+    QTest::mouseClick(widget<QPushButton>(window, "pushButton_2"), Qt::LeftButton);
+    QCOMPARE(openBoxes(window).size(), 1); // "Done"
+    closeBoxes(window, QMessageBox::No);
+    QVERIFY(QFile::exists(path));
+}
+
+// Translates the file as the unit and family and checks every row against the history
+// table it came from and the detail decoders.
+void translateAndCheck(MainWindow& window, const QString& path, const QTableWidget* history,
+                       bool bmu, const QString& family) {
+    widget<QRadioButton>(window, bmu ? "radioBtn_BMU" : "radioBtn_BMS")->setChecked(true);
+    widget<QComboBox>(window, "comboBox_Trans")->setCurrentText(family);
+    Dialog dialog;
+    answerDialogs(window, &dialog, path);
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_TransFromFile"), Qt::LeftButton);
+    QVERIFY(openBoxes(window).isEmpty());
+
+    const auto* result =
+        widget<QTableWidget>(window, bmu ? "table_Trans" : "tableWidget_Trans_BMS");
+    QCOMPARE(result->rowCount(), history->rowCount());
+    for (int r = 0; r < history->rowCount(); ++r) {
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(cellText(result, r, c), cellText(history, r, c));
+        const int code = cellText(history, r, 1).toInt();
+        const QByteArray data = hexToBytes(cellText(history, r, 3));
+        QCOMPARE(data.size(), 23);
+        if (bmu) {
+            const QString detail = family == QLatin1String(LumenoHv) ? hvBmuDetail(code, data)
+                                                                     : lvBmuDetail(code, data);
+            QCOMPARE(cellText(result, r, 3), detail);
+        } else {
+            const QStringList texts = bmsDetailTexts(code, data, family);
+            for (int k = 0; k < texts.size() && 3 + k < result->columnCount(); ++k)
+                QCOMPARE(cellText(result, r, 3 + k), texts[k]);
+        }
+    }
+}
+
+} // namespace
+
+class TestRoundTrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void historyExportedAndTranslated();
+    void packagedTableReachesTheBmu();
+
+private:
+    InTemporaryFolder folder;
+};
+
+void TestRoundTrip::historyExportedAndTranslated() {
+    BmuSimulator simulator(SystemPreset::HighVoltage);
+    simulator.setStatic(true);
+    QVERIFY(simulator.listen());
+    MainWindow window;
+    connectAndRefresh(window, simulator);
+
+    const QTableWidget* bmuHistory = readHistory(window, simulator, 0);
+    const QString bmuFile = folder.path(QStringLiteral("bmu history.xls"));
+    exportHistory(window, bmuFile);
+    translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoHv));
+    translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoLv));
+
+    const QTableWidget* bmsHistory = readHistory(window, simulator, 1);
+    const QString bmsFile = folder.path(QStringLiteral("bms1 history.xlsx"));
+    exportHistory(window, bmsFile);
+    translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoHv));
+
+    // The translation exports again and reads back as it is shown.
+    const QString again = folder.path(QStringLiteral("translated.xlsx"));
+    Dialog dialog;
+    answerDialogs(window, &dialog, again);
+    QTest::mouseClick(widget<QPushButton>(window, "pushBtn_Trans_to_Excel"), Qt::LeftButton);
+    closeBoxes(window, QMessageBox::No);
+    const SheetReadResult back = readFirstWorksheet(again);
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    QCOMPARE(back.rows.size(), bmsHistory->rowCount() + 1);
+    QCOMPARE(back.rows[0].value(3), QStringLiteral("Warning 1"));
+}
+
+void TestRoundTrip::packagedTableReachesTheBmu() {
+    MainWindow window;
+    widget<QComboBox>(window, "comboBox_Bat_Type")->setCurrentText(QStringLiteral("QPA"));
+    Dialog dialog;
+    answerDialogs(window, &dialog, fixtureDir + QStringLiteral("/param-table-qpa.xlsx"));
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_PT_Load"), Qt::LeftButton);
+    QFile packaged(QDir::currentPath() + QStringLiteral("/Data/QPA-TAB-2-3.7.bin"));
+    QVERIFY(packaged.open(QIODevice::ReadOnly));
+    const TableBlock block = decodeTableFile(packaged.readAll());
+    QCOMPARE(block.tableData.size(), tableByteCount);
+
+    // The QPA system runs table V3.6: the refresh picks the packaged V3.7 up.
+    BmuSimulator simulator(SystemPreset::Qpa5);
+    simulator.setStatic(true);
+    QVERIFY(simulator.listen());
+    connectAndRefresh(window, simulator);
+    QCOMPARE(widget<QLabel>(window, "label_PT_New")->text(), QStringLiteral("V3.7"));
+
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_PT_Update"), Qt::LeftButton);
+    auto* pane = widget<QTextEdit>(window, "textEdit_FW_Update");
+    QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().contains(QStringLiteral("update Successful!!!")),
+                             linkTimeoutMs);
+    QCOMPARE(simulator.tableBytes(), block.tableData);
+}
+
+QTEST_MAIN(TestRoundTrip)
+#include "tst_roundtrip.moc"
