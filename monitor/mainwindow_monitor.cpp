@@ -128,7 +128,7 @@ void MainWindow::showMeasurements() {
     ui->label_BatVoltage->setText(t.batteryVoltage);
     ui->label_MaxCellTemp->setText(t.maxCellTemp);
     ui->label_MinCellTemp->setText(t.minCellTemp);
-    const bool hv = familyOfSerial(ui->label_SN->text()) == BatteryFamily::HV;
+    const bool hv = t.family == BatteryFamily::HV;
     ui->label_Temp->setVisible(hv);
     if (hv)
         ui->label_Temp->setText(t.extraTemp);
@@ -143,10 +143,8 @@ void MainWindow::showMeasurements() {
     qDebug() << "电压和电流值：" << t.outputVoltage << t.current;
 
     // One entry per BMS; an HV tower digit a..f is no number and lists none.
-    bool ok = false;
-    const int count = qMax(0, ui->label_BMSNo->text().toInt(&ok, 10));
     QStringList units;
-    for (int n = 1; ok && n <= count; ++n)
+    for (int n = 1; n <= t.bmsListSize(); ++n)
         units << QStringLiteral("BMS%1").arg(n);
     ui->comboBox_ReadHistoryInfo->clear();
     ui->comboBox_ReadHistoryInfo->addItems(QStringList{QStringLiteral("BMU")} + units);
