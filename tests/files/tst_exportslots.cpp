@@ -33,6 +33,7 @@ private slots:
     void defaultNames_data();
     void defaultNames();
     void translationExportNeedsAUnit();
+    void cellTableExport();
     void textExport();
     void xlsxExport();
     void unwritableFileIsReported();
@@ -50,6 +51,8 @@ void TestExportSlots::defaultNames_data() {
                                  << "/S123+BMU Historical Data+";
     QTest::newRow("BMS 3 history") << "pushButton_2" << 3 << ""
                                    << "/S123+BMS3+T456 Historical Data+";
+    QTest::newRow("cell table") << "Btn_CellInfo_Export" << 0 << ""
+                                << "/T456+BMS2 Cells Information ";
     QTest::newRow("BMU translation") << "pushBtn_Trans_to_Excel" << 0 << "radioBtn_BMU"
                                      << "/BMU Historical Info (S123)";
     QTest::newRow("BMS translation") << "pushBtn_Trans_to_Excel" << 0 << "radioBtn_BMS"
@@ -69,6 +72,9 @@ void TestExportSlots::defaultNames() {
     auto* units = widget<QComboBox>(window, "comboBox_ReadHistoryInfo");
     units->addItems({"BMU", "BMS1", "BMS2", "BMS3"});
     units->setCurrentIndex(historyIndex);
+    auto* bmsList = widget<QComboBox>(window, "comboBox_BMSInfo");
+    bmsList->addItems({"BMS1", "BMS2"});
+    bmsList->setCurrentIndex(1);
     if (!radio.isEmpty())
         widget<QRadioButton>(window, qPrintable(radio))->setChecked(true);
 
@@ -92,6 +98,27 @@ void TestExportSlots::translationExportNeedsAUnit() {
     QTest::mouseClick(widget<QPushButton>(window, "pushBtn_Trans_to_Excel"), Qt::LeftButton);
     QCOMPARE(dialog.calls, 0);
     QVERIFY(!QFile::exists(folder.path(QStringLiteral("never.xls"))));
+}
+
+void TestExportSlots::cellTableExport() {
+    MainWindow window;
+    auto* cells = widget<QTableWidget>(window, "tableWidget_BMS_Cells");
+    const QString path = folder.path(QStringLiteral("cells.txt"));
+    Dialog dialog;
+    answerDialogs(window, &dialog, path);
+    QTest::mouseClick(widget<QPushButton>(window, "Btn_CellInfo_Export"), Qt::LeftButton);
+    closeBoxes(window, QMessageBox::No);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    // A header line and one line per row, each cell (present or not) followed by a tab.
+    QCOMPARE(lines.size(), cells->rowCount() + 1);
+    QVERIFY(lines[0].startsWith("Module\tCell No.\tV-mV\t"));
+    for (const QByteArray& line : lines) {
+        QCOMPARE(line.count('\t'), cells->columnCount());
+        QVERIFY(line.endsWith('\t'));
+    }
 }
 
 void TestExportSlots::textExport() {
