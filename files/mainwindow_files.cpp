@@ -117,7 +117,8 @@ void MainWindow::exportTable(QTableWidget* table, const QString& path) {
 }
 
 void MainWindow::on_pushButton_2_clicked() {
-    const int index = ui->comboBox_ReadHistoryInfo->currentIndex();
+    // Before the first refresh the unit list is empty and the BMU's table is the one shown.
+    const int index = qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex());
     const QString serial = ui->label_SN->text();
     const QString name =
         index == 0

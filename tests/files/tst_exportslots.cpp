@@ -49,6 +49,8 @@ void TestExportSlots::defaultNames_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("BMU history") << "pushButton_2" << 0 << ""
                                  << "/S123+BMU Historical Data+";
+    QTest::newRow("history before the unit list is filled") << "pushButton_2" << -1 << ""
+                                                            << "/S123+BMU Historical Data+";
     QTest::newRow("BMS 3 history") << "pushButton_2" << 3 << ""
                                    << "/S123+BMS3+T456 Historical Data+";
     QTest::newRow("cell table") << "Btn_CellInfo_Export" << 0 << ""
@@ -70,8 +72,10 @@ void TestExportSlots::defaultNames() {
     widget<QLabel>(window, "label_SN")->setText(QStringLiteral("S123"));
     widget<QLabel>(window, "label_BMS_SN")->setText(QStringLiteral("T456"));
     auto* units = widget<QComboBox>(window, "comboBox_ReadHistoryInfo");
-    units->addItems({"BMU", "BMS1", "BMS2", "BMS3"});
-    units->setCurrentIndex(historyIndex);
+    if (historyIndex >= 0) {
+        units->addItems({"BMU", "BMS1", "BMS2", "BMS3"});
+        units->setCurrentIndex(historyIndex);
+    }
     auto* bmsList = widget<QComboBox>(window, "comboBox_BMSInfo");
     bmsList->addItems({"BMS1", "BMS2"});
     bmsList->setCurrentIndex(1);
