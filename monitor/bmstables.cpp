@@ -84,7 +84,7 @@ struct Block {
     int firstValue;      // bmsValues index of cell 1
 };
 
-struct ShapeSpec {
+struct ShapePlan {
     Block voltages;
     int headingRow;
     QString headingFirst; // column 0 of the heading row
@@ -92,7 +92,7 @@ struct ShapeSpec {
     Block temperatures;
 };
 
-ShapeSpec specOf(CellTableShape shape) {
+ShapePlan planOf(CellTableShape shape) {
     using namespace BmsInfo;
     const QString module = QStringLiteral("Module %1");
     switch (shape) {
@@ -153,35 +153,35 @@ QStringList cellTableHeader() {
 }
 
 QVector<TableCell> cellTableLayout(CellTableShape shape) {
-    const ShapeSpec spec = specOf(shape);
+    const ShapePlan plan = planOf(shape);
     QVector<TableCell> cells;
-    layOutBlock(spec.voltages, cells);
-    cells.append({spec.headingRow, 0, spec.headingFirst, 1, true});
-    for (int pair = 0; pair < spec.headingPairs; ++pair) {
-        cells.append({spec.headingRow, 1 + 2 * pair, QStringLiteral("Cell No."), 1, true});
-        cells.append({spec.headingRow, 2 + 2 * pair, QStringLiteral("Temp.-℃"), 1, true});
+    layOutBlock(plan.voltages, cells);
+    cells.append({plan.headingRow, 0, plan.headingFirst, 1, true});
+    for (int pair = 0; pair < plan.headingPairs; ++pair) {
+        cells.append({plan.headingRow, 1 + 2 * pair, QStringLiteral("Cell No."), 1, true});
+        cells.append({plan.headingRow, 2 + 2 * pair, QStringLiteral("Temp.-℃"), 1, true});
     }
-    layOutBlock(spec.temperatures, cells);
+    layOutBlock(plan.temperatures, cells);
     return cells;
 }
 
 QVector<ValuePlacement> cellValuePlacements(CellTableShape shape, bool secondPass) {
-    const ShapeSpec spec = specOf(shape);
+    const ShapePlan plan = planOf(shape);
     QVector<ValuePlacement> placements;
     if (shape == CellTableShape::Qpa) {
         // The BMS serves 128 cells per read: modules 1..4 on the first pass, the fifth
         // module's 32 cells as cells 1..32 of the extended read.
         if (secondPass) {
-            placeValues(spec.voltages, 16, 32, placements);
+            placeValues(plan.voltages, 16, 32, placements);
             return placements;
         }
-        placeValues(spec.voltages, 0, BmsInfo::CellCount, placements);
-        placeValues(spec.temperatures, spec.temperatures.firstRow, cellsOf(spec.temperatures),
+        placeValues(plan.voltages, 0, BmsInfo::CellCount, placements);
+        placeValues(plan.temperatures, plan.temperatures.firstRow, cellsOf(plan.temperatures),
                     placements);
         return placements;
     }
-    placeValues(spec.voltages, spec.voltages.firstRow, cellsOf(spec.voltages), placements);
-    placeValues(spec.temperatures, spec.temperatures.firstRow, cellsOf(spec.temperatures),
+    placeValues(plan.voltages, plan.voltages.firstRow, cellsOf(plan.voltages), placements);
+    placeValues(plan.temperatures, plan.temperatures.firstRow, cellsOf(plan.temperatures),
                 placements);
     return placements;
 }
