@@ -23,7 +23,6 @@ constexpr int PageByteCount = 130;
 constexpr int PageRecordOffset = 5;
 constexpr int FullPageBytes = 128;
 constexpr int LastPageBytes = 88; // 4 x 128 + 88 = one 600-byte block
-constexpr int PagesPerBlock = 5;
 
 bool isPageReply(const QByteArray& frame) {
     return byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == PageByteCount &&

@@ -20,6 +20,9 @@ class History : public QObject {
 public:
     History(Ui_MainWindow* form, LinkBuffers* shared, QObject* parent);
 
+    // A block comes in five page reads: four of 128 record bytes and one of 88.
+    static constexpr int PagesPerBlock = 5;
+
     // The history table of each unit: index 0 the BMU, index n BMS number n.
     static QVector<QTableWidget*> historyTables(Ui_MainWindow* form);
 

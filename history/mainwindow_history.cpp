@@ -167,7 +167,7 @@ void MainWindow::onHistoryStep() {
         break;
     case HistoryPages:
         shared.pageCount += 1;
-        if (shared.pageCount == 6)
+        if (shared.pageCount > History::PagesPerBlock)
             stepTimer->stop();
         else
             sendFrame(QLatin1String(Command::HistoryPage));
