@@ -131,6 +131,7 @@ void MainWindow::on_BtnSendFW_clicked() {
         unlockButtons();
         return;
     }
+    replyTimer->stop(); // the transfer holds the buttons now, not an earlier read
     transferTarget = target;
     transferHeaderRegister = wordBE(hexToBytes(firmwareUpdate->firmwareHeaderFrame), 2);
     transferPacketRegister = targetInfo(target).packetRegister;
@@ -158,6 +159,7 @@ void MainWindow::on_Btn_PT_Update_clicked() {
         PaneText::show(pane, refusal, PaneText::Red);
         return;
     }
+    replyTimer->stop();
     transferHeaderRegister = wordBE(hexToBytes(firmwareUpdate->tableHeaderFrame), 2);
     transferPacketRegister = Packet::TableFirstRegister;
     transferPackets = firmwareUpdate->tablePackets;
