@@ -5,6 +5,7 @@
 
 #include "app/login.h"
 #include "app/mainwindow.h"
+#include "firmware/tablefile.h"
 #include "link/crc.h"
 #include "sim/bmusimulator.h"
 #include "sim/demodata.h"
@@ -91,11 +92,12 @@ public:
         return name;
     }
 
-    void clearData() {
+    void clearData(const QString& pattern = QStringLiteral("*")) {
         QDir data(QStringLiteral("Data"));
-        for (const QString& name : data.entryList(QDir::Files))
+        for (const QString& name : data.entryList({pattern}, QDir::Files))
             QVERIFY(data.remove(name));
     }
+    void clearFirmware() { clearData(QStringLiteral("BM?-*")); }
 
     void writeData(const QString& name, const QByteArray& content) {
         QFile file(QDir(QStringLiteral("Data")).filePath(name));
@@ -110,6 +112,24 @@ public:
         if (combo->currentIndex() == index)
             combo->setCurrentIndex(1 - index); // a change is what loads the image
         combo->setCurrentIndex(index);
+    }
+
+    // Offers a BMU image newer than the running one and presses the update button.
+    void sendBmuImage(const QByteArray& image) {
+        clearFirmware();
+        writeImage(QStringLiteral("BMU"), image, profile().newBmu.main, profile().newBmu.sub);
+        chooseTarget(QStringLiteral("BMU"));
+        QTest::mouseClick(child<QPushButton>("BtnSendFW"), Qt::LeftButton);
+    }
+
+    // Writes a table file of the newer version; the next refresh loads it.
+    void writeTable() {
+        const SystemProfile& p = profile();
+        writeData(QStringLiteral("%1-TAB-%2-%3.bin")
+                      .arg(p.tableFilePrefix())
+                      .arg(p.batteryTypeCode)
+                      .arg(p.newTable.text()),
+                  encodeTableFile(demoTableBytes(p)));
     }
 
     // Writes the simulator received to registers from `address`.
