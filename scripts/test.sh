@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds the tool with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test headless.
+# UndefinedBehaviorSanitizer, runs every test headless, then runs every fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +18,6 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j2
+
+# A short run of every fuzz target (about a minute in all).
+bash scripts/fuzz.sh

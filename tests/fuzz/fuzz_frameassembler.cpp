@@ -1,0 +1,58 @@
+// The link's byte stream cut into frames: arbitrary bytes in arbitrary segmentations.
+// Whatever the cuts, the assembler must find the same frames as from the whole stream,
+// and every frame it passes on must be complete and carry a valid CRC.
+
+#include "fuzzinput.h"
+
+#include "link/crc.h"
+#include "link/frameassembler.h"
+
+#include <QVector>
+
+namespace {
+
+bool crcIsValid(const QByteArray& frame) {
+    const int n = frame.size();
+    const quint16 received = quint16(quint8(frame[n - 2]) | quint8(frame[n - 1]) << 8);
+    return modbusCrc16(frame.left(n - 2)) == received;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    // Segment sizes come from the end of the input, the stream from the rest.
+    QVector<int> cuts;
+    const int cutCount = input.ConsumeIntegralInRange(0, 12);
+    for (int i = 0; i < cutCount; ++i)
+        cuts << input.ConsumeIntegralInRange(1, 300);
+    const QByteArray stream = takeRest(input);
+
+    FrameAssembler whole;
+    const QVector<QByteArray> expected = whole.feed(stream);
+
+    FrameAssembler segmented;
+    QVector<QByteArray> frames;
+    int offset = 0;
+    for (int i = 0; offset < stream.size(); ++i) {
+        const int length = cuts.isEmpty() ? 1 : cuts[i % cuts.size()];
+        frames += segmented.feed(stream.mid(offset, length));
+        offset += length;
+    }
+    FUZZ_REQUIRE(frames == expected);
+    FUZZ_REQUIRE(segmented.pendingSize() == whole.pendingSize());
+
+    for (const QByteArray& frame : frames) {
+        FUZZ_REQUIRE(frame.size() >= 5);
+        FUZZ_REQUIRE(FrameAssembler::expectedLength(frame) == frame.size());
+        FUZZ_REQUIRE(crcIsValid(frame));
+        FUZZ_REQUIRE(quint8(frame[0]) == 0x01);
+        if (FrameAssembler::isException(frame))
+            FUZZ_REQUIRE(modbusExceptionName(quint8(frame[2])) != nullptr);
+    }
+    // The bytes left waiting never hold a whole frame: the next feed would have taken it.
+    FUZZ_REQUIRE(segmented.feed({}).isEmpty());
+    segmented.clear();
+    FUZZ_REQUIRE(segmented.pendingSize() == 0);
+    return 0;
+}
