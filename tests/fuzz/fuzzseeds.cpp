@@ -9,6 +9,7 @@
 #include "seedinput.h"
 #include "xlsxparts.h"
 
+#include "files/compoundfile.h"
 #include "files/spreadsheetreader.h"
 #include "files/tableexport.h"
 #include "firmware/tablefile.h"
@@ -233,11 +234,15 @@ void fileSeeds(const QDir& fixtures) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read fixture %s", qPrintable(path));
-        writeSeed("fuzz_spreadsheetfile", name, file.readAll());
+        const QByteArray bytes = file.readAll();
+        writeSeed("fuzz_spreadsheetfile", name, bytes);
         const QByteArray text = sheetAsText(path);
         writeSeed("fuzz_delimitedtext", name, text);
         if (name.endsWith(QLatin1String(".xlsx")))
             writeSeed("fuzz_xlsxparts", name, xlsxAsParts(path));
+        const CompoundStream workbook = readCompoundStream(bytes, {"Workbook"});
+        if (workbook.ok())
+            writeSeed("fuzz_xlsworkbook", name, workbook.bytes);
         if (name.startsWith(QLatin1String("history")))
             writeSeed("fuzz_logtranslation", name,
                       SeedInput().integer(name.contains("lv") ? 1 : 0, 0, 2).rest(text).bytes());
