@@ -1,4 +1,4 @@
-// Writes the seed corpus of every fuzz target: frames as the BMU sends them, history
+// Writes the seed corpus of every fuzz target: replies of the simulated BMU, history
 // records, file names, table files and the spreadsheet fixtures.
 //
 //   voltaro_fuzz_seeds <output folder> <fixtures folder>
@@ -13,7 +13,10 @@
 #include "files/spreadsheetreader.h"
 #include "files/tableexport.h"
 #include "firmware/tablefile.h"
+#include "link/catalogue.h"
 #include "link/crc.h"
+#include "link/hexcommand.h"
+#include "sim/bmudevice.h"
 
 #include <unzip.h>
 
@@ -38,31 +41,6 @@ void writeSeed(const char* target, const QString& name, const QByteArray& bytes)
 QByteArray withCrc(QByteArray frame) {
     const quint16 crc = modbusCrc16(frame);
     return frame.append(char(crc & 0xFF)).append(char(crc >> 8));
-}
-
-// Register bytes of a read reply: a counting pattern with the given text at `offset`.
-QByteArray registerBytes(int registers, int offset = 0, const QByteArray& text = {}) {
-    QByteArray bytes;
-    for (int i = 0; i < registers * 2; ++i)
-        bytes.append(char(i % 7 == 0 ? 0 : i * 13));
-    return bytes.replace(offset, text.size(), text);
-}
-
-QByteArray readReply(const QByteArray& values) {
-    return withCrc(QByteArray::fromHex("0103") + char(values.size()) + values);
-}
-
-// A history record: code, time stamp 2021-03-05 09:07:02, 23 data bytes.
-QByteArray record(int code, const QByteArray& data) {
-    return char(code) + QByteArray::fromHex("150305090702") + data.leftJustified(23, '\0', true);
-}
-
-QByteArray historyBlock(const QVector<int>& codes) {
-    QByteArray block;
-    for (int i = 0; i < 20; ++i)
-        block += record(codes.value(i % codes.size()),
-                        QByteArray::fromHex("0118000f0ce40c801e140fa05a630001020304050607"));
-    return block;
 }
 
 QByteArray sheetAsText(const QString& path) {
@@ -93,73 +71,109 @@ QByteArray xlsxAsParts(const QString& path) {
     return XlsxParts::join(parts);
 }
 
+// Replies of the simulated BMU of each preset to the requests of a refresh, a BMS
+// information read and a history read, as the tool gathers them.
+struct DeviceReplies {
+    QByteArray statusFirst, statusSecond, setup, ready, echo;
+    QVector<QByteArray> bmsPages, historyPages;
+};
+
+QByteArray ask(BmuDevice& device, const QString& command) {
+    RequestParser parser;
+    const QVector<ModbusRequest> requests = parser.feed(hexToBytes(command));
+    return requests.isEmpty() ? QByteArray() : device.handle(requests.first());
+}
+
+DeviceReplies repliesOf(SystemPreset preset, int historySelector) {
+    BmuDevice device(preset, 7, QDateTime(QDate(2024, 5, 17), QTime(16, 42, 10)));
+    device.setReadinessDelay(0);
+    DeviceReplies r;
+    r.statusFirst = ask(device, QLatin1String(Command::StatusFirst));
+    r.statusSecond = ask(device, QLatin1String(Command::StatusSecond));
+    r.setup = ask(device, QLatin1String(Command::SetupRead));
+    r.echo = ask(device, bmsInfoRequest(1));
+    r.ready = ask(device, QLatin1String(Command::BmsInfoReadyPoll));
+    for (int page = 0; page < 4; ++page)
+        r.bmsPages << ask(device, QLatin1String(Command::BmsInfoPage));
+    ask(device, historyBlockRequest(quint16(historySelector)));
+    ask(device, QLatin1String(Command::HistoryReadyPoll));
+    for (int page = 0; page < 5; ++page)
+        r.historyPages << ask(device, QLatin1String(Command::HistoryPage));
+    return r;
+}
+
 void linkSeeds() {
-    const QByteArray first = readReply(registerBytes(102, 0, "P03E012345678901234"));
-    const QByteArray second = readReply(registerBytes(25));
-    const QByteArray setup = readReply(QByteArray::fromHex("0a12010100 00"));
-    const QByteArray ready = readReply(QByteArray::fromHex("8801"));
-    const QByteArray page = readReply(registerBytes(65));
-    const QByteArray echo = withCrc(QByteArray::fromHex("011005a00002"));
-    const QByteArray exception = withCrc(QByteArray::fromHex("018302"));
+    const struct {
+        SystemPreset preset;
+        const char* name;
+    } presets[] = {{SystemPreset::HighVoltage, "hv"},
+                   {SystemPreset::LowVoltage, "lv"},
+                   {SystemPreset::Qpa5, "qpa5"}};
+    for (const auto& p : presets) {
+        const QString name = QLatin1String(p.name);
+        const DeviceReplies r = repliesOf(p.preset, 1);
+        const QByteArray exception = withCrc(QByteArray::fromHex("018302"));
 
-    writeSeed("fuzz_frameassembler", "refresh-whole",
-              SeedInput().integer(0, 0, 12).rest(first + second + setup).bytes());
-    writeSeed("fuzz_frameassembler", "history-in-segments",
-              SeedInput()
-                  .integer(3, 0, 12)
-                  .integer(7, 1, 300)
-                  .integer(64, 1, 300)
-                  .integer(1, 1, 300)
-                  .rest(echo + ready + page + page + exception)
-                  .bytes());
-    writeSeed("fuzz_frameassembler", "garbage-between",
-              SeedInput()
-                  .integer(1, 0, 12)
-                  .integer(5, 1, 300)
-                  .rest("\x01\x03\xfa" + ready + "\xff\x01" + echo)
-                  .bytes());
-
-    writeSeed("fuzz_statusblock", "hv-refresh",
-              SeedInput()
-                  .integer(2, 1, 4)
-                  .integer(0, 0, 2)
-                  .text(first.mid(3, 204))
-                  .integer(1, 0, 2)
-                  .text(second.mid(3, 50))
-                  .bytes());
-    writeSeed("fuzz_statusblock", "lv-second-first",
-              SeedInput()
-                  .integer(2, 1, 4)
-                  .integer(1, 0, 2)
-                  .text(second.mid(3, 50))
-                  .integer(0, 0, 2)
-                  .text(registerBytes(102, 0, "P02A0000000000001"))
-                  .bytes());
-
-    for (bool hv : {true, false})
-        writeSeed("fuzz_setupreply", hv ? "hv" : "lv",
+        writeSeed(
+            "fuzz_frameassembler", name + "-refresh-whole",
+            SeedInput().integer(0, 0, 12).rest(r.statusFirst + r.statusSecond + r.setup).bytes());
+        writeSeed(
+            "fuzz_frameassembler", name + "-bms-in-segments",
+            SeedInput()
+                .integer(3, 0, 12)
+                .integer(7, 1, 300)
+                .integer(64, 1, 300)
+                .integer(1, 1, 300)
+                .rest(r.echo + r.ready + r.bmsPages.value(0) + exception + r.historyPages.value(4))
+                .bytes());
+        writeSeed("fuzz_frameassembler", name + "-garbage-between",
                   SeedInput()
-                      .flag(true)
-                      .text(QByteArray::fromHex("0a1201010000"))
-                      .flag(hv)
-                      .text("SMA")
-                      .text("5")
-                      .integer(1, -2, 300)
-                      .integer(1, -2, 300)
-                      .integer(0, -2, 300)
+                      .integer(1, 0, 12)
+                      .integer(5, 1, 300)
+                      .rest("\x01\x03\xfa" + r.ready + "\xff\x01" + r.echo)
                       .bytes());
 
-    SeedInput bms;
-    for (int page = 1; page <= 4; ++page)
-        bms.integer(1, 0, 3).text(registerBytes(65, 66, "BMS0123456789"));
-    writeSeed("fuzz_bmsinfo", "four-pages", bms.bytes());
+        writeSeed("fuzz_statusblock", name + "-refresh",
+                  SeedInput()
+                      .integer(2, 1, 4)
+                      .integer(0, 0, 2)
+                      .text(r.statusFirst.mid(3, 204))
+                      .integer(1, 0, 2)
+                      .text(r.statusSecond.mid(3, 50))
+                      .bytes());
+
+        for (bool hv : {true, false})
+            writeSeed("fuzz_setupreply", name + (hv ? "-as-hv" : "-as-lv"),
+                      SeedInput()
+                          .flag(true)
+                          .text(r.setup.mid(3, 6))
+                          .flag(hv)
+                          .text("SMA")
+                          .text("5")
+                          .integer(1, -2, 300)
+                          .integer(1, -2, 300)
+                          .integer(0, -2, 300)
+                          .bytes());
+
+        SeedInput bms;
+        for (const QByteArray& page : r.bmsPages)
+            bms.integer(1, 0, 3).text(page.mid(3, 130));
+        writeSeed("fuzz_bmsinfo", name + "-four-pages", bms.bytes());
+
+        QByteArray serial = r.statusFirst.mid(6, 19);
+        serial.truncate(serial.indexOf('\0') < 0 ? serial.size() : serial.indexOf('\0'));
+        for (int selector : {0, 1}) {
+            const DeviceReplies log = selector == 1 ? r : repliesOf(p.preset, 0);
+            QByteArray block;
+            for (int page = 0; page < 5; ++page)
+                block += log.historyPages.value(page).mid(5, page < 4 ? 128 : 88);
+            writeSeed("fuzz_historyblock", name + (selector ? "-bms-log" : "-bmu-log"),
+                      SeedInput().integer(3, 0, 3).text(serial).rest(block).bytes());
+        }
+    }
 }
 
 void historySeeds() {
-    writeSeed("fuzz_historyblock", "bmu-hv",
-              SeedInput().integer(0, 0, 3).rest(historyBlock({0, 1, 2, 32, 101, 118})).bytes());
-    writeSeed("fuzz_historyblock", "bms",
-              SeedInput().integer(2, 0, 3).rest(historyBlock({2, 3, 4, 17, 105})).bytes());
     const QByteArray data = QByteArray::fromHex("0118000f0ce40c801e140fa05a6300010203040506");
     for (int code : {0, 1, 2, 32, 36, 38, 101, 112, 116, 118}) {
         writeSeed("fuzz_bmurecord", QStringLiteral("code-%1").arg(code),
