@@ -96,8 +96,15 @@ public:
         const quint8 b = byteAt(segments[segment], position++);
         return b;
     }
-    quint16 word() { return quint16(byte() | byte() << 8); }
-    quint32 dword() { return quint32(word()) | quint32(word()) << 16; }
+    // Low byte first; the reads are separate statements so that their order is fixed.
+    quint16 word() {
+        const quint8 low = byte();
+        return quint16(low | byte() << 8);
+    }
+    quint32 dword() {
+        const quint16 low = word();
+        return quint32(low) | quint32(word()) << 16;
+    }
     void skip(qint64 count) {
         for (; count > 0 && !atEnd(); --count)
             byte();
