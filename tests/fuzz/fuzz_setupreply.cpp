@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const BatteryFamily family = input.ConsumeBool() ? BatteryFamily::HV : BatteryFamily::LV;
 
     const std::optional<SetupSelection> selection = decodeSetupReply(frame, family);
-    FUZZ_REQUIRE(selection.has_value() == (byteAt(frame, 3) <= 19));
+    // Only a reply of three registers with a known inverter code changes the controls.
+    const bool setupReply = frame.size() == 11 && byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == 6;
+    FUZZ_REQUIRE(selection.has_value() == (setupReply && byteAt(frame, 3) <= 19));
     if (selection) {
         FUZZ_REQUIRE(!selection->inverterName.isEmpty());
         FUZZ_REQUIRE(selection->inverterPosition >= 0);
