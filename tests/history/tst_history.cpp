@@ -5,7 +5,6 @@
 #include "records.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -25,7 +24,8 @@ QByteArray pageReply(char fill) {
 
 } // namespace
 
-// The companion on a bare form: page gathering, row placement and translation.
+// The companion on a bare form: page gathering and translation. Rows of a live read are
+// checked through the main window in tst_mainwindow_history.
 class TestHistory : public QObject {
     Q_OBJECT
 
@@ -36,11 +36,8 @@ private slots:
     void pagesFillOneBlock();
     void otherRepliesAreNotGathered_data();
     void otherRepliesAreNotGathered();
-    void rowsAppendToSelectedUnit();
-    void bmsEventsRewriteFromFirstRow();
     void translationFillsChosenTable();
     void translationWithoutUnitWarnsOnce();
-    void recordWrappers();
 
 private:
     QMainWindow* window = nullptr;
@@ -113,46 +110,6 @@ void TestHistory::otherRepliesAreNotGathered() {
     QVERIFY(buffers.pageBuffer.isEmpty());
 }
 
-void TestHistory::rowsAppendToSelectedUnit() {
-    QTableWidget* bmu = form->tableWidget_HistoryInfo_BMU;
-    bmu->setRowCount(3);
-    form->label_SN->setText(QStringLiteral("P03E1"));
-    buffers.pageBuffer = block({record(2, hex("01")), record(2, hex("00"))});
-    history->decodeBmuEvents();
-    history->showHistoryRows();
-    QCOMPARE(bmu->rowCount(), 23);
-    QCOMPARE(bmu->item(3, 2)->text(), QStringLiteral("Events appear"));
-    QCOMPARE(bmu->item(4, 2)->text(), QStringLiteral("Events disappear"));
-    QCOMPARE(bmu->item(22, 1)->text(), QStringLiteral("00"));
-    QCOMPARE(form->tableWidget_Events->item(0, 0), nullptr);
-    for (QTableWidget* other : History::historyTables(form).mid(1))
-        QCOMPARE(other->rowCount(), 0);
-}
-
-void TestHistory::bmsEventsRewriteFromFirstRow() {
-    QTableWidget* events = form->tableWidget_Events;
-    for (int row = 0; row < 4; ++row)
-        events->setItem(row, 0, new QTableWidgetItem(QStringLiteral("old")));
-    form->comboBox_ReadHistoryInfo->setCurrentIndex(2);
-    buffers.pageBuffer = block({record(2, hex("0000 0300"))});
-    history->decodeBmsEvents();
-    history->showHistoryRows();
-    QCOMPARE(form->tableWidget_HistoryInfo_BMS[1]->rowCount(), 20);
-    QCOMPARE(form->tableWidget_HistoryInfo_BMU->rowCount(), 0);
-    QCOMPARE(events->item(0, 1)->text(), QStringLiteral("Warning Level2"));
-    QCOMPARE(events->item(0, 2)->text(),
-             QStringLiteral("Battery Over Voltage;Battery Under Voltage;"));
-    QCOMPARE(events->item(1, 0)->text(), QStringLiteral("old"));
-    QCOMPARE(events->rowCount(), 250);
-
-    // A block without events leaves the Events rows as they are.
-    buffers.pageBuffer = block({record(4)});
-    history->decodeBmsEvents();
-    history->showHistoryRows();
-    QCOMPARE(events->item(0, 1)->text(), QStringLiteral("Warning Level2"));
-    QCOMPARE(form->tableWidget_HistoryInfo_BMS[1]->rowCount(), 40);
-}
-
 void TestHistory::translationFillsChosenTable() {
     const SavedLog log{{"2021-03-05 09:07:02", "2021-03-05 09:08:02"},
                        {"00", "106"},
@@ -185,34 +142,6 @@ void TestHistory::translationWithoutUnitWarnsOnce() {
     QCOMPARE(window->findChildren<QMessageBox*>().first()->text(),
              QStringLiteral("Please choose BMU or BMS."));
     QCOMPARE(form->table_Trans->rowCount(), 0);
-}
-
-void TestHistory::recordWrappers() {
-    history->record.code = 0;
-    history->record.data = hex("030c");
-    history->translateHvBmuRecord();
-    history->translateLvBmuRecord();
-    QCOMPARE(history->record.translatedTexts,
-             (QStringList{"| F/W Update || Running section: B || Current Version: V0.0 |",
-                          "| Running Version:V3.12 |"}));
-
-    history->record.translatedTexts.clear();
-    history->record.data.clear();
-    history->translateHvBmuRecord();
-    QVERIFY(history->record.translatedTexts.isEmpty());
-
-    history->record.data = hex("0040 0000 0000 0100");
-    history->describeBmsSnapshot();
-    QCOMPARE(history->record.warnings.warning1, QStringLiteral("Interlock switch Abnormal;"));
-    QCOMPARE(history->record.warnings.fault, QStringLiteral("Cells Voltage Sensor Failure;"));
-    history->record.code = 106;
-    history->translateBmsRecord();
-    QCOMPARE(history->record.translatedTexts, QStringList{"serial number was changed."});
-
-    history->record.data = hex("05");
-    history->describeLvBmuSnapshot();
-    QVERIFY(history->record.detailText.startsWith(
-        QStringLiteral("| System Status:BMU_FAULT || Environment_Temp_Min:0℃ |")));
 }
 
 QTEST_MAIN(TestHistory)

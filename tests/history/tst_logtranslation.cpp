@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace TestRecords;
+
 Q_DECLARE_METATYPE(LogUnit)
 
 class TestLogTranslation : public QObject {
@@ -23,72 +25,43 @@ void TestLogTranslation::oneRow_data() {
     QTest::addColumn<QString>("logData");
     QTest::addColumn<QStringList>("row");
 
-    const QString when = QStringLiteral("2021-03-05 09:07:02");
-    QTest::newRow("BMU LV running version")
-        << LogUnit::Bmu << "Lumeno LV" << when << "00"
-        << "03 0c 00 " << QStringList{when, "00", "Power ON", "| Running Version:V3.12 |"};
-    QTest::newRow("same row read as HV")
-        << LogUnit::Bmu << "Lumeno HV" << when << "00"
-        << "03 0c 00 "
-        << QStringList{when, "00", "Power ON",
-                       "| F/W Update || Running section: B || Current Version: V0.0 |"};
-    QTest::newRow("BMU upper-case hex without blanks")
-        << LogUnit::Bmu << "Lumeno LV" << when << "0"
-        << "030C" << QStringList{when, "0", "Power ON", "| Running Version:V3.12 |"};
-    QTest::newRow("BMU without data bytes") << LogUnit::Bmu << "Lumeno HV" << when << "32"
-                                            << "" << QStringList{when, "32", "Power ON", ""};
-    QTest::newRow("BMU code not a number reads 0")
-        << LogUnit::Bmu << "Lumeno LV" << when << "x1"
-        << "0102" << QStringList{when, "x1", "Power ON", "| Running Version:V1.2 |"};
-    QTest::newRow("BMU code with blanks")
-        << LogUnit::Bmu << "Lumeno LV" << when << " 5 "
-        << "00" << QStringList{when, " 5 ", "Power ON", " | Stop Charging |"};
-    QTest::newRow("separator of the file replaced by a blank")
-        << LogUnit::Bmu << "Lumeno LV"
-        << "2021-03-05T09:07:02.000"
-        << "05"
-        << "00" << QStringList{when, "05", "Power ON", " | Stop Charging |"};
-    QTest::newRow("short date text")
-        << LogUnit::Bmu << "Lumeno LV"
-        << "2021"
-        << "05"
-        << "00" << QStringList{"2021 ", "05", "Power ON", " | Stop Charging |"};
-    QTest::newRow("BMU unknown family leaves the row unwritten")
-        << LogUnit::Bmu << "Lumeno XV" << when << "00"
-        << "030c" << QStringList{};
-    QTest::newRow("no unit leaves the row unwritten")
-        << LogUnit::None << "Lumeno LV" << when << "00"
-        << "030c" << QStringList{};
-    QTest::newRow("BMS row, all zero data")
-        << LogUnit::Bms << "Lumeno HV" << when << "04" << QStringLiteral("00 ").repeated(23)
-        << QStringList{when,   "04", "Power ON", "None", "None", "None",
-                       "None", "",   "0%",       "0%",   "0.0",  "0.0",
-                       "0.0",  "0",  "0",        "0",    "0",    "Battery Idling"};
-    QTest::newRow("BMS current -10.0")
-        << LogUnit::Bms << "Lumeno LV" << when << "02"
-        << "00 00 00 00 00 00 00 00 08 00 00 00 00 00 00 9c ff"
-        << QStringList{when,
-                       "02",
-                       "Power ON",
-                       "None",
-                       "None",
-                       "None",
-                       "None",
-                       "| Charge Mos_Switch is off; || DisCharge Mos_Switch is off; || Relay is "
-                       "on; |",
-                       "0%",
-                       "0%",
-                       "0.0",
-                       "0.0",
-                       "-10.0",
-                       "0",
-                       "0",
-                       "0",
-                       "0",
-                       ""};
-    QTest::newRow("BMS row of an undefined code")
-        << LogUnit::Bms << "Lumeno HV" << when << "50"
-        << "00" << QStringList{when, "50", "Power ON", "Not defined"};
+    const QString when = defaultTimeText;
+    const QString lvVersion = QStringLiteral("| Running Version:V3.12 |");
+    auto row = [](const char* name, LogUnit unit, const char* family, const QString& dateTime,
+                  const char* code, const QString& logData, const QStringList& texts) {
+        QTest::newRow(name) << unit << QString(family) << dateTime << QString(code) << logData
+                            << texts;
+    };
+    row("BMU LV running version", LogUnit::Bmu, "Lumeno LV", when, "00", "03 0c 00 ",
+        {when, "00", "Power ON", lvVersion});
+    row("same row read as HV", LogUnit::Bmu, "Lumeno HV", when, "00", "03 0c 00 ",
+        {when, "00", "Power ON", "| F/W Update || Running section: B || Current Version: V0.0 |"});
+    row("BMU upper-case hex without blanks", LogUnit::Bmu, "Lumeno LV", when, "0", "030C",
+        {when, "0", "Power ON", lvVersion});
+    row("BMU without data bytes", LogUnit::Bmu, "Lumeno HV", when, "32", "",
+        {when, "32", "Power ON", ""});
+    row("BMU code not a number reads 0", LogUnit::Bmu, "Lumeno LV", when, "x1", "030c",
+        {when, "x1", "Power ON", lvVersion});
+    row("BMU code with blanks", LogUnit::Bmu, "Lumeno LV", when, " 5 ", "00",
+        {when, " 5 ", "Power ON", " | Stop Charging |"});
+    row("separator of the file replaced by a blank", LogUnit::Bmu, "Lumeno LV",
+        "2021-03-05T09:07:02.000", "05", "00", {when, "05", "Power ON", " | Stop Charging |"});
+    row("short date text", LogUnit::Bmu, "Lumeno LV", "2021", "05", "00",
+        {"2021 ", "05", "Power ON", " | Stop Charging |"});
+    row("BMU unknown family leaves the row unwritten", LogUnit::Bmu, "Lumeno XV", when, "00",
+        "030c", {});
+    row("no unit leaves the row unwritten", LogUnit::None, "Lumeno LV", when, "00", "030c", {});
+    row("BMS row, all zero data", LogUnit::Bms, "Lumeno HV", when, "04",
+        QStringLiteral("00 ").repeated(23),
+        {when, "04", "Power ON", "None", "None", "None", "None", "", "0%", "0%", "0.0", "0.0",
+         "0.0", "0", "0", "0", "0", "Battery Idling"});
+    row("BMS current -10.0, little-endian", LogUnit::Bms, "Lumeno LV", when, "02",
+        "00 00 00 00 00 00 00 00 08 00 00 00 00 00 00 9c ff",
+        {when, "02", "Power ON", "None", "None", "None", "None",
+         "| Charge Mos_Switch is off; || DisCharge Mos_Switch is off; || Relay is on; |", "0%",
+         "0%", "0.0", "0.0", "-10.0", "0", "0", "0", "0", ""});
+    row("BMS row of an undefined code", LogUnit::Bms, "Lumeno HV", when, "50", "00",
+        {when, "50", "Power ON", "Not defined"});
 }
 
 void TestLogTranslation::oneRow() {
