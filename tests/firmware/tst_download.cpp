@@ -2,11 +2,11 @@
 
 #include "app/mainwindow.h"
 #include "app/settings.h"
+#include "ftpserverprocess.h"
 #include "link/crc.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -14,9 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-const char user[] = "dlfeed";
-const char password[] = "Rk3VpQx#T7w";
 
 QByteArray contentOf(const QString& name) {
     QByteArray bytes = name.toUtf8() + ':';
@@ -50,8 +47,6 @@ private slots:
     void stalledDownload();
 
 private:
-    void startServer(const QStringList& stalled, quint16* port);
-    QStringList retrievals();
     void runDownload(quint16 port, const QString& finalLine, bool abandonsSessions = false);
     void checkRun(const QByteArray& index, const QStringList& serverFiles,
                   const QStringList& localFiles, const QStringList& stalled, bool serverUp,
@@ -60,8 +55,7 @@ private:
     QTemporaryDir work;
     QTemporaryDir serverRoot;
     QString previousFolder;
-    QProcess server;
-    QByteArray serverOutput;
+    FtpServerProcess server;
     MainWindow* window = nullptr;
     QTextEdit* pane = nullptr;
     QStringList paneHistory; // every line the pane has shown, in order
@@ -87,39 +81,12 @@ void TestDownload::cleanup() {
     delete window;
     window = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (server.state() != QProcess::NotRunning) {
-        server.kill();
-        server.waitForFinished(5000);
-    }
-    serverOutput.clear();
+    server.stop();
     QDir::setCurrent(previousFolder);
     QDir(work.path()).removeRecursively();
     QDir(serverRoot.path()).removeRecursively();
     QDir().mkpath(work.path());
     QDir().mkpath(serverRoot.path());
-}
-
-void TestDownload::startServer(const QStringList& stalled, quint16* port) {
-    QStringList arguments{QStringLiteral(VOLTARO_SOURCE_DIR "/tests/firmware/ftpserver.py"),
-                          serverRoot.path(), user, password};
-    for (const QString& name : stalled)
-        arguments << "--stall" << name;
-    connect(&server, &QProcess::readyReadStandardOutput, this,
-            [this] { serverOutput += server.readAllStandardOutput(); });
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(QStringLiteral("/usr/bin/python3"), arguments);
-    const QRegularExpression portLine(QStringLiteral("PORT (\\d+)"));
-    QTRY_VERIFY_WITH_TIMEOUT(portLine.match(QString::fromLatin1(serverOutput)).hasMatch(), 10000);
-    *port = quint16(portLine.match(QString::fromLatin1(serverOutput)).captured(1).toUInt());
-}
-
-QStringList TestDownload::retrievals() {
-    QStringList paths;
-    for (const QByteArray& line : serverOutput.split('\n')) {
-        if (line.startsWith("RETR "))
-            paths << QString::fromUtf8(line.mid(5));
-    }
-    return paths;
 }
 
 void TestDownload::runDownload(quint16 port, const QString& finalLine, bool abandonsSessions) {
@@ -136,8 +103,8 @@ void TestDownload::runDownload(quint16 port, const QString& finalLine, bool aban
     QTRY_VERIFY(button->isEnabled());
     // The run closes its sessions to the server once it is over (Qt never closes the
     // session of an abandoned transfer).
-    if (server.state() == QProcess::Running && !abandonsSessions)
-        QTRY_COMPARE(serverOutput.count("CLOSED\n"), serverOutput.count("OPEN\n"));
+    if (server.isRunning() && !abandonsSessions)
+        QTRY_COMPARE(server.sessionsClosed(), server.sessionsOpened());
 }
 
 void TestDownload::downloadRun_data() {
@@ -226,7 +193,8 @@ void TestDownload::checkRun(const QByteArray& index, const QStringList& serverFi
 
     quint16 port = 0;
     if (serverUp) {
-        startServer(stalled, &port);
+        server.start(serverRoot.path(), stalled);
+        port = server.port();
         QVERIFY(port != 0);
     } else {
         QTcpServer probe;
@@ -246,7 +214,7 @@ void TestDownload::checkRun(const QByteArray& index, const QStringList& serverFi
         ++at;
     }
     QVERIFY(pane->toPlainText().split('\n').filter("Downloading Firmware: ").size() <= 1);
-    QCOMPARE(retrievals(), fetched);
+    QCOMPARE(server.retrievals(), fetched);
 
     for (const QString& path : fetched) {
         const QString name = path.mid(6);
@@ -274,8 +242,8 @@ void TestDownload::downloadArmsTheNewestImage() {
     window->findChild<QLabel*>("label_Batterytype")->setText("QPA");
     window->findChild<QLabel*>("label_BMU")->setText("V3.1-A");
 
-    quint16 port = 0;
-    startServer({}, &port);
+    server.start(serverRoot.path());
+    const quint16 port = server.port();
     QVERIFY(port != 0);
     runDownload(port, "Download firmware file success. Please connect the WiFi of battery system "
                       "then click 'Update' to start updating Firmware!");
