@@ -56,8 +56,9 @@ void Update::disarmFirmware(bool clearShownVersion) {
     firmwarePackets.clear();
     firmwareSize = 0;
     firmwareHeaderFrame.clear();
-    form->progressBarFW->setRange(0, 0);
-    form->progressBarFW->reset();
+    // An empty range would turn the bar into a busy indicator: nothing is going on.
+    form->progressBarFW->setRange(0, 1);
+    form->progressBarFW->setValue(0);
     if (clearShownVersion) {
         form->labelMainVersion_FW->clear();
         form->labelSubVersion_FW->clear();
