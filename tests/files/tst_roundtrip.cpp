@@ -17,20 +17,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTextEdit>
 
 namespace {
 
-const QString fixtureDir = QStringLiteral(VOLTARO_FIXTURES_DIR);
 constexpr int linkTimeoutMs = 30000;
-
-QString cellText(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
 
 // The link is settled when the buttons are back and the BMU has had no request for a
 // while (the BMS information read that ends a refresh leaves its state behind).
@@ -60,11 +53,11 @@ private:
 void connectAndRefresh(MainWindow& window, BmuSimulator& simulator) {
     const LinkQuiet quiet(simulator);
     window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
-    auto* connectButton = widget<QPushButton>(window, "Btn_ConnectTCP");
-    QTest::mouseClick(connectButton, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(connectButton->text(), QStringLiteral("Disconnect"), linkTimeoutMs);
+    click(window, "Btn_ConnectTCP");
+    QTRY_COMPARE_WITH_TIMEOUT(widget<QPushButton>(window, "Btn_ConnectTCP")->text(),
+                              QStringLiteral("Disconnect"), linkTimeoutMs);
     closeBoxes(window);
-    QTest::mouseClick(widget<QPushButton>(window, "Btn_Refresh"), Qt::LeftButton);
+    click(window, "Btn_Refresh");
     QTRY_VERIFY_WITH_TIMEOUT(!widget<QLabel>(window, "label_SN")->text().isEmpty(), linkTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(quiet.settled(window, "Btn_HistoryInfo"), linkTimeoutMs);
 }
@@ -74,7 +67,7 @@ QTableWidget* readHistory(MainWindow& window, BmuSimulator& simulator, int unit)
     const LinkQuiet quiet(simulator);
     widget<QComboBox>(window, "comboBox_ReadHistoryInfo")->setCurrentIndex(unit);
     widget<QLineEdit>(window, "lineEdit_His_Data_Qty")->setText(QStringLiteral("20"));
-    QTest::mouseClick(widget<QPushButton>(window, "Btn_HistoryInfo"), Qt::LeftButton);
+    click(window, "Btn_HistoryInfo");
     auto* table = window.findChild<QTableWidget*>(
         unit == 0 ? QStringLiteral("tableWidget_HistoryInfo_BMU")
                   : QStringLiteral("tableWidget_HistoryInfo_BMS_%1").arg(unit));
@@ -85,9 +78,7 @@ QTableWidget* readHistory(MainWindow& window, BmuSimulator& simulator, int unit)
 }
 
 void exportHistory(MainWindow& window, const QString& path) {
-    Dialog dialog;
-    answerDialogs(window, &dialog, path);
-    QTest::mouseClick(widget<QPushButton>(window, "pushButton_2"), Qt::LeftButton);
+    clickAnswering(window, "pushButton_2", path);
     QCOMPARE(openBoxes(window).size(), 1); // "Done"
     closeBoxes(window, QMessageBox::No);
     QVERIFY(QFile::exists(path));
@@ -99,17 +90,14 @@ void translateAndCheck(MainWindow& window, const QString& path, const QTableWidg
                        bool bmu, const QString& family) {
     widget<QRadioButton>(window, bmu ? "radioBtn_BMU" : "radioBtn_BMS")->setChecked(true);
     widget<QComboBox>(window, "comboBox_Trans")->setCurrentText(family);
-    Dialog dialog;
-    answerDialogs(window, &dialog, path);
-    QTest::mouseClick(widget<QPushButton>(window, "Btn_TransFromFile"), Qt::LeftButton);
+    clickAnswering(window, "Btn_TransFromFile", path);
     QVERIFY(openBoxes(window).isEmpty());
 
     const auto* result =
         widget<QTableWidget>(window, bmu ? "table_Trans" : "tableWidget_Trans_BMS");
     QCOMPARE(result->rowCount(), history->rowCount());
     for (int r = 0; r < history->rowCount(); ++r) {
-        for (int c = 0; c < 3; ++c)
-            QCOMPARE(cellText(result, r, c), cellText(history, r, c));
+        QCOMPARE(rowTexts(result, r).mid(0, 3), rowTexts(history, r).mid(0, 3));
         const int code = cellText(history, r, 1).toInt();
         const QByteArray data = hexToBytes(cellText(history, r, 3));
         QCOMPARE(data.size(), 23);
@@ -155,12 +143,11 @@ void TestRoundTrip::historyExportedAndTranslated() {
     const QString bmsFile = folder.path(QStringLiteral("bms1 history.xlsx"));
     exportHistory(window, bmsFile);
     translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoHv));
+    translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoLv));
 
     // The translation exports again and reads back as it is shown.
     const QString again = folder.path(QStringLiteral("translated.xlsx"));
-    Dialog dialog;
-    answerDialogs(window, &dialog, again);
-    QTest::mouseClick(widget<QPushButton>(window, "pushBtn_Trans_to_Excel"), Qt::LeftButton);
+    clickAnswering(window, "pushBtn_Trans_to_Excel", again);
     closeBoxes(window, QMessageBox::No);
     const SheetReadResult back = readFirstWorksheet(again);
     QVERIFY2(back.ok(), qPrintable(back.error));
@@ -168,15 +155,21 @@ void TestRoundTrip::historyExportedAndTranslated() {
     QCOMPARE(back.rows[0].value(3), QStringLiteral("Warning 1"));
 }
 
+// Packaged through the tool page: the file in Data/ carries the table the BMU then holds.
 void TestRoundTrip::packagedTableReachesTheBmu() {
     MainWindow window;
     widget<QComboBox>(window, "comboBox_Bat_Type")->setCurrentText(QStringLiteral("QPA"));
-    Dialog dialog;
-    answerDialogs(window, &dialog, fixtureDir + QStringLiteral("/param-table-qpa.xlsx"));
-    QTest::mouseClick(widget<QPushButton>(window, "Btn_PT_Load"), Qt::LeftButton);
-    QFile packaged(QDir::currentPath() + QStringLiteral("/Data/QPA-TAB-2-3.7.bin"));
-    QVERIFY(packaged.open(QIODevice::ReadOnly));
-    const TableBlock block = decodeTableFile(packaged.readAll());
+    const Dialog dialog =
+        clickAnswering(window, "Btn_PT_Load", fixture(QStringLiteral("param-table-qpa.xlsx")));
+    QCOMPARE(dialog.caption, QStringLiteral("选择Excel文件"));
+    QCOMPARE(dialog.filter, QStringLiteral("Exel file(*.csv *.xls *.xlsx)"));
+    QVERIFY(openBoxes(window).isEmpty());
+    const QString name = QStringLiteral("QPA-TAB-2-3.7.bin");
+    QCOMPARE(widget<QPlainTextEdit>(window, "textEdit_PT")->toPlainText(),
+             QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹").arg(name));
+    QCOMPARE(QDir(QStringLiteral("Data")).entryList(QDir::Files), QStringList{name});
+    const TableBlock block = decodeTableFile(readBytes(QStringLiteral("Data/") + name));
+    QVERIFY(tableCrcMatches(block));
     QCOMPARE(block.tableData.size(), tableByteCount);
 
     // The QPA system runs table V3.6: the refresh picks the packaged V3.7 up.
@@ -186,7 +179,7 @@ void TestRoundTrip::packagedTableReachesTheBmu() {
     connectAndRefresh(window, simulator);
     QCOMPARE(widget<QLabel>(window, "label_PT_New")->text(), QStringLiteral("V3.7"));
 
-    QTest::mouseClick(widget<QPushButton>(window, "Btn_PT_Update"), Qt::LeftButton);
+    click(window, "Btn_PT_Update");
     auto* pane = widget<QTextEdit>(window, "textEdit_FW_Update");
     QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().contains(QStringLiteral("update Successful!!!")),
                              linkTimeoutMs);

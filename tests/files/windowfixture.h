@@ -1,15 +1,20 @@
 #pragma once
 
+#include "filefixture.h"
+
 #include "app/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QtTest>
 
-// Helpers of the tests that drive the real main window: widgets by object name, the
-// message boxes it opened, and file dialogs answered by the test.
+#include <memory>
+
+// Helpers of the tests that drive the real main window: widgets by object name, file
+// dialogs answered by the test, the message boxes the window opened, table texts.
 struct Dialog {
     QString caption;
     QString path;
@@ -24,8 +29,14 @@ template <class T> T* widget(MainWindow& window, const char* name) {
     return found;
 }
 
-// Every dialog question is answered with `answer` and remembered in `seen`.
-inline void answerDialogs(MainWindow& window, Dialog* seen, const QString& answer) {
+inline void click(MainWindow& window, const char* button) {
+    QTest::mouseClick(widget<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Clicks the button with every file dialog, now and later, answered by `answer`; returns
+// the last question asked during the click (calls 0 when none was).
+inline Dialog clickAnswering(MainWindow& window, const char* button, const QString& answer) {
+    auto seen = std::make_shared<Dialog>();
     auto hook = [seen, answer](QWidget*, const QString& caption, const QString& path,
                                const QString& filter) {
         *seen = {caption, path, filter, seen->calls + 1};
@@ -33,6 +44,8 @@ inline void answerDialogs(MainWindow& window, Dialog* seen, const QString& answe
     };
     window.askSaveFileName = hook;
     window.askOpenFileName = hook;
+    click(window, button);
+    return *seen;
 }
 
 // The message boxes the window shows now, oldest first.
@@ -54,6 +67,18 @@ inline void closeBoxes(MainWindow& window,
             target = box->buttons().value(0);
         target->click();
     }
+}
+
+inline QString cellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+inline QStringList rowTexts(const QTableWidget* table, int row) {
+    QStringList texts;
+    for (int c = 0; c < table->columnCount(); ++c)
+        texts << cellText(table, row, c);
+    return texts;
 }
 
 // Runs a test in its own current folder (the tool writes Data/ and reads Config.ini there).

@@ -1,0 +1,430 @@
+// Reading and writing spreadsheet files: cell texts, delimited text, workbooks of other
+// programs, damaged inputs and the tool's own exports.
+#include "filefixture.h"
+
+#include "files/cellformat.h"
+#include "files/delimitedtextreader.h"
+#include "files/spreadsheetreader.h"
+#include "files/tableexport.h"
+
+#include <zip.h>
+
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+using Parts = QMap<QString, QByteArray>;
+
+namespace {
+
+// Bare-bones workbook parts; each case replaces what it is about.
+QByteArray workbook(const QByteArray& sheets, const QByteArray& properties = {}) {
+    return "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">" +
+           properties + "<sheets>" + sheets + "</sheets></workbook>";
+}
+QByteArray relationship(const char* id, const char* type, const char* target) {
+    return QByteArray("<Relationship Id=\"") + id +
+           "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/" + type +
+           "\" Target=\"" + target + "\"/>";
+}
+QByteArray relationships(const QByteArray& entries) {
+    return "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+           "relationships\">" +
+           entries + "</Relationships>";
+}
+QByteArray sheet(const QByteArray& rows) {
+    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+           "<sheetData>" +
+           rows + "</sheetData></worksheet>";
+}
+const QByteArray sheet1 = relationship("rId1", "worksheet", "worksheets/sheet1.xml");
+
+// A workbook of one sheet; `extra` parts are added or replace the default ones.
+Parts book(const QByteArray& sheetXml, const Parts& extra = {}) {
+    Parts parts{
+        {"[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>"},
+        {"_rels/.rels", relationships(relationship("rId1", "officeDocument", "xl/workbook.xml"))},
+        {"xl/workbook.xml", workbook("<sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>")},
+        {"xl/_rels/workbook.xml.rels", relationships(sheet1)},
+        {"xl/worksheets/sheet1.xml", sheetXml}};
+    for (auto part = extra.cbegin(); part != extra.cend(); ++part)
+        parts[part.key()] = part.value();
+    return parts;
+}
+
+bool writeZip(const QString& path, const Parts& parts) {
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
+        return false;
+    bool ok = true;
+    for (auto part = parts.cbegin(); part != parts.cend(); ++part) {
+        ok = ok && zipOpenNewFileInZip64(zip, part.key().toUtf8().constData(), nullptr, nullptr, 0,
+                                         nullptr, 0, nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION,
+                                         0) == ZIP_OK;
+        ok = ok && zipWriteInFileInZip(zip, part.value().constData(),
+                                       unsigned(part.value().size())) == ZIP_OK;
+        ok = ok && zipCloseFileInZip(zip) == ZIP_OK;
+    }
+    return zipClose(zip, nullptr) == ZIP_OK && ok;
+}
+
+} // namespace
+
+class TestSheetFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // A number cell's text, plain or under a date format of the 1900 or 1904 system.
+    void cellTexts_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("dateSystem"); // 0: a plain number
+        QTest::addColumn<QString>("text");
+        QTest::newRow("integer") << 65535.0 << 0 << "65535";
+        QTest::newRow("negative integer") << -1.0 << 0 << "-1";
+        QTest::newRow("negative zero") << -0.0 << 0 << "0";
+        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << 0 << "0.3";
+        QTest::newRow("fraction") << 12.5 << 0 << "12.5";
+        QTest::newRow("twelve-digit integer") << 123456789012.0 << 0 << "123456789012";
+        QTest::newRow("date serial as plain number")
+            << 45033.33684027778 << 0 << "45033.3368402778";
+        QTest::newRow("just before midnight rounds up")
+            << 45033.999999999 << 1900 << "2023-04-18 00:00:00";
+        QTest::newRow("first day") << 1.0 << 1900 << "1900-01-01 00:00:00";
+        QTest::newRow("last day before the phantom leap day")
+            << 59.0 << 1900 << "1900-02-28 00:00:00";
+        QTest::newRow("day after the phantom leap day") << 61.0 << 1900 << "1900-03-01 00:00:00";
+        QTest::newRow("1904 system") << 0.5 << 1904 << "1904-01-01 12:00:00";
+        QTest::newRow("negative date stays a number") << -3.0 << 1900 << "-3";
+    }
+    void cellTexts() {
+        QFETCH(double, value);
+        QFETCH(int, dateSystem);
+        QFETCH(QString, text);
+        QCOMPARE(dateSystem ? serialDateTimeText(value, dateSystem == 1904)
+                            : generalNumberText(value),
+                 text);
+    }
+
+    void dateFormats_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("isDate");
+        QTest::newRow("built-in m/d/yy") << 14 << "" << true;
+        QTest::newRow("built-in time") << 46 << "" << true;
+        QTest::newRow("built-in text") << 49 << "" << false;
+        QTest::newRow("custom General") << 164 << "General" << false;
+        QTest::newRow("quoted letters") << 170 << "0.00\" days\"" << false;
+        QTest::newRow("colour section") << 171 << "[Red]0.00" << false;
+        QTest::newRow("currency locale") << 172 << "[$-409]#,##0" << false;
+        QTest::newRow("elapsed hours") << 173 << "[h]:mm" << true;
+        QTest::newRow("escaped letter") << 174 << "0\\d" << false;
+    }
+    void dateFormats() {
+        QFETCH(int, id);
+        QFETCH(QString, code);
+        QFETCH(bool, isDate);
+        QCOMPARE(isDateFormat(id, code), isDate);
+    }
+
+    void delimitedText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SheetRows>("rows");
+        QTest::newRow("own export: trailing tabs, CRLF")
+            << QByteArray("Date&Time\tCode\t\r\n2023-04-17 08:05:03\t00\t")
+            << SheetRows{{"Date&Time", "Code"}, {"2023-04-17 08:05:03", "00"}};
+        QTest::newRow("LF line ends and an empty cell inside")
+            << QByteArray("a\t\tc\t\nd\te\tf\t\n") << SheetRows{{"a", "", "c"}, {"d", "e", "f"}};
+        QTest::newRow("comma separated when the first line has no tab")
+            << QByteArray("a,b\n1,2") << SheetRows{{"a", "b"}, {"1", "2"}};
+        QTest::newRow("tab file keeps commas in cells")
+            << QByteArray("x\ty\n1,5\t2") << SheetRows{{"x", "y"}, {"1,5", "2"}};
+        QTest::newRow("quoted field with delimiter, quote and line break")
+            << QByteArray("a,\"b,\"\"c\"\"\nd\",e\n") << SheetRows{{"a", "b,\"c\"\nd", "e"}};
+        QTest::newRow("old Mac line ends")
+            << QByteArray("a\tb\rc\td") << SheetRows{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("short rows padded to the used range")
+            << QByteArray("a\tb\tc\nd\n") << SheetRows{{"a", "b", "c"}, {"d", "", ""}};
+        QTest::newRow("blank lines inside kept, around dropped")
+            << QByteArray("\n\na\n\nb\n\n") << SheetRows{{"a"}, {""}, {"b"}};
+        QTest::newRow("used range starts at the first used column")
+            << QByteArray("\t\tx\n\t\ty") << SheetRows{{"x"}, {"y"}};
+        QTest::newRow("unterminated quote runs to the end")
+            << QByteArray("a,\"b\nc") << SheetRows{{"a", "b\nc"}};
+        QTest::newRow("only separators") << QByteArray("\t\t\n\t\t\n") << SheetRows{};
+        const QString text = QStringLiteral("Cell_Max_T(℃)\t温度");
+        const SheetRows decoded{{QStringLiteral("Cell_Max_T(℃)"), QStringLiteral("温度")}};
+        QTest::newRow("GB2312") << QTextCodec::codecForName("GB2312")->fromUnicode(text) << decoded;
+        QTest::newRow("UTF-8") << text.toUtf8() << decoded;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << decoded;
+        QByteArray utf16("\xFF\xFE");
+        utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        QTest::newRow("UTF-16 with BOM") << utf16 << decoded;
+    }
+    void delimitedText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(SheetRows, rows);
+        const SheetReadResult result = readDelimitedText(bytes);
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QCOMPARE(result.rows, rows);
+    }
+
+    void sniffing_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("format");
+        QTest::newRow("nothing") << QByteArray() << int(SheetFormat::Empty);
+        QTest::newRow("zip") << QByteArray("PK\x03\x04\x14\0", 6) << int(SheetFormat::Xlsx);
+        QTest::newRow("OLE2") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")
+                              << int(SheetFormat::Xls);
+        QTest::newRow("text") << QByteArray("Date&Time\t") << int(SheetFormat::Text);
+        QTest::newRow("empty zip archive is not a workbook signature")
+            << QByteArray("PK\x05\x06", 4) << int(SheetFormat::Text);
+    }
+    void sniffing() {
+        QFETCH(QByteArray, head);
+        QFETCH(int, format);
+        QCOMPARE(int(sniffSheetFormat(head)), format);
+    }
+
+    // One row of each fixture, every row as wide; a twin saved by another program reads
+    // the same.
+    void fixtures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("openpyxl, hex text keeps its blanks")
+            << "history-bmu-hv.xlsx" << QString() << 21 << 1
+            << QStringList{"2023-04-17 08:05:03", "00", "Power ON",
+                           "01 01 03 0c 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "};
+        QTest::newRow("openpyxl, date cells and number codes")
+            << "history-bmu-lv-dates.xlsx" << QString() << 15 << 1
+            << QStringList{"2023-04-17 08:05:03", "0", "Power ON",
+                           "03 0c 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "};
+        QTest::newRow("LibreOffice, shared strings and escaped date format")
+            << "history-bmu-lv-dates-lo.xlsx"
+            << "history-bmu-lv-dates.xlsx" << 15 << 14
+            << QStringList{"2023-04-17 16:08:26", "200", "No Defined",
+                           "01 02 03 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "};
+        QTest::newRow("xlwt binary xls")
+            << "history-bms.xls"
+            << "history-bms-export.xls" << 17 << 2
+            << QStringList{"2023-04-17 08:42:14", "02", "Events record",
+                           "00 40 00 00 00 00 00 00 19 57 63 c9 14 be 14 9c ff 54 0d 46 0d 1f 18 "};
+        QTest::newRow("own export named .xls")
+            << "history-bms-export.xls" << QString() << 17 << 16
+            << QStringList{"2023-04-17 17:22:48", "150", "Not defined",
+                           "05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 05 "};
+        QTest::newRow("parameter table, empty column B inside the range")
+            << "param-table-qpa.xlsx" << QString() << 90 << 0
+            << QStringList{"G00", "",      "Param 0", "65535", "unit0", "2287",  "unit1",
+                           "-1",  "unit2", "0",       "unit3", "2996",  "unit4", "300"};
+        QTest::newRow("LibreOffice xls, hex text cell")
+            << "param-table-qpa-lo.xls"
+            << "param-table-qpa.xlsx" << 90 << 88
+            << QStringList{"G08",   "",      "Param 88", "3",     "unit0", "7",     "unit1",
+                           "65535", "unit2", "0",        "unit3", "65535", "unit4", "00a5"};
+    }
+    void fixtures() {
+        QFETCH(QString, file);
+        QFETCH(QString, twin);
+        QFETCH(int, rowCount);
+        QFETCH(int, row);
+        QFETCH(QStringList, cells);
+        const SheetReadResult result = readFirstWorksheet(fixture(file));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QCOMPARE(result.rows.size(), rowCount);
+        QCOMPARE(result.rows.at(row), cells);
+        for (const QStringList& line : result.rows)
+            QCOMPARE(line.size(), cells.size());
+        if (!twin.isEmpty())
+            QCOMPARE(readFirstWorksheet(fixture(twin)).rows, result.rows);
+    }
+
+    // Files written here, as raw bytes or (when `parts` is set) a workbook zipped from the
+    // parts: the rows read, or the error the reader gives.
+    void writtenInputs_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Parts>("parts");
+        QTest::addColumn<SheetRows>("rows");
+        QTest::addColumn<QString>("error");
+        const QByteArray none;
+        QTest::newRow("rich text runs joined, phonetic guide left out")
+            << none
+            << book(sheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c>"
+                          "<c r=\"B1\" t=\"s\"><v>1</v></c></row>"),
+                    {{"xl/_rels/workbook.xml.rels",
+                      relationships(sheet1 +
+                                    relationship("rId2", "sharedStrings", "sharedStrings.xml"))},
+                     {"xl/sharedStrings.xml",
+                      "<sst><si><r><t>Cell_</t></r><r><t xml:space=\"preserve\">Max </t></r>"
+                      "<rPh><t>ignored</t></rPh></si><si><t>a_x000D_b</t></si></sst>"}})
+            << SheetRows{{"Cell_Max ", "a\rb"}} << QString();
+        QTest::newRow("range starts at the first used cell, gaps kept")
+            << none
+            << book(sheet("<row r=\"3\"><c r=\"C3\" t=\"inlineStr\"><is><t>x</t></is></c>"
+                          "</row><row r=\"5\"><c r=\"E5\"><v>1.5</v></c></row>"))
+            << SheetRows{{"x", "", ""}, {"", "", ""}, {"", "", "1.5"}} << QString();
+        QTest::newRow("cells and rows without references follow each other")
+            << none
+            << book(sheet("<row><c t=\"inlineStr\"><is><t>a</t></is></c><c><v>2</v></c></row>"
+                          "<row><c t=\"b\"><v>1</v></c><c t=\"b\"><v>0</v></c></row>"))
+            << SheetRows{{"a", "2"}, {"TRUE", "FALSE"}} << QString();
+        QTest::newRow("formula results, errors and ISO dates")
+            << none
+            << book(sheet("<row r=\"1\"><c r=\"A1\" t=\"str\"><f>A2</f><v>x</v></c>"
+                          "<c r=\"B1\" t=\"e\"><v>#DIV/0!</v></c>"
+                          "<c r=\"C1\" t=\"d\"><v>2023-04-17T08:05:03</v></c>"
+                          "<c r=\"D1\"><f>1+1</f><v>2</v></c></row>"))
+            << SheetRows{{"x", "#DIV/0!", "2023-04-17 08:05:03", "2"}} << QString();
+        QTest::newRow("1904 dates through a built-in date style")
+            << none
+            << book(sheet("<row r=\"1\"><c r=\"A1\" s=\"1\"><v>1.25</v></c>"
+                          "<c r=\"B1\" s=\"0\"><v>1.25</v></c></row>"),
+                    {{"xl/workbook.xml", workbook("<sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>",
+                                                  "<workbookPr date1904=\"1\"/>")},
+                     {"xl/_rels/workbook.xml.rels",
+                      relationships(sheet1 + relationship("rId3", "styles", "styles.xml"))},
+                     {"xl/styles.xml",
+                      "<styleSheet><cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs>"
+                      "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"22\"/></cellXfs></styleSheet>"}})
+            << SheetRows{{"1904-01-02 06:00:00", "1.25"}} << QString();
+        QTest::newRow("first worksheet follows the workbook order, not the part names")
+            << none
+            << book(sheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>"),
+                    {{"xl/workbook.xml",
+                      workbook("<sheet name=\"Chart\" sheetId=\"3\" r:id=\"rId3\"/>"
+                               "<sheet name=\"B\" sheetId=\"2\" r:id=\"rId2\"/>"
+                               "<sheet name=\"A\" sheetId=\"1\" r:id=\"rId1\"/>")},
+                     {"xl/_rels/workbook.xml.rels",
+                      relationships(sheet1 +
+                                    relationship("rId2", "worksheet", "/xl/worksheets/sheet2.xml") +
+                                    relationship("rId3", "chartsheet", "chartsheets/sheet1.xml"))},
+                     {"xl/worksheets/sheet2.xml",
+                      sheet("<row r=\"1\"><c r=\"A1\"><v>2</v></c></row>")}})
+            << SheetRows{{"2"}} << QString();
+        QTest::newRow("empty sheet") << none << book(sheet("")) << SheetRows{} << QString();
+
+        const QByteArray good = readBytes(fixture(QStringLiteral("history-bmu-hv.xlsx")));
+        QVERIFY(good.size() > 1000);
+        QTest::newRow("empty file") << none << Parts() << SheetRows{} << "The file is empty.";
+        QTest::newRow("zip cut short")
+            << good.left(good.size() / 2) << Parts() << SheetRows{} << "damaged";
+        // Garble the compressed sheet, just behind its local header.
+        QByteArray flipped = good;
+        const int sheetData = good.indexOf("xl/worksheets/sheet1.xml") + 100;
+        for (int i = sheetData; i < sheetData + 200; ++i)
+            flipped[i] = char(flipped[i] ^ 0x5A);
+        QTest::newRow("zip with garbled data") << flipped << Parts() << SheetRows{} << "damaged";
+        QTest::newRow("binary xls header, nothing behind")
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(100, '\0') << Parts()
+            << SheetRows{} << "not a readable Excel";
+        const QString notText = QStringLiteral("neither a spreadsheet nor a text table");
+        QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20)
+                                 << Parts() << SheetRows{} << notText;
+        QTest::newRow("NUL bytes") << QByteArray("a\tb\0c", 5) << Parts() << SheetRows{} << notText;
+        QTest::newRow("invalid in UTF-8 and GB18030")
+            << QByteArray("ab\xFF\xFF\xFF") << Parts() << SheetRows{} << notText;
+        QTest::newRow("broken UTF-8 after BOM")
+            << QByteArray("\xEF\xBB\xBF\xC3") << Parts() << SheetRows{} << notText;
+        QTest::newRow("zip without a workbook") << none << Parts{{"word/document.xml", "<w/>"}}
+                                                << SheetRows{} << "not a spreadsheet workbook";
+        QTest::newRow("workbook without sheets")
+            << none << book(sheet(""), {{"xl/workbook.xml", workbook("")}}) << SheetRows{}
+            << "no worksheet";
+        Parts noSheet = book(sheet(""));
+        noSheet.remove("xl/worksheets/sheet1.xml");
+        QTest::newRow("sheet part missing") << none << noSheet << SheetRows{} << "missing";
+        QTest::newRow("broken sheet XML")
+            << none << book("<worksheet><sheetData><row><c>") << SheetRows{} << "damaged";
+        QTest::newRow("a cell at the far corner")
+            << none
+            << book(sheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"1048576\">"
+                          "<c r=\"XFD1048576\"><v>1</v></c></row>"))
+            << SheetRows{} << "too large";
+    }
+    void writtenInputs() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Parts, parts);
+        QFETCH(SheetRows, rows);
+        QFETCH(QString, error);
+        const QString path = dir.filePath(QStringLiteral("input.xlsx"));
+        QFile::remove(path);
+        QVERIFY(parts.isEmpty() ? writeBytes(path, bytes) : writeZip(path, parts));
+        const SheetReadResult result = readFirstWorksheet(path);
+        QVERIFY2(error.isEmpty() ? result.ok() : result.error.contains(error),
+                 qPrintable(result.error));
+        QCOMPARE(result.rows, rows);
+    }
+
+    void exportLines_data() {
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<SheetRows>("rows");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("header and rows, each cell followed by a tab; ℃ is A1 E6 in GB2312")
+            << QStringList{"Date&Time", "Cell_Max_T(℃)"}
+            << SheetRows{{"2023-04-17 08:05:03", "温度"}}
+            << QByteArray(
+                   "Date&Time\tCell_Max_T(\xA1\xE6)\t\n2023-04-17 08:05:03\t\xCE\xC2\xB6\xC8\t");
+        QTest::newRow("columns but no rows: only the header line")
+            << QStringList{"Module", "Cell No."} << SheetRows{} << QByteArray("Module\tCell No.\t");
+        QTest::newRow("empty and missing cells are just a tab")
+            << QStringList{"a", "b", "c"} << SheetRows{{"1", "", "3"}, {"4"}, {}}
+            << QByteArray("a\tb\tc\t\n1\t\t3\t\n4\t\t\t\n\t\t\t");
+        QTest::newRow("a column without a header item")
+            << QStringList{"a", "", "c"} << SheetRows{{"1", "2", "3"}}
+            << QByteArray("a\t\tc\t\n1\t2\t3\t");
+        QTest::newRow("no columns: empty lines")
+            << QStringList{} << SheetRows{{}} << QByteArray("\n");
+    }
+    void exportLines() {
+        QFETCH(QStringList, header);
+        QFETCH(SheetRows, rows);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(tabSeparatedGb2312({header, rows}), bytes);
+    }
+
+    // The format follows the name and the file reads back as written. `head` is how the
+    // file starts; none when it cannot be written.
+    void exportFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("head");
+        const QByteArray zip("PK\x03\x04");
+        // No quoting in text; 20 digits and leading zeros stay text in a workbook.
+        const QByteArray text("Date&Time\tCode\tCell_Max_T(\xA1\xE6)\tLog Data\t\n"
+                              "say \"hi\"\t007\t\tx,y\t\n2023-04-17 08:05:03\t00\t25\t"
+                              "00000000000000000012\t");
+        QTest::newRow(".xlsx gets a workbook") << "t.xlsx" << zip;
+        QTest::newRow(".XLSX gets a workbook") << "T.XLSX" << zip;
+        QTest::newRow(".xls gets text") << "t.xls" << text;
+        QTest::newRow(".txt gets text") << "t.txt" << text;
+        QTest::newRow("no suffix gets text") << "t" << text;
+        QTest::newRow(".xlsx.txt gets text") << "t.xlsx.txt" << text;
+        QTest::newRow("text into a missing folder") << "missing-folder/t.txt" << QByteArray();
+        QTest::newRow("workbook into a missing folder") << "missing-folder/t.xlsx" << QByteArray();
+    }
+    void exportFiles() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, head);
+        const ExportTable table{{"Date&Time", "Code", "Cell_Max_T(℃)", "Log Data"},
+                                {{"say \"hi\"", "007", "", "x,y"},
+                                 {"2023-04-17 08:05:03", "00", "25", "00000000000000000012"}}};
+        const QString path = dir.filePath(name);
+        const QString error = writeTableFile(path, table);
+        if (head.isEmpty()) {
+            QVERIFY2(error.contains(path), qPrintable(error));
+            QVERIFY(!QFile::exists(path));
+            return;
+        }
+        QCOMPARE(error, QString());
+        QVERIFY(readBytes(path).startsWith(head));
+        const SheetReadResult back = readFirstWorksheet(path);
+        QVERIFY2(back.ok(), qPrintable(back.error));
+        QCOMPARE(back.rows, SheetRows() << table.header << table.rows);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetFiles)
+#include "tst_sheetfiles.moc"
