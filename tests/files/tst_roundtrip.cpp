@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTextEdit>
 
 namespace {
@@ -88,8 +87,7 @@ void exportHistory(MainWindow& window, const QString& path) {
 // table it came from and the detail decoders.
 void translateAndCheck(MainWindow& window, const QString& path, const QTableWidget* history,
                        bool bmu, const QString& family) {
-    widget<QRadioButton>(window, bmu ? "radioBtn_BMU" : "radioBtn_BMS")->setChecked(true);
-    widget<QComboBox>(window, "comboBox_Trans")->setCurrentText(family);
+    choose(window, QLatin1String(bmu ? "radioBtn_BMU" : "radioBtn_BMS"), family);
     clickAnswering(window, "Btn_TransFromFile", path);
     QVERIFY(openBoxes(window).isEmpty());
 
@@ -118,73 +116,70 @@ void translateAndCheck(MainWindow& window, const QString& path, const QTableWidg
 class TestRoundTrip : public QObject {
     Q_OBJECT
 
-private slots:
-    void historyExportedAndTranslated();
-    void packagedTableReachesTheBmu();
-
-private:
     InTemporaryFolder folder;
+
+private slots:
+    void historyExportedAndTranslated() {
+        BmuSimulator simulator(SystemPreset::HighVoltage);
+        simulator.setStatic(true);
+        QVERIFY(simulator.listen());
+        MainWindow window;
+        connectAndRefresh(window, simulator);
+
+        const QTableWidget* bmuHistory = readHistory(window, simulator, 0);
+        const QString bmuFile = folder.path(QStringLiteral("bmu history.xls"));
+        exportHistory(window, bmuFile);
+        translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoHv));
+        translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoLv));
+
+        const QTableWidget* bmsHistory = readHistory(window, simulator, 1);
+        const QString bmsFile = folder.path(QStringLiteral("bms1 history.xlsx"));
+        exportHistory(window, bmsFile);
+        translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoHv));
+        translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoLv));
+
+        // The translation exports again and reads back as it is shown.
+        const QString again = folder.path(QStringLiteral("translated.xlsx"));
+        clickAnswering(window, "pushBtn_Trans_to_Excel", again);
+        closeBoxes(window, QMessageBox::No);
+        const SheetReadResult back = readFirstWorksheet(again);
+        QVERIFY2(back.ok(), qPrintable(back.error));
+        QCOMPARE(back.rows.size(), bmsHistory->rowCount() + 1);
+        QCOMPARE(back.rows[0].value(3), QStringLiteral("Warning 1"));
+    }
+
+    // Packaged through the tool page: the file in Data/ carries the table the BMU then holds.
+
+    void packagedTableReachesTheBmu() {
+        MainWindow window;
+        widget<QComboBox>(window, "comboBox_Bat_Type")->setCurrentText(QStringLiteral("QPA"));
+        const Dialog dialog =
+            clickAnswering(window, "Btn_PT_Load", fixture(QStringLiteral("param-table-qpa.xlsx")));
+        QCOMPARE(dialog.caption, QStringLiteral("选择Excel文件"));
+        QCOMPARE(dialog.filter, QStringLiteral("Exel file(*.csv *.xls *.xlsx)"));
+        QVERIFY(openBoxes(window).isEmpty());
+        const QString name = QStringLiteral("QPA-TAB-2-3.7.bin");
+        QCOMPARE(widget<QPlainTextEdit>(window, "textEdit_PT")->toPlainText(),
+                 QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹").arg(name));
+        QCOMPARE(QDir(QStringLiteral("Data")).entryList(QDir::Files), QStringList{name});
+        const TableBlock block = decodeTableFile(readBytes(QStringLiteral("Data/") + name));
+        QVERIFY(tableCrcMatches(block));
+        QCOMPARE(block.tableData.size(), tableByteCount);
+
+        // The QPA system runs table V3.6: the refresh picks the packaged V3.7 up.
+        BmuSimulator simulator(SystemPreset::Qpa5);
+        simulator.setStatic(true);
+        QVERIFY(simulator.listen());
+        connectAndRefresh(window, simulator);
+        QCOMPARE(widget<QLabel>(window, "label_PT_New")->text(), QStringLiteral("V3.7"));
+
+        click(window, "Btn_PT_Update");
+        auto* pane = widget<QTextEdit>(window, "textEdit_FW_Update");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            pane->toPlainText().contains(QStringLiteral("update Successful!!!")), linkTimeoutMs);
+        QCOMPARE(simulator.tableBytes(), block.tableData);
+    }
 };
-
-void TestRoundTrip::historyExportedAndTranslated() {
-    BmuSimulator simulator(SystemPreset::HighVoltage);
-    simulator.setStatic(true);
-    QVERIFY(simulator.listen());
-    MainWindow window;
-    connectAndRefresh(window, simulator);
-
-    const QTableWidget* bmuHistory = readHistory(window, simulator, 0);
-    const QString bmuFile = folder.path(QStringLiteral("bmu history.xls"));
-    exportHistory(window, bmuFile);
-    translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoHv));
-    translateAndCheck(window, bmuFile, bmuHistory, true, QLatin1String(LumenoLv));
-
-    const QTableWidget* bmsHistory = readHistory(window, simulator, 1);
-    const QString bmsFile = folder.path(QStringLiteral("bms1 history.xlsx"));
-    exportHistory(window, bmsFile);
-    translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoHv));
-    translateAndCheck(window, bmsFile, bmsHistory, false, QLatin1String(LumenoLv));
-
-    // The translation exports again and reads back as it is shown.
-    const QString again = folder.path(QStringLiteral("translated.xlsx"));
-    clickAnswering(window, "pushBtn_Trans_to_Excel", again);
-    closeBoxes(window, QMessageBox::No);
-    const SheetReadResult back = readFirstWorksheet(again);
-    QVERIFY2(back.ok(), qPrintable(back.error));
-    QCOMPARE(back.rows.size(), bmsHistory->rowCount() + 1);
-    QCOMPARE(back.rows[0].value(3), QStringLiteral("Warning 1"));
-}
-
-// Packaged through the tool page: the file in Data/ carries the table the BMU then holds.
-void TestRoundTrip::packagedTableReachesTheBmu() {
-    MainWindow window;
-    widget<QComboBox>(window, "comboBox_Bat_Type")->setCurrentText(QStringLiteral("QPA"));
-    const Dialog dialog =
-        clickAnswering(window, "Btn_PT_Load", fixture(QStringLiteral("param-table-qpa.xlsx")));
-    QCOMPARE(dialog.caption, QStringLiteral("选择Excel文件"));
-    QCOMPARE(dialog.filter, QStringLiteral("Exel file(*.csv *.xls *.xlsx)"));
-    QVERIFY(openBoxes(window).isEmpty());
-    const QString name = QStringLiteral("QPA-TAB-2-3.7.bin");
-    QCOMPARE(widget<QPlainTextEdit>(window, "textEdit_PT")->toPlainText(),
-             QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹").arg(name));
-    QCOMPARE(QDir(QStringLiteral("Data")).entryList(QDir::Files), QStringList{name});
-    const TableBlock block = decodeTableFile(readBytes(QStringLiteral("Data/") + name));
-    QVERIFY(tableCrcMatches(block));
-    QCOMPARE(block.tableData.size(), tableByteCount);
-
-    // The QPA system runs table V3.6: the refresh picks the packaged V3.7 up.
-    BmuSimulator simulator(SystemPreset::Qpa5);
-    simulator.setStatic(true);
-    QVERIFY(simulator.listen());
-    connectAndRefresh(window, simulator);
-    QCOMPARE(widget<QLabel>(window, "label_PT_New")->text(), QStringLiteral("V3.7"));
-
-    click(window, "Btn_PT_Update");
-    auto* pane = widget<QTextEdit>(window, "textEdit_FW_Update");
-    QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().contains(QStringLiteral("update Successful!!!")),
-                             linkTimeoutMs);
-    QCOMPARE(simulator.tableBytes(), block.tableData);
-}
 
 QTEST_MAIN(TestRoundTrip)
 #include "tst_roundtrip.moc"

@@ -5,9 +5,11 @@
 #include "app/mainwindow.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -67,6 +69,14 @@ inline void closeBoxes(MainWindow& window,
             target = box->buttons().value(0);
         target->click();
     }
+}
+
+// Picks the translation's unit (its radio button) and battery family, each when given.
+inline void choose(MainWindow& window, const QString& unit, const QString& family = QString()) {
+    if (!unit.isEmpty())
+        widget<QRadioButton>(window, qPrintable(unit))->setChecked(true);
+    if (!family.isEmpty())
+        widget<QComboBox>(window, "comboBox_Trans")->setCurrentText(family);
 }
 
 inline QString cellText(const QTableWidget* table, int row, int column) {
