@@ -35,7 +35,6 @@ class TestTablePackage : public QObject {
 
 private slots:
     // The 16-bit word a value cell becomes, as the table update loads it from the file.
-
     void values_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
