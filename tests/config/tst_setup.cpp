@@ -1,12 +1,10 @@
 #include "config/setup.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
+#include "monitor/monitorrig.h"
 
-#include <QtTest>
-
-Q_DECLARE_METATYPE(BatteryFamily)
-
-// Setup lists by family, decoding a setup read and composing the setup write.
+// Setup lists by family, decoding a setup read, composing the setup write, and the write
+// through the real window against the simulated BMU.
 class TestSetup : public QObject {
     Q_OBJECT
 
@@ -17,161 +15,115 @@ private slots:
     void decodeRead();
     void compose_data();
     void compose();
-    void refusalsSayWhy();
+    void writeChangesTheSystemAndRefreshShowsIt();
+    void badModuleCountIsRefused();
+
+private:
+    // An LV system of no modules: the refresh ends with the setup read, no BMS read.
+    static bool refreshedLowVoltage(MonitorRig& rig) {
+        rig.sim.setRegister(BmuRegister::SetupFirst, 0x0600); // SMA LV, 0 modules
+        return rig.connectWindow() && rig.refreshAndSettle(3) && rig.sim.requestCount() == 3 &&
+               rig.button("BtnSetup")->isEnabled();
+    }
 };
 
 void TestSetup::listsBySerial_data() {
     QTest::addColumn<QString>("serial");
-    QTest::addColumn<bool>("filled");
-    QTest::addColumn<QString>("firstType");
-    QTest::addColumn<QString>("firstInverter");
-    QTest::addColumn<QString>("lastInverter");
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("firsts"); // battery type, inverter, last inverter, caption
     QTest::addColumn<int>("preselected");
-    QTest::newRow("P03") << "P030T0" << true << "QPC"
-                         << "Fronius HV"
-                         << "SMA STP 5.0-10.0 SE HV"
-                         << "Modules in Serial" << 1;
-    QTest::newRow("E0P3") << "E0P3" << true << "QPC"
-                          << "Fronius HV"
-                          << "SMA STP 5.0-10.0 SE HV"
-                          << "Modules in Serial" << 1;
-    QTest::newRow("P02") << "P021" << true << "ZRC"
-                         << "Goodwe LV/Viessmann LV"
-                         << "Solis LV"
-                         << "Modules in Parallels" << 0;
-    QTest::newRow("P011") << "P0115" << true << "ZRC"
-                          << "Goodwe LV/Viessmann LV"
-                          << "Solis LV"
-                          << "Modules in Parallels" << 0;
-    QTest::newRow("P010 is neither") << "P0105" << false << ""
-                                     << ""
-                                     << ""
-                                     << "" << 0;
-    QTest::newRow("no serial yet") << "" << false << ""
-                                   << ""
-                                   << ""
-                                   << "" << 0;
+    const QStringList hv{"QPC", "Fronius HV", "SMA STP 5.0-10.0 SE HV", "Modules in Serial"};
+    const QStringList lv{"ZRC", "Goodwe LV/Viessmann LV", "Solis LV", "Modules in Parallels"};
+    QTest::newRow("P03") << "P030T0" << hv << 1;
+    QTest::newRow("E0P3") << "E0P3" << hv << 1;
+    QTest::newRow("P02") << "P021" << lv << 0;
+    QTest::newRow("P011") << "P0115" << lv << 0;
+    QTest::newRow("P010 is neither") << "P0105" << QStringList{} << 0;
+    QTest::newRow("no serial yet") << "" << QStringList{} << 0;
 }
 
 void TestSetup::listsBySerial() {
     QFETCH(QString, serial);
-    QFETCH(bool, filled);
-    QFETCH(QString, firstType);
-    QFETCH(QString, firstInverter);
-    QFETCH(QString, lastInverter);
-    QFETCH(QString, caption);
+    QFETCH(QStringList, firsts);
     QFETCH(int, preselected);
     const auto lists = setupListsForSerial(serial);
-    QCOMPARE(lists.has_value(), filled);
-    if (!filled)
+    QCOMPARE(lists.has_value(), !firsts.isEmpty());
+    if (!lists)
         return;
     QCOMPARE(lists->batteryTypes.size(), 3);
-    QCOMPARE(lists->batteryTypes.first(), firstType);
     QCOMPARE(lists->inverterNames.size(), 10);
-    QCOMPARE(lists->inverterNames.first(), firstInverter);
-    QCOMPARE(lists->inverterNames.last(), lastInverter);
-    QCOMPARE(lists->countCaption, caption);
+    QCOMPARE((QStringList{lists->batteryTypes.first(), lists->inverterNames.first(),
+                          lists->inverterNames.last(), lists->countCaption}),
+             firsts);
     QCOMPARE(lists->preselectedBatteryType, preselected);
 }
 
 void TestSetup::decodeRead_data() {
     QTest::addColumn<BatteryFamily>("family");
     QTest::addColumn<QByteArray>("frame");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QList<int>>("indexes");
+    QTest::addColumn<QString>("decoded"); // position|name|count|type|grid|phase, empty: refused
+    const auto row = [](const char* name, BatteryFamily family, const QByteArray& frame,
+                        const char* decoded) {
+        QTest::newRow(name) << family << frame << QString(decoded);
+    };
     const auto hex = [](const char* h) { return QByteArray::fromHex(h); };
-    const auto hv = BatteryFamily::HV;
-    const auto lv = BatteryFamily::LV;
-    QTest::newRow("HV Sungrow, 2 towers of 5")
-        << hv << hex("010306092501010100FFFF") << true << 4 << "Sungrow HV"
-        << "5" << QList<int>{1, 1, 1};
-    QTest::newRow("HV module digit a")
-        << hv << hex("0103060D3A02000000FFFF") << true << 6 << "Ingeteam HV"
-        << "a" << QList<int>{2, 0, 0};
-    QTest::newRow("HV system, LV inverter code 2")
-        << hv << hex("010306020501000000FFFF") << true << 0 << "Goodwe LV/Viessmann LV"
-        << "5" << QList<int>{1, 0, 0};
-    QTest::newRow("LV count decimal")
-        << lv << hex("010306110C00020100FFFF") << true << 9 << "Solis LV"
-        << "12" << QList<int>{0, 2, 1};
-    QTest::newRow("code 19 accepted")
-        << hv << hex("010306130100000000FFFF") << true << 9 << "SMA STP 5.0-10.0 SE HV"
-        << "1" << QList<int>{0, 0, 0};
-    QTest::newRow("code 20 refused") << hv << hex("010306140501010100FFFF") << false << 0 << ""
-                                     << "" << QList<int>{};
-    QTest::newRow("status reply is not a setup reply")
-        << hv << QByteArray::fromHex("010332") + QByteArray(52, '\1') << false << 0 << ""
-        << "" << QList<int>{};
-    QTest::newRow("short frame") << hv << hex("0103060925") << false << 0 << ""
-                                 << "" << QList<int>{};
-    QTest::newRow("code 0xFF refused") << lv << hex("010306FF0501010100FFFF") << false << 0 << ""
-                                       << "" << QList<int>{};
+    const auto hv = BatteryFamily::HV, lv = BatteryFamily::LV;
+    row("HV Sungrow, 2 towers of 5", hv, hex("010306092501010100FFFF"), "4|Sungrow HV|5|1|1|1");
+    row("HV module digit a", hv, hex("0103060D3A02000000FFFF"), "6|Ingeteam HV|a|2|0|0");
+    row("HV system, LV inverter code 2", hv, hex("010306020501000000FFFF"),
+        "0|Goodwe LV/Viessmann LV|5|1|0|0");
+    row("LV count decimal", lv, hex("010306110C00020100FFFF"), "9|Solis LV|12|0|2|1");
+    row("code 19 accepted", hv, hex("010306130100000000FFFF"), "9|SMA STP 5.0-10.0 SE HV|1|0|0|0");
+    row("code 20 refused", hv, hex("010306140501010100FFFF"), "");
+    row("code 0xFF refused", lv, hex("010306FF0501010100FFFF"), "");
+    row("status reply is not a setup reply", hv, hex("010332") + QByteArray(52, '\1'), "");
+    row("short frame", hv, hex("0103060925"), "");
 }
 
 void TestSetup::decodeRead() {
     QFETCH(BatteryFamily, family);
     QFETCH(QByteArray, frame);
-    QFETCH(bool, accepted);
-    QFETCH(int, position);
-    QFETCH(QString, name);
-    QFETCH(QString, count);
-    QFETCH(QList<int>, indexes);
+    QFETCH(QString, decoded);
     const auto s = decodeSetupReply(frame, family);
-    QCOMPARE(s.has_value(), accepted);
-    if (!accepted)
-        return;
-    QCOMPARE(s->inverterPosition, position);
-    QCOMPARE(s->inverterName, name);
-    QCOMPARE(s->moduleCount, count);
-    QCOMPARE((QList<int>{s->batteryTypeIndex, s->gridIndex, s->phaseIndex}), indexes);
+    QCOMPARE(s.has_value(), !decoded.isEmpty());
+    if (s) {
+        QCOMPARE(QStringList({QString::number(s->inverterPosition), s->inverterName, s->moduleCount,
+                              QString::number(s->batteryTypeIndex), QString::number(s->gridIndex),
+                              QString::number(s->phaseIndex)})
+                     .join('|'),
+                 decoded);
+    }
 }
 
 void TestSetup::compose_data() {
     QTest::addColumn<QString>("inverter");
     QTest::addColumn<QString>("count");
-    QTest::addColumn<QList<int>>("indexes");
+    QTest::addColumn<QList<int>>("indexes"); // battery type, grid, phase
     QTest::addColumn<int>("outcome");
-    QTest::addColumn<QString>("frameHead");
+    QTest::addColumn<QString>("frameHead"); // of the write request
+    const auto row = [](const char* name, const char* inverter, const char* count,
+                        QList<int> indexes, SetupBytes::Outcome outcome, const char* head) {
+        QTest::newRow(name) << QString(inverter) << QString(count) << indexes << int(outcome)
+                            << QString(head);
+    };
     const QList<int> ones{1, 1, 1};
-    QTest::newRow("Sungrow HV, 5")
-        << "Sungrow HV"
-        << "5" << ones << int(SetupBytes::Ok) << "01 10 00 10 00 03 06 09 05 01 01 01 00";
-    QTest::newRow("empty count writes 00") << "Fronius HV"
-                                           << "" << QList<int>{0, 2, 0} << int(SetupBytes::Ok)
-                                           << "01 10 00 10 00 03 06 00 00 00 02 00 00";
-    QTest::newRow("LV inverter, 12") << "Solis LV"
-                                     << "12" << QList<int>{2, 0, 1} << int(SetupBytes::Ok)
-                                     << "01 10 00 10 00 03 06 11 0C 02 00 01 00";
-    QTest::newRow("255 is the largest")
-        << "Victron LV"
-        << "255" << ones << int(SetupBytes::Ok) << "01 10 00 10 00 03 06 07 FF 01 01 01 00";
-    QTest::newRow("blanks around the count")
-        << "Victron LV"
-        << " 3 " << ones << int(SetupBytes::Ok) << "01 10 00 10 00 03 06 07 03 01 01 01 00";
-    QTest::newRow("256 refused") << "Victron LV"
-                                 << "256" << ones << int(SetupBytes::BadModuleCount) << "";
-    QTest::newRow("negative refused") << "Victron LV"
-                                      << "-1" << ones << int(SetupBytes::BadModuleCount) << "";
-    QTest::newRow("letters refused") << "Victron LV"
-                                     << "abc" << ones << int(SetupBytes::BadModuleCount) << "";
-    QTest::newRow("HV digit a refused") << "Kaco HV"
-                                        << "a" << ones << int(SetupBytes::BadModuleCount) << "";
-    QTest::newRow("decimal fraction refused")
-        << "Kaco HV"
-        << "2.5" << ones << int(SetupBytes::BadModuleCount) << "";
-    QTest::newRow("empty inverter sends nothing")
-        << ""
-        << "5" << ones << int(SetupBytes::NoInverter) << "";
-    QTest::newRow("unknown inverter sends nothing")
-        << "Inverter type"
-        << "5" << ones << int(SetupBytes::NoInverter) << "";
-    QTest::newRow("no battery type chosen")
-        << "Kaco HV"
-        << "5" << QList<int>{-1, 1, 1} << int(SetupBytes::NoSelection) << "";
+    const auto ok = SetupBytes::Ok, bad = SetupBytes::BadModuleCount;
+    row("Sungrow HV, 5", "Sungrow HV", "5", ones, ok, "01 10 00 10 00 03 06 09 05 01 01 01 00");
+    row("empty count writes 00", "Fronius HV", "", {0, 2, 0}, ok,
+        "01 10 00 10 00 03 06 00 00 00 02 00 00");
+    row("LV inverter, 12", "Solis LV", "12", {2, 0, 1}, ok,
+        "01 10 00 10 00 03 06 11 0C 02 00 01 00");
+    row("255 is the largest", "Victron LV", "255", ones, ok,
+        "01 10 00 10 00 03 06 07 FF 01 01 01 00");
+    row("blanks around the count", "Victron LV", " 3 ", ones, ok,
+        "01 10 00 10 00 03 06 07 03 01 01 01 00");
+    row("256 refused", "Victron LV", "256", ones, bad, "");
+    row("negative refused", "Victron LV", "-1", ones, bad, "");
+    row("letters refused", "Victron LV", "abc", ones, bad, "");
+    row("HV digit a refused", "Kaco HV", "a", ones, bad, "");
+    row("decimal fraction refused", "Kaco HV", "2.5", ones, bad, "");
+    row("empty inverter sends nothing", "", "5", ones, SetupBytes::NoInverter, "");
+    row("unknown inverter sends nothing", "Inverter type", "5", ones, SetupBytes::NoInverter, "");
+    row("no battery type chosen", "Kaco HV", "5", {-1, 1, 1}, SetupBytes::NoSelection, "");
 }
 
 void TestSetup::compose() {
@@ -183,6 +135,9 @@ void TestSetup::compose() {
     const SetupBytes result =
         composeSetupBytes(inverter, count, indexes[0], indexes[1], indexes[2]);
     QCOMPARE(int(result.outcome), outcome);
+    // Refusals the user can mend say why; a missing inverter sends nothing silently.
+    QCOMPARE(setupRefusalMessage(result.outcome).isEmpty(),
+             outcome == SetupBytes::Ok || outcome == SetupBytes::NoInverter);
     if (result.outcome != SetupBytes::Ok) {
         QVERIFY(result.bytes.isEmpty());
         return;
@@ -193,12 +148,57 @@ void TestSetup::compose() {
     QCOMPARE(hexToBytes(frame).size(), 15);
 }
 
-void TestSetup::refusalsSayWhy() {
-    QVERIFY(setupRefusalMessage(SetupBytes::BadModuleCount).contains("0 to 255"));
-    QVERIFY(!setupRefusalMessage(SetupBytes::NoSelection).isEmpty());
-    QVERIFY(setupRefusalMessage(SetupBytes::Ok).isEmpty());
-    QVERIFY(setupRefusalMessage(SetupBytes::NoInverter).isEmpty());
+void TestSetup::writeChangesTheSystemAndRefreshShowsIt() {
+    MonitorRig rig(SystemPreset::LowVoltage);
+    QVERIFY(refreshedLowVoltage(rig));
+    QComboBox* inverter = rig.combo("comboBoxSetupInverter");
+    QCOMPARE(inverter->currentText(), QStringLiteral("SMA LV"));
+    inverter->setCurrentIndex(inverter->findText(QStringLiteral("Victron LV")));
+    rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("2"));
+    rig.combo("comboBoxSetupBMS")->setCurrentIndex(1);    // ZRD
+    rig.combo("comboBoxSetupGrid")->setCurrentIndex(0);   // Off Grid
+    rig.combo("comboBox_SetupPhase")->setCurrentIndex(1); // Three
+    rig.button("BtnSetup")->click();
+    QVERIFY(!rig.button("Btn_Refresh")->isEnabled());
+
+    QTRY_COMPARE(rig.sim.setupWrites().size(), 1);
+    QCOMPARE(rig.sim.setupWrites().first(), QByteArray::fromHex("070201000100"));
+    QCOMPARE(rig.reg(BmuRegister::SetupFirst), quint16(0x0702));
+    QCOMPARE(rig.reg(BmuRegister::SetupType), quint16(0x0100));
+    QCOMPARE(rig.reg(BmuRegister::SetupLast), quint16(0x0100));
+
+    // The echo runs a whole refresh, which reads the new settings back.
+    QTRY_COMPARE_WITH_TIMEOUT(rig.received(QByteArray::fromHex("010300100003040E")), 2, 5000);
+    QTRY_COMPARE(rig.text("label_InverterName"), QStringLiteral("Victron LV"));
+    QCOMPARE(rig.text("label_BMSNo"), QStringLiteral("2"));
+    QCOMPARE(rig.text("label_Batterytype"), QStringLiteral("ZRD"));
+    QCOMPARE(rig.text("label_Grid"), QStringLiteral("OFF GRID"));
+    QCOMPARE(rig.text("label_Phase"), QStringLiteral("Three"));
+    QCOMPARE(rig.items("comboBox_BMSInfo"), (QStringList{"BMS1", "BMS2"}));
+    QTRY_COMPARE(inverter->currentText(), QStringLiteral("Victron LV"));
+    QCOMPARE(rig.field("lineEditSetupParallels"), QStringLiteral("2"));
+    QCOMPARE(rig.combo("comboBoxSetupGrid")->currentIndex(), 0);
 }
 
-QTEST_APPLESS_MAIN(TestSetup)
+void TestSetup::badModuleCountIsRefused() {
+    // More module counts are refused in compose(); here the window must say so and send nothing.
+    MonitorRig rig(SystemPreset::LowVoltage);
+    QVERIFY(refreshedLowVoltage(rig));
+    const int state = rig.window.currentRequestState();
+    rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("256"));
+    rig.button("BtnSetup")->click();
+    const QStringList boxes = rig.closeMessageBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().contains(QStringLiteral("0 to 255")), qPrintable(boxes.first()));
+    QVERIFY(rig.button("BtnSetup")->isEnabled());
+    QVERIFY(rig.button("Btn_Refresh")->isEnabled());
+    QCOMPARE(rig.window.currentRequestState(), state);
+    // Nothing went out: a Refresh is the next request the BMU sees.
+    rig.button("Btn_Refresh")->click();
+    QTRY_COMPARE(rig.sim.requestCount(), 4);
+    QCOMPARE(rig.sim.requestLog().last(), QByteArray::fromHex("010300000066C5E0"));
+    QVERIFY(rig.sim.setupWrites().isEmpty());
+}
+
+QTEST_MAIN(TestSetup)
 #include "tst_setup.moc"
