@@ -8,16 +8,6 @@
 class TestSetup : public QObject {
     Q_OBJECT
 
-private slots:
-    void listsBySerial_data();
-    void listsBySerial();
-    void decodeRead_data();
-    void decodeRead();
-    void compose_data();
-    void compose();
-    void writeChangesTheSystemAndRefreshShowsIt();
-    void badModuleCountIsRefused();
-
 private:
     // An LV system of no modules: the refresh ends with the setup read, no BMS read.
     static bool refreshedLowVoltage(MonitorRig& rig) {
@@ -25,180 +15,184 @@ private:
         return rig.connectWindow() && rig.refreshAndSettle(3) && rig.sim.requestCount() == 3 &&
                rig.button("BtnSetup")->isEnabled();
     }
+
+private slots:
+    void listsBySerial_data() {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QStringList>("firsts"); // battery type, inverter, last inverter, caption
+        QTest::addColumn<int>("preselected");
+        const QStringList hv{"QPC", "Fronius HV", "SMA STP 5.0-10.0 SE HV", "Modules in Serial"};
+        const QStringList lv{"ZRC", "Goodwe LV/Viessmann LV", "Solis LV", "Modules in Parallels"};
+        QTest::newRow("P03") << "P030T0" << hv << 1;
+        QTest::newRow("E0P3") << "E0P3" << hv << 1;
+        QTest::newRow("P02") << "P021" << lv << 0;
+        QTest::newRow("P011") << "P0115" << lv << 0;
+        QTest::newRow("P010 is neither") << "P0105" << QStringList{} << 0;
+        QTest::newRow("no serial yet") << "" << QStringList{} << 0;
+    }
+
+    void listsBySerial() {
+        QFETCH(QString, serial);
+        QFETCH(QStringList, firsts);
+        QFETCH(int, preselected);
+        const auto lists = setupListsForSerial(serial);
+        QCOMPARE(lists.has_value(), !firsts.isEmpty());
+        if (!lists)
+            return;
+        QCOMPARE(lists->batteryTypes.size(), 3);
+        QCOMPARE(lists->inverterNames.size(), 10);
+        QCOMPARE((QStringList{lists->batteryTypes.first(), lists->inverterNames.first(),
+                              lists->inverterNames.last(), lists->countCaption}),
+                 firsts);
+        QCOMPARE(lists->preselectedBatteryType, preselected);
+    }
+
+    void decodeRead_data() {
+        QTest::addColumn<BatteryFamily>("family");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<QString>("decoded"); // position|name|count|type|grid|phase, empty: refused
+        const auto row = [](const char* name, BatteryFamily family, const QByteArray& frame,
+                            const char* decoded) {
+            QTest::newRow(name) << family << frame << QString(decoded);
+        };
+        const auto hex = [](const char* h) { return QByteArray::fromHex(h); };
+        const auto hv = BatteryFamily::HV, lv = BatteryFamily::LV;
+        row("HV Sungrow, 2 towers of 5", hv, hex("010306092501010100FFFF"), "4|Sungrow HV|5|1|1|1");
+        row("HV module digit a", hv, hex("0103060D3A02000000FFFF"), "6|Ingeteam HV|a|2|0|0");
+        row("HV system, LV inverter code 2", hv, hex("010306020501000000FFFF"),
+            "0|Goodwe LV/Viessmann LV|5|1|0|0");
+        row("LV count decimal", lv, hex("010306110C00020100FFFF"), "9|Solis LV|12|0|2|1");
+        row("code 19 accepted", hv, hex("010306130100000000FFFF"),
+            "9|SMA STP 5.0-10.0 SE HV|1|0|0|0");
+        row("code 20 refused", hv, hex("010306140501010100FFFF"), "");
+        row("code 0xFF refused", lv, hex("010306FF0501010100FFFF"), "");
+        row("status reply is not a setup reply", hv, hex("010332") + QByteArray(52, '\1'), "");
+        row("short frame", hv, hex("0103060925"), "");
+    }
+
+    void decodeRead() {
+        QFETCH(BatteryFamily, family);
+        QFETCH(QByteArray, frame);
+        QFETCH(QString, decoded);
+        const auto s = decodeSetupReply(frame, family);
+        QCOMPARE(s.has_value(), !decoded.isEmpty());
+        if (s) {
+            QCOMPARE(QStringList({QString::number(s->inverterPosition), s->inverterName,
+                                  s->moduleCount, QString::number(s->batteryTypeIndex),
+                                  QString::number(s->gridIndex), QString::number(s->phaseIndex)})
+                         .join('|'),
+                     decoded);
+        }
+    }
+
+    void compose_data() {
+        QTest::addColumn<QString>("inverter");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QList<int>>("indexes"); // battery type, grid, phase
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("frameHead"); // of the write request
+        const auto row = [](const char* name, const char* inverter, const char* count,
+                            QList<int> indexes, SetupBytes::Outcome outcome, const char* head) {
+            QTest::newRow(name) << QString(inverter) << QString(count) << indexes << int(outcome)
+                                << QString(head);
+        };
+        const QList<int> ones{1, 1, 1};
+        const auto ok = SetupBytes::Ok, bad = SetupBytes::BadModuleCount;
+        row("Sungrow HV, 5", "Sungrow HV", "5", ones, ok, "01 10 00 10 00 03 06 09 05 01 01 01 00");
+        row("empty count writes 00", "Fronius HV", "", {0, 2, 0}, ok,
+            "01 10 00 10 00 03 06 00 00 00 02 00 00");
+        row("LV inverter, 12", "Solis LV", "12", {2, 0, 1}, ok,
+            "01 10 00 10 00 03 06 11 0C 02 00 01 00");
+        row("255 is the largest", "Victron LV", "255", ones, ok,
+            "01 10 00 10 00 03 06 07 FF 01 01 01 00");
+        row("blanks around the count", "Victron LV", " 3 ", ones, ok,
+            "01 10 00 10 00 03 06 07 03 01 01 01 00");
+        row("256 refused", "Victron LV", "256", ones, bad, "");
+        row("negative refused", "Victron LV", "-1", ones, bad, "");
+        row("letters refused", "Victron LV", "abc", ones, bad, "");
+        row("HV digit a refused", "Kaco HV", "a", ones, bad, "");
+        row("decimal fraction refused", "Kaco HV", "2.5", ones, bad, "");
+        row("empty inverter sends nothing", "", "5", ones, SetupBytes::NoInverter, "");
+        row("unknown inverter sends nothing", "Inverter type", "5", ones, SetupBytes::NoInverter,
+            "");
+        row("no battery type chosen", "Kaco HV", "5", {-1, 1, 1}, SetupBytes::NoSelection, "");
+    }
+
+    void compose() {
+        QFETCH(QString, inverter);
+        QFETCH(QString, count);
+        QFETCH(QList<int>, indexes);
+        QFETCH(int, outcome);
+        QFETCH(QString, frameHead);
+        const SetupBytes result =
+            composeSetupBytes(inverter, count, indexes[0], indexes[1], indexes[2]);
+        QCOMPARE(int(result.outcome), outcome);
+        // Refusals the user can mend say why; a missing inverter sends nothing silently.
+        QCOMPARE(setupRefusalMessage(result.outcome).isEmpty(),
+                 outcome == SetupBytes::Ok || outcome == SetupBytes::NoInverter);
+        if (result.outcome != SetupBytes::Ok) {
+            QVERIFY(result.bytes.isEmpty());
+            return;
+        }
+        QCOMPARE(result.bytes.size(), 6);
+        const QString frame = setupWriteRequest(result.bytes);
+        QVERIFY2(frame.startsWith(frameHead), qPrintable(frame));
+        QCOMPARE(hexToBytes(frame).size(), 15);
+    }
+
+    void writeChangesTheSystemAndRefreshShowsIt() {
+        MonitorRig rig(SystemPreset::LowVoltage);
+        QVERIFY(refreshedLowVoltage(rig));
+        QComboBox* inverter = rig.combo("comboBoxSetupInverter");
+        QCOMPARE(inverter->currentText(), QStringLiteral("SMA LV"));
+        inverter->setCurrentIndex(inverter->findText(QStringLiteral("Victron LV")));
+        rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("2"));
+        rig.combo("comboBoxSetupBMS")->setCurrentIndex(1);    // ZRD
+        rig.combo("comboBoxSetupGrid")->setCurrentIndex(0);   // Off Grid
+        rig.combo("comboBox_SetupPhase")->setCurrentIndex(1); // Three
+        rig.button("BtnSetup")->click();
+        QVERIFY(!rig.button("Btn_Refresh")->isEnabled());
+
+        QTRY_COMPARE(rig.sim.setupWrites().size(), 1);
+        QCOMPARE(rig.sim.setupWrites().first(), QByteArray::fromHex("070201000100"));
+        QCOMPARE(rig.reg(BmuRegister::SetupFirst), quint16(0x0702));
+        QCOMPARE(rig.reg(BmuRegister::SetupType), quint16(0x0100));
+        QCOMPARE(rig.reg(BmuRegister::SetupLast), quint16(0x0100));
+
+        // The echo runs a whole refresh, which reads the new settings back.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.received(QByteArray::fromHex("010300100003040E")), 2, 5000);
+        QTRY_COMPARE(rig.text("label_InverterName"), QStringLiteral("Victron LV"));
+        QCOMPARE(rig.text("label_BMSNo"), QStringLiteral("2"));
+        QCOMPARE(rig.text("label_Batterytype"), QStringLiteral("ZRD"));
+        QCOMPARE(rig.text("label_Grid"), QStringLiteral("OFF GRID"));
+        QCOMPARE(rig.text("label_Phase"), QStringLiteral("Three"));
+        QCOMPARE(rig.items("comboBox_BMSInfo"), (QStringList{"BMS1", "BMS2"}));
+        QTRY_COMPARE(inverter->currentText(), QStringLiteral("Victron LV"));
+        QCOMPARE(rig.field("lineEditSetupParallels"), QStringLiteral("2"));
+        QCOMPARE(rig.combo("comboBoxSetupGrid")->currentIndex(), 0);
+    }
+
+    void badModuleCountIsRefused() {
+        // More module counts are refused in compose(); here the window must say so and send
+        // nothing.
+        MonitorRig rig(SystemPreset::LowVoltage);
+        QVERIFY(refreshedLowVoltage(rig));
+        const int state = rig.window.currentRequestState();
+        rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("256"));
+        rig.button("BtnSetup")->click();
+        const QStringList boxes = rig.closeMessageBoxes();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes.first().contains(QStringLiteral("0 to 255")), qPrintable(boxes.first()));
+        QVERIFY(rig.button("BtnSetup")->isEnabled());
+        QVERIFY(rig.button("Btn_Refresh")->isEnabled());
+        QCOMPARE(rig.window.currentRequestState(), state);
+        // Nothing went out: a Refresh is the next request the BMU sees.
+        rig.button("Btn_Refresh")->click();
+        QTRY_COMPARE(rig.sim.requestCount(), 4);
+        QCOMPARE(rig.sim.requestLog().last(), QByteArray::fromHex("010300000066C5E0"));
+        QVERIFY(rig.sim.setupWrites().isEmpty());
+    }
 };
-
-void TestSetup::listsBySerial_data() {
-    QTest::addColumn<QString>("serial");
-    QTest::addColumn<QStringList>("firsts"); // battery type, inverter, last inverter, caption
-    QTest::addColumn<int>("preselected");
-    const QStringList hv{"QPC", "Fronius HV", "SMA STP 5.0-10.0 SE HV", "Modules in Serial"};
-    const QStringList lv{"ZRC", "Goodwe LV/Viessmann LV", "Solis LV", "Modules in Parallels"};
-    QTest::newRow("P03") << "P030T0" << hv << 1;
-    QTest::newRow("E0P3") << "E0P3" << hv << 1;
-    QTest::newRow("P02") << "P021" << lv << 0;
-    QTest::newRow("P011") << "P0115" << lv << 0;
-    QTest::newRow("P010 is neither") << "P0105" << QStringList{} << 0;
-    QTest::newRow("no serial yet") << "" << QStringList{} << 0;
-}
-
-void TestSetup::listsBySerial() {
-    QFETCH(QString, serial);
-    QFETCH(QStringList, firsts);
-    QFETCH(int, preselected);
-    const auto lists = setupListsForSerial(serial);
-    QCOMPARE(lists.has_value(), !firsts.isEmpty());
-    if (!lists)
-        return;
-    QCOMPARE(lists->batteryTypes.size(), 3);
-    QCOMPARE(lists->inverterNames.size(), 10);
-    QCOMPARE((QStringList{lists->batteryTypes.first(), lists->inverterNames.first(),
-                          lists->inverterNames.last(), lists->countCaption}),
-             firsts);
-    QCOMPARE(lists->preselectedBatteryType, preselected);
-}
-
-void TestSetup::decodeRead_data() {
-    QTest::addColumn<BatteryFamily>("family");
-    QTest::addColumn<QByteArray>("frame");
-    QTest::addColumn<QString>("decoded"); // position|name|count|type|grid|phase, empty: refused
-    const auto row = [](const char* name, BatteryFamily family, const QByteArray& frame,
-                        const char* decoded) {
-        QTest::newRow(name) << family << frame << QString(decoded);
-    };
-    const auto hex = [](const char* h) { return QByteArray::fromHex(h); };
-    const auto hv = BatteryFamily::HV, lv = BatteryFamily::LV;
-    row("HV Sungrow, 2 towers of 5", hv, hex("010306092501010100FFFF"), "4|Sungrow HV|5|1|1|1");
-    row("HV module digit a", hv, hex("0103060D3A02000000FFFF"), "6|Ingeteam HV|a|2|0|0");
-    row("HV system, LV inverter code 2", hv, hex("010306020501000000FFFF"),
-        "0|Goodwe LV/Viessmann LV|5|1|0|0");
-    row("LV count decimal", lv, hex("010306110C00020100FFFF"), "9|Solis LV|12|0|2|1");
-    row("code 19 accepted", hv, hex("010306130100000000FFFF"), "9|SMA STP 5.0-10.0 SE HV|1|0|0|0");
-    row("code 20 refused", hv, hex("010306140501010100FFFF"), "");
-    row("code 0xFF refused", lv, hex("010306FF0501010100FFFF"), "");
-    row("status reply is not a setup reply", hv, hex("010332") + QByteArray(52, '\1'), "");
-    row("short frame", hv, hex("0103060925"), "");
-}
-
-void TestSetup::decodeRead() {
-    QFETCH(BatteryFamily, family);
-    QFETCH(QByteArray, frame);
-    QFETCH(QString, decoded);
-    const auto s = decodeSetupReply(frame, family);
-    QCOMPARE(s.has_value(), !decoded.isEmpty());
-    if (s) {
-        QCOMPARE(QStringList({QString::number(s->inverterPosition), s->inverterName, s->moduleCount,
-                              QString::number(s->batteryTypeIndex), QString::number(s->gridIndex),
-                              QString::number(s->phaseIndex)})
-                     .join('|'),
-                 decoded);
-    }
-}
-
-void TestSetup::compose_data() {
-    QTest::addColumn<QString>("inverter");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QList<int>>("indexes"); // battery type, grid, phase
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<QString>("frameHead"); // of the write request
-    const auto row = [](const char* name, const char* inverter, const char* count,
-                        QList<int> indexes, SetupBytes::Outcome outcome, const char* head) {
-        QTest::newRow(name) << QString(inverter) << QString(count) << indexes << int(outcome)
-                            << QString(head);
-    };
-    const QList<int> ones{1, 1, 1};
-    const auto ok = SetupBytes::Ok, bad = SetupBytes::BadModuleCount;
-    row("Sungrow HV, 5", "Sungrow HV", "5", ones, ok, "01 10 00 10 00 03 06 09 05 01 01 01 00");
-    row("empty count writes 00", "Fronius HV", "", {0, 2, 0}, ok,
-        "01 10 00 10 00 03 06 00 00 00 02 00 00");
-    row("LV inverter, 12", "Solis LV", "12", {2, 0, 1}, ok,
-        "01 10 00 10 00 03 06 11 0C 02 00 01 00");
-    row("255 is the largest", "Victron LV", "255", ones, ok,
-        "01 10 00 10 00 03 06 07 FF 01 01 01 00");
-    row("blanks around the count", "Victron LV", " 3 ", ones, ok,
-        "01 10 00 10 00 03 06 07 03 01 01 01 00");
-    row("256 refused", "Victron LV", "256", ones, bad, "");
-    row("negative refused", "Victron LV", "-1", ones, bad, "");
-    row("letters refused", "Victron LV", "abc", ones, bad, "");
-    row("HV digit a refused", "Kaco HV", "a", ones, bad, "");
-    row("decimal fraction refused", "Kaco HV", "2.5", ones, bad, "");
-    row("empty inverter sends nothing", "", "5", ones, SetupBytes::NoInverter, "");
-    row("unknown inverter sends nothing", "Inverter type", "5", ones, SetupBytes::NoInverter, "");
-    row("no battery type chosen", "Kaco HV", "5", {-1, 1, 1}, SetupBytes::NoSelection, "");
-}
-
-void TestSetup::compose() {
-    QFETCH(QString, inverter);
-    QFETCH(QString, count);
-    QFETCH(QList<int>, indexes);
-    QFETCH(int, outcome);
-    QFETCH(QString, frameHead);
-    const SetupBytes result =
-        composeSetupBytes(inverter, count, indexes[0], indexes[1], indexes[2]);
-    QCOMPARE(int(result.outcome), outcome);
-    // Refusals the user can mend say why; a missing inverter sends nothing silently.
-    QCOMPARE(setupRefusalMessage(result.outcome).isEmpty(),
-             outcome == SetupBytes::Ok || outcome == SetupBytes::NoInverter);
-    if (result.outcome != SetupBytes::Ok) {
-        QVERIFY(result.bytes.isEmpty());
-        return;
-    }
-    QCOMPARE(result.bytes.size(), 6);
-    const QString frame = setupWriteRequest(result.bytes);
-    QVERIFY2(frame.startsWith(frameHead), qPrintable(frame));
-    QCOMPARE(hexToBytes(frame).size(), 15);
-}
-
-void TestSetup::writeChangesTheSystemAndRefreshShowsIt() {
-    MonitorRig rig(SystemPreset::LowVoltage);
-    QVERIFY(refreshedLowVoltage(rig));
-    QComboBox* inverter = rig.combo("comboBoxSetupInverter");
-    QCOMPARE(inverter->currentText(), QStringLiteral("SMA LV"));
-    inverter->setCurrentIndex(inverter->findText(QStringLiteral("Victron LV")));
-    rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("2"));
-    rig.combo("comboBoxSetupBMS")->setCurrentIndex(1);    // ZRD
-    rig.combo("comboBoxSetupGrid")->setCurrentIndex(0);   // Off Grid
-    rig.combo("comboBox_SetupPhase")->setCurrentIndex(1); // Three
-    rig.button("BtnSetup")->click();
-    QVERIFY(!rig.button("Btn_Refresh")->isEnabled());
-
-    QTRY_COMPARE(rig.sim.setupWrites().size(), 1);
-    QCOMPARE(rig.sim.setupWrites().first(), QByteArray::fromHex("070201000100"));
-    QCOMPARE(rig.reg(BmuRegister::SetupFirst), quint16(0x0702));
-    QCOMPARE(rig.reg(BmuRegister::SetupType), quint16(0x0100));
-    QCOMPARE(rig.reg(BmuRegister::SetupLast), quint16(0x0100));
-
-    // The echo runs a whole refresh, which reads the new settings back.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.received(QByteArray::fromHex("010300100003040E")), 2, 5000);
-    QTRY_COMPARE(rig.text("label_InverterName"), QStringLiteral("Victron LV"));
-    QCOMPARE(rig.text("label_BMSNo"), QStringLiteral("2"));
-    QCOMPARE(rig.text("label_Batterytype"), QStringLiteral("ZRD"));
-    QCOMPARE(rig.text("label_Grid"), QStringLiteral("OFF GRID"));
-    QCOMPARE(rig.text("label_Phase"), QStringLiteral("Three"));
-    QCOMPARE(rig.items("comboBox_BMSInfo"), (QStringList{"BMS1", "BMS2"}));
-    QTRY_COMPARE(inverter->currentText(), QStringLiteral("Victron LV"));
-    QCOMPARE(rig.field("lineEditSetupParallels"), QStringLiteral("2"));
-    QCOMPARE(rig.combo("comboBoxSetupGrid")->currentIndex(), 0);
-}
-
-void TestSetup::badModuleCountIsRefused() {
-    // More module counts are refused in compose(); here the window must say so and send nothing.
-    MonitorRig rig(SystemPreset::LowVoltage);
-    QVERIFY(refreshedLowVoltage(rig));
-    const int state = rig.window.currentRequestState();
-    rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("256"));
-    rig.button("BtnSetup")->click();
-    const QStringList boxes = rig.closeMessageBoxes();
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.first().contains(QStringLiteral("0 to 255")), qPrintable(boxes.first()));
-    QVERIFY(rig.button("BtnSetup")->isEnabled());
-    QVERIFY(rig.button("Btn_Refresh")->isEnabled());
-    QCOMPARE(rig.window.currentRequestState(), state);
-    // Nothing went out: a Refresh is the next request the BMU sees.
-    rig.button("Btn_Refresh")->click();
-    QTRY_COMPARE(rig.sim.requestCount(), 4);
-    QCOMPARE(rig.sim.requestLog().last(), QByteArray::fromHex("010300000066C5E0"));
-    QVERIFY(rig.sim.setupWrites().isEmpty());
-}
 
 QTEST_MAIN(TestSetup)
 #include "tst_setup.moc"

@@ -227,20 +227,6 @@ private slots:
         }
     }
 
-    void infoTableRows() {
-        const auto names = infoTableNames();
-        QCOMPARE(names.size(), 20);
-        const auto values = infoTableValuePlacements();
-        QCOMPARE(values.size(), 20);
-        for (const ValuePlacement& p : values) {
-            QCOMPARE(p.valueIndex, p.column == 1 ? p.row : 10 + p.row);
-            // The warning level 3 value sits where the grid colouring reads it.
-            if (p.valueIndex == 17)
-                QCOMPARE(QPoint(p.column, p.row),
-                         QPoint(InfoTable::Level3Column, InfoTable::Level3Row));
-        }
-    }
-
     void warningGrid_data() {
         QTest::addColumn<QString>("digits");
         QTest::addColumn<QList<int>>("bits");
