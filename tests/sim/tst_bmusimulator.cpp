@@ -88,7 +88,8 @@ private slots:
         timer.start();
         client.send(hexToBytes(Command::BmsInfoPage));
         QVERIFY(requests.wait(2000));
-        QCOMPARE(client.received.isEmpty(), delay > 0);
+        if (delay > 0)
+            QVERIFY(client.received.isEmpty()); // held past the request
         QTRY_COMPARE(client.received.size(), 135);
         QVERIFY(timer.elapsed() >= delay + 40 * (segments - 1));
         QCOMPARE(client.chunks.size(), segments);
