@@ -6,6 +6,7 @@
 #include "app/styles.h"
 #include "firmware/update.h"
 #include "history/history.h"
+#include "link/bmusession.h"
 #include "monitor/battery.h"
 #include "monitor/bms_info.h"
 #include "monitor/bmu_data.h"
@@ -21,8 +22,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QTcpSocket>
-#include <QTimer>
 
 static void initResources() {
     Q_INIT_RESOURCE(resources);
@@ -67,6 +66,7 @@ MainWindow::MainWindow(QWidget* parent)
     statusTime = new QLabel(this);
     statusTime->setObjectName(QStringLiteral("label_StatusTime"));
 
+    setupSession();
     fillSetupLists();
     setupHistoryTables();
     setupTranslationTables();
@@ -74,20 +74,16 @@ MainWindow::MainWindow(QWidget* parent)
     ui->label_ContactHeader->setStyleSheet(QLatin1String(Style::TextRed));
     ui->pBar_Download_FW->setValue(0);
 
-    setupDownload();
-
-    firmwareUpdate = new Update(ui, this);
-    bmsInfo = new BMS_Info(ui, &shared, this);
-    history = new History(ui, &shared, this);
-    bmuData = new BMU_Data(ui, &shared, this);
+    firmwareUpdate = new Update(ui, &session->snapshot(), this);
+    bmsInfo = new BMS_Info(ui, this);
+    history = new History(ui, this);
+    bmuData = new BMU_Data(ui, this);
 
     ui->tabWidget->setCurrentIndex(0);
     ui->label_LumenoLogo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
     auto* tabStyle = new CustomTabStyle;
     tabStyle->setParent(ui->tabWidget->tabBar()); // a widget does not own the style it is given
     ui->tabWidget->tabBar()->setStyle(tabStyle);
-
-    setupLink();
 
     connect(ui->verticalSlider, &QSlider::valueChanged, ui->battery,
             QOverload<int>::of(&Battery::setValue));
@@ -112,9 +108,10 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The socket closes when its parent goes; its signals must not reach a half-destroyed window.
-    tcpSocket->disconnect(this);
-    tcpSocket->abort();
+    // The session goes with the window; its signals must not reach a half-destroyed window.
+    session->disconnect(this);
+    session->link()->disconnect(this);
+    delete session;
     delete login;
     delete ui;
 }
@@ -122,6 +119,7 @@ MainWindow::~MainWindow() {
 void MainWindow::setBmuEndpoint(const QString& host, quint16 port) {
     appSettings.bmuHost = host;
     appSettings.bmuPort = port;
+    session->link()->setEndpoint(host, port);
 }
 
 void MainWindow::setUpdateServer(const UpdateServer& server) {
@@ -180,6 +178,7 @@ void MainWindow::unlockButtons() {
     for (QPushButton* button : styledOnlyButtons())
         button->setStyleSheet(blackButtonStyle);
     ui->comboBox->setEnabled(true);
+    ui->Btn_PT_Update->setEnabled(true);
 }
 
 void MainWindow::lockButtons() {
@@ -190,4 +189,6 @@ void MainWindow::lockButtons() {
     for (QPushButton* button : styledOnlyButtons())
         button->setStyleSheet(grayButtonStyle);
     ui->comboBox->setEnabled(false);
+    // A table update pressed now would take over the running operation.
+    ui->Btn_PT_Update->setEnabled(false);
 }

@@ -1,17 +1,9 @@
 #pragma once
 
 #include "app/settings.h"
-#include "firmware/firmwaretarget.h"
-#include "link/frameassembler.h"
-#include "link/requeststate.h"
-#include "monitor/statusblock.h"
 
-#include <QDir>
 #include <QMainWindow>
-#include <QNetworkReply>
 #include <QPointer>
-#include <QStringList>
-#include <QUrl>
 #include <QVector>
 
 #include <functional>
@@ -22,27 +14,23 @@ class History;
 class Login;
 class QFile;
 class QLabel;
-class QNetworkAccessManager;
+class BmuSession;
+class Operation;
 class QProgressDialog;
 class QPushButton;
 class QTableWidget;
-class QTcpSocket;
-class QTimer;
 class QTextEdit;
 class Ui_MainWindow;
 class Update;
+struct OperationResult;
+struct PaneNote;
+struct SetupSelection;
 
-// Buffers shared by the reply dispatcher and the decoders of paged reads.
-struct LinkBuffers {
-    QByteArray rxFrame;    // the reply frame being dispatched
-    QByteArray pageBuffer; // useful bytes gathered from the pages of a paged read
-    int pageCount = 0;     // pages requested or received in the running paged read
-    int cellsPass = 0;     // pass of the two-pass BMS information read of a five-module tower
-};
-
-// The one window of the tool. Its members are implemented in one file per subsystem:
-// app/ (construction, roles, button lock), link/ (connection, sending, dispatcher),
-// monitor/, config/, history/, firmware/ and files/.
+// The one window of the tool: a view of the session. Its slots gather input, start an
+// operation of the session and show the results; the session does everything on the
+// link. Its members are implemented in one file per subsystem: app/ (construction,
+// roles, button lock), link/ (connection, notes), monitor/, config/, history/,
+// firmware/ and files/.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -52,8 +40,8 @@ public:
 
     Login* loginWindow() const { return login; }
     QString role() const { return userRole; }
-    int currentRequestState() const { return requestState; }
     const AppSettings& settings() const { return appSettings; }
+    BmuSession* bmuSession() const { return session; }
 
     // Where the BMU is reached; replaces the Config.ini endpoint (command line, demo mode).
     void setBmuEndpoint(const QString& host, quint16 port);
@@ -78,12 +66,9 @@ private slots:
 
     // Link (link/mainwindow_link.cpp).
     void on_Btn_ConnectTCP_clicked();
-    void onConnect();
+    void onConnect(bool byUser);
     void onDisConnect();
     void onConnectFailed();
-    void onReadMsg();
-    void onTimeout();
-    void onTime2out();
 
     // Monitoring (monitor/mainwindow_monitor.cpp).
     void on_Btn_Refresh_clicked();
@@ -104,11 +89,6 @@ private slots:
     void on_BtnSendFW_clicked();
     void on_Btn_PT_Update_clicked();
     void on_BtnDownloadFWfile_clicked();
-    void slotReadyRead();
-    void downloadProgress(qint64 received, qint64 total);
-    void readReplyError(QNetworkReply::NetworkError code);
-    void timeOut();
-    void downloadFinishReply(QNetworkReply* reply);
 
     // Data files (files/mainwindow_files.cpp, files/mainwindow_tool.cpp).
     void on_pushButton_2_clicked();
@@ -137,59 +117,31 @@ private:
     QVector<QPushButton*> styledOnlyButtons() const;
 
     // ---- Link (link/mainwindow_link.cpp)
-    void setupLink();
-    qint64 sendFrame(const QString& text);
-    void connectToBmu();
-    void dispatchFrame(const QByteArray& frame);
-    void dispatchReply();
-    void reportException(quint8 code);
-    QTextEdit* paneOfRunningOperation() const;
-    bool replyIsReady() const;
-    bool resultIsZero() const;
+    void setupSession();
+    // Starts the operation; a refusal (another one runs) is written into its pane.
+    bool startOperation(Operation* operation);
+    void showNote(const PaneNote& note);
+    QTextEdit* paneOf(int pane) const;
+    void onOperationFinished(const OperationResult& result);
 
     // ---- Monitoring (monitor/mainwindow_monitor.cpp)
-    void requestStatus();
-    void gatherStatusBlock();
-    void refreshOverview();
+    void refreshOverview(const QByteArray& block);
     void showSystemInfo();
     void showMeasurements();
-    void requestBmsInfo();
+    void showBmsInfo(int bmsNumber, const QByteArray& block, int pass);
 
     // ---- System setup (config/mainwindow_config.cpp)
     void fillSetupLists();
-    void showSetupRead();
+    void showSetupRead(const SetupSelection& setup);
+    void showSetupWritten();
 
     // ---- History (history/mainwindow_history.cpp)
     void setupHistoryTables();
-    void requestHistoryBlock();
-    void onHistoryReply();
-    void onHistoryStep();
-    void finishHistoryRead();
-    void onHistoryStalled();
+    void showHistoryBlock(int unit, const QByteArray& block);
+    void endHistoryRead(const OperationResult& result);
 
     // ---- Firmware and parameter tables (firmware/)
-    void sendFirmwarePacket();
-    void sendTablePacket();
-    void onFirmwareReply();
-    void onFirmwareStep();
-    void onTableReply();
-    void onTableStep();
-    void sendTransferFrame(const QString& text);
-    bool takeTransferEcho(quint16 firstRegister);
-    bool isResultReply() const;
-    void acknowledgePacket(int nextState);
-    void endTransfer(const QString& failure = QString());
-    void setupDownload();
-    bool buildDownloadUrl();
-    bool ensureDataDir();
-    bool openDownloadFile();
-    void startDownload();
-    void selectMissingFiles();
-    void replaceProgressLine(const QString& line);
-    void takeDownloadedBytes();
-    void releaseReply();
-    void releaseDownload(bool keepFile);
-    void endDownloadRun();
+    void reloadFirmwareFiles();
 
     // ---- Data files (files/)
     void setupTranslationTables();
@@ -204,53 +156,9 @@ private:
     QLabel* statusTime = nullptr;
     AppSettings appSettings;
 
-    // Link and sequencing.
-    QTcpSocket* tcpSocket = nullptr;
-    QTimer* stepTimer = nullptr;
-    QTimer* replyTimer = nullptr;
-    QTimer* connectTimer = nullptr;   // limits a connection attempt to 5000 ms
-    QTimer* reconnectTimer = nullptr; // retries a link the BMU dropped
-    bool connectAttemptByUser = false;
-    bool userDisconnected = false;
-    FrameAssembler frameAssembler;
-    LinkBuffers shared;
-    int requestState = Idle;
-    int guardedOp = NoGuard;
-    int retryCount = 0;
-    int packetIndex = 0;
-
-    // Monitoring: the two status replies of the running refresh.
-    StatusBlock statusBlock;
-
-    // History.
+    BmuSession* session = nullptr;
     QVector<QTableWidget*> historyTables;
-    int historyRemaining = 0;
-    int historyTotal = 0;
     QPointer<QProgressDialog> historyProgress;
-    QTimer* historyWatchdog = nullptr; // ends a read whose block gets no reply for 5000 ms
-
-    // Download.
-    QNetworkAccessManager* networkManager = nullptr;
-    QTimer* downloadWatchdog = nullptr;
-    QUrl downloadUrl;
-    int downloadIndex = 0;
-    QStringList downloadList;
-    int downloadCount = 0;
-    int downloadRetries = 0;
-    qint64 bytesReceived = 0;
-    qint64 bytesAtLastCheck = 0;
-    QDir dataDirHandle;
-    QFile* downloadFile = nullptr;
-    QNetworkReply* currentReply = nullptr;
-    QString downloadTargetPath; // where the file goes once complete
-
-    // Firmware and parameter-table transfer: what the running transfer sends, fixed when
-    // its header goes out.
-    QStringList transferPackets;
-    FirmwareTarget transferTarget = FirmwareTarget::Bmu;
-    quint16 transferHeaderRegister = 0;
-    quint16 transferPacketRegister = 0;
-    bool awaitingEcho = false; // a header or packet write has not been acknowledged yet
 
     // Companions.
     Update* firmwareUpdate = nullptr;

@@ -4,22 +4,16 @@
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
 #include "config/setup.h"
-#include "link/catalogue.h"
+#include "config/setupread.h"
+#include "config/setupwrite.h"
+#include "link/bmusession.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
-
-namespace {
-
-constexpr int SetupEchoLimitMs = 3000;
-
-} // namespace
 
 void MainWindow::fillSetupLists() {
-    const auto lists = setupListsForSerial(ui->label_SN->text());
+    const auto lists = setupListsForSerial(session ? session->snapshot().serial() : QString());
     if (!lists)
         return;
     ui->comboBoxSetupBMS->clear();
@@ -31,21 +25,17 @@ void MainWindow::fillSetupLists() {
 }
 
 void MainWindow::on_Btn_Read_clicked() {
-    requestState = SetupRead;
-    sendFrame(QLatin1String(Command::SetupRead));
+    startOperation(new SetupRead(ui->comboBox_BMSInfo->currentIndex() + 1));
 }
 
-void MainWindow::showSetupRead() {
-    const auto setup = decodeSetupReply(shared.rxFrame, familyOfSerial(ui->label_SN->text()));
-    if (!setup)
-        return;
-    ui->comboBoxSetupInverter->setCurrentIndex(setup->inverterPosition);
-    ui->label_InverterName->setText(setup->inverterName);
-    ui->lineEditSetupParallels->setText(setup->moduleCount);
-    ui->comboBoxSetupBMS->setCurrentIndex(setup->batteryTypeIndex);
+void MainWindow::showSetupRead(const SetupSelection& setup) {
+    ui->comboBoxSetupInverter->setCurrentIndex(setup.inverterPosition);
+    ui->label_InverterName->setText(setup.inverterName);
+    ui->lineEditSetupParallels->setText(setup.moduleCount);
+    ui->comboBoxSetupBMS->setCurrentIndex(setup.batteryTypeIndex);
     ui->label_Batterytype->setText(ui->comboBoxSetupBMS->currentText());
-    ui->comboBoxSetupGrid->setCurrentIndex(setup->gridIndex);
-    ui->comboBox_SetupPhase->setCurrentIndex(setup->phaseIndex);
+    ui->comboBoxSetupGrid->setCurrentIndex(setup.gridIndex);
+    ui->comboBox_SetupPhase->setCurrentIndex(setup.phaseIndex);
 }
 
 void MainWindow::on_BtnSetup_clicked() {
@@ -55,17 +45,19 @@ void MainWindow::on_BtnSetup_clicked() {
         ui->comboBox_SetupPhase->currentIndex());
     const QString refusal = setupRefusalMessage(setup.outcome);
     if (!refusal.isEmpty()) {
-        // Refused before anything is sent or locked: the buttons stay usable.
+        // Refused before anything is sent: the buttons stay usable.
         Messages::warning(this, QStringLiteral("Setup"), refusal);
         return;
     }
-
-    lockButtons();
-    requestState = SetupWrite;
-    stepTimer->start(SetupEchoLimitMs);
     if (setup.outcome == SetupBytes::NoInverter)
-        return; // nothing to write: the step gives the buttons back
-    const QString request = setupWriteRequest(setup.bytes);
-    sendFrame(request);
-    qDebug() << "写入的信息:" << request;
+        return; // nothing to write
+    startOperation(new SetupWrite(setup.bytes));
+}
+
+void MainWindow::showSetupWritten() {
+    ui->label_InverterName->setText(ui->comboBoxSetupInverter->currentText());
+    ui->label_Batterytype->setText(ui->comboBoxSetupBMS->currentText());
+    ui->label_BMSNo->setText(ui->lineEditSetupParallels->text());
+    ui->label_Phase->setText(ui->comboBox_SetupPhase->currentText());
+    ui->label_Grid->setText(ui->comboBoxSetupGrid->currentText());
 }

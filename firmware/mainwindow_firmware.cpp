@@ -1,40 +1,22 @@
-// Firmware and parameter-table transfers: the pre-checks, the header writes, the packet
-// stream acknowledged packet by packet, and the result read.
+// Firmware and parameter-table transfers from the window: the choice of the image, the
+// pre-checks, and the start of the transfer the session runs.
 
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
-#include "firmware/packets.h"
 #include "firmware/panetext.h"
 #include "firmware/sendcheck.h"
 #include "firmware/tablefile.h"
+#include "firmware/transfer.h"
 #include "firmware/update.h"
-#include "link/bytes.h"
-#include "link/catalogue.h"
+#include "link/bmusession.h"
 #include "link/hexcommand.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTextEdit>
-#include <QTimer>
 
 namespace {
-
-// Pacing: the next packet 10 ms after an acknowledgement, a repeat after 3000 ms of
-// silence; the header's first repeat after 2000 ms.
-constexpr int NextPacketMs = 10;
-constexpr int RepeatMs = 3000;
-constexpr int FirstHeaderWaitMs = 2000;
-constexpr int ResultWaitMs = 2000;
-constexpr int HeaderTries = 3;
-constexpr int FirmwarePacketTicks = 5; // four sends, the fifth silent tick aborts
-constexpr int TablePacketTicks = 3;    // two sends
-constexpr int ResultReads = 3;
-
-const char noResponseText[] = "No response, please try again.";
-const char tableFailureText[] = "Updating failure, please try again!";
-const char pleaseWaitText[] = "Updating,please wait...";
 
 // The installer's pre-check outcomes as they appear in the firmware pane: a text colour
 // for the lines that follow, the lines, and a style for the whole pane.
@@ -104,49 +86,42 @@ void MainWindow::on_comboBox_currentIndexChanged(int index) {
     ui->progressBarFW->setValue(0);
 }
 
+void MainWindow::reloadFirmwareFiles() {
+    // A change of the firmware type is what loads the image: the one for index 0 last.
+    ui->comboBox->setCurrentIndex(1);
+    ui->comboBox->setCurrentIndex(0);
+}
+
 void MainWindow::on_BtnSendFW_clicked() {
-    lockButtons();
     QTextEdit* pane = ui->textEdit_FW_Update;
     pane->clear();
     const FirmwareTarget target = targetFromText(ui->comboBox->currentText());
     // Only the image loaded for the target shown may go out, whatever the role.
     if (!firmwareUpdate->firmwareArmedFor(target)) {
         showSendCheck(pane, SendCheck::NoImage, targetText(target));
-        unlockButtons();
         return;
     }
     if (userRole == QLatin1String("installer")) {
-        const SendCheck check = checkFirmwareSend(
-            ui->labelMainVersion_FW->text(), ui->labelSubVersion_FW->text(),
-            ui->label_Current_MainVersion_FW->text(), ui->label_Current_SubVersion_FW->text(),
-            ui->label_Batterytype->text());
+        const FirmwareVersions v = firmwareUpdate->firmwareVersions();
+        const SendCheck check = checkFirmwareSend(v.newMain, v.newSub, v.runningMain,
+                                                  v.runningSub, session->snapshot().batteryType);
         showSendCheck(pane, check, ui->comboBox->currentText());
-        if (!sendAllowed(check)) {
-            unlockButtons();
+        if (!sendAllowed(check))
             return;
-        }
     }
     if (!firmwareUpdate->buildFirmwareHeader()) {
         PaneText::append(pane, QStringLiteral("The firmware image cannot be sent."), PaneText::Red);
-        unlockButtons();
         return;
     }
-    replyTimer->stop(); // the transfer holds the buttons now, not an earlier read
-    transferTarget = target;
-    transferHeaderRegister = wordBE(hexToBytes(firmwareUpdate->firmwareHeaderFrame), 2);
-    transferPacketRegister = targetInfo(target).packetRegister;
-    transferPackets = firmwareUpdate->firmwarePackets;
-    retryCount = 0;
-    requestState = FwHeader;
-    stepTimer->start(FirstHeaderWaitMs);
-    sendTransferFrame(firmwareUpdate->firmwareHeaderFrame);
-    qDebug() << "firmware header" << firmwareUpdate->firmwareHeaderFrame;
+    auto* transfer = new Transfer(TransferPlan::firmware(
+        target, hexToBytes(firmwareUpdate->firmwareHeaderFrame), firmwareUpdate->firmwarePackets));
+    connect(transfer, &Operation::progress, ui->progressBarFW, &QProgressBar::setValue);
+    startOperation(transfer);
 }
 
 void MainWindow::on_Btn_PT_Update_clicked() {
     QTextEdit* pane = ui->textEdit_FW_Update;
     const TableBlock block{firmwareUpdate->tableData, firmwareUpdate->tableCrcText};
-    qDebug() << "CRC:" << firmwareUpdate->tableCrcText;
     if (!tableCrcMatches(block)) {
         PaneText::show(pane,
                        QStringLiteral("File is destroyed,please download and try again. Or "
@@ -159,227 +134,8 @@ void MainWindow::on_Btn_PT_Update_clicked() {
         PaneText::show(pane, refusal, PaneText::Red);
         return;
     }
-    replyTimer->stop();
-    transferHeaderRegister = wordBE(hexToBytes(firmwareUpdate->tableHeaderFrame), 2);
-    transferPacketRegister = Packet::TableFirstRegister;
-    transferPackets = firmwareUpdate->tablePackets;
-    retryCount = 0;
-    requestState = PtHeader;
-    stepTimer->start(FirstHeaderWaitMs);
-    sendTransferFrame(firmwareUpdate->tableHeaderFrame);
-    qDebug() << "table header" << firmwareUpdate->tableHeaderFrame;
-}
-
-void MainWindow::sendTransferFrame(const QString& text) {
-    awaitingEcho = true;
-    sendFrame(text);
-}
-
-bool MainWindow::takeTransferEcho(quint16 firstRegister) {
-    // The echo of a register write: slave, 0x10, first register, count. A reply to
-    // anything else, or an echo when no write is outstanding, acknowledges nothing.
-    const QByteArray& frame = shared.rxFrame;
-    if (!awaitingEcho || frame.size() != 8 || byteAt(frame, 1) != 0x10 ||
-        wordBE(frame, 2) != firstRegister)
-        return false;
-    awaitingEcho = false;
-    return true;
-}
-
-bool MainWindow::isResultReply() const {
-    // Nine registers read: slave, 0x03, byte count 18, the registers, CRC.
-    return shared.rxFrame.size() == 23 && byteAt(shared.rxFrame, 1) == 0x03 &&
-           byteAt(shared.rxFrame, 2) == 18;
-}
-
-void MainWindow::endTransfer(const QString& failure) {
-    stepTimer->stop();
-    awaitingEcho = false;
-    requestState = Idle; // late echoes of an ended transfer must not restart it
-    if (!failure.isEmpty())
-        PaneText::append(ui->textEdit_FW_Update, failure, PaneText::Red);
-}
-
-void MainWindow::sendFirmwarePacket() {
-    ui->progressBarFW->setValue(packetIndex + 1);
-    const QString frame = packetCommand(transferPacketRegister, transferPackets, packetIndex);
-    sendTransferFrame(frame);
-    qDebug() << "第" << packetIndex << "包数据：" << frame.size() / 3;
-}
-
-void MainWindow::sendTablePacket() {
-    ui->progressBar_PT->setValue(packetIndex + 1);
-    const QString frame = packetCommand(transferPacketRegister, transferPackets, packetIndex);
-    sendTransferFrame(frame);
-    qDebug() << "第" << packetIndex << "包数据：" << frame.size() / 3;
-}
-
-void MainWindow::acknowledgePacket(int nextState) {
-    stepTimer->stop();
-    retryCount = 0;
-    if (requestState == nextState)
-        packetIndex += 1;
-    else
-        packetIndex = 0;
-    requestState = nextState;
-    stepTimer->start(NextPacketMs);
-}
-
-void MainWindow::onFirmwareReply() {
-    QTextEdit* pane = ui->textEdit_FW_Update;
-    switch (requestState) {
-    case FwHeader:
-        if (!takeTransferEcho(transferHeaderRegister))
-            return;
-        acknowledgePacket(FwPackets);
-        pane->append(QStringLiteral("Firmware Starts to update."));
-        break;
-    case FwPackets:
-        if (takeTransferEcho(transferPacketRegister))
-            acknowledgePacket(FwPackets);
-        break;
-    case FwResult:
-        if (!isResultReply())
-            return;
-        if (resultIsZero()) {
-            if (transferTarget == FirmwareTarget::Bmu) {
-                pane->append(QStringLiteral("Update Successful!!!"));
-            } else {
-                pane->append(QStringLiteral("Data has been loaded to BMU successfully!!"));
-                pane->append(QStringLiteral(
-                    "Please keep the system powering on, then BMU will start to update BMS."));
-                pane->append(QStringLiteral("The process will take about 15 minutes."));
-            }
-            pane->setStyleSheet(QLatin1String(PaneText::Green));
-            endTransfer();
-        } else {
-            endTransfer(QStringLiteral("Update failure, please try again."));
-        }
-        shared.rxFrame.clear();
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::onFirmwareStep() {
-    retryCount += 1;
-    stepTimer->stop();
-    switch (requestState) {
-    case FwHeader:
-        if (retryCount >= HeaderTries) {
-            endTransfer(QLatin1String(noResponseText));
-            unlockButtons();
-            return;
-        }
-        stepTimer->start(RepeatMs);
-        sendTransferFrame(firmwareUpdate->firmwareHeaderFrame);
-        break;
-    case FwPackets:
-        if (retryCount >= FirmwarePacketTicks) {
-            unlockButtons();
-            endTransfer(
-                QStringLiteral("Transferring Data Error,please double check the Wifi connection."));
-            return;
-        }
-        if (packetIndex == 0)
-            PaneText::append(ui->textEdit_FW_Update, QLatin1String(pleaseWaitText), PaneText::Blue);
-        if (packetIndex < transferPackets.size()) {
-            stepTimer->start(RepeatMs);
-            sendFirmwarePacket();
-        } else {
-            requestState = FwResult;
-            retryCount = 0;
-            unlockButtons();
-            stepTimer->start(ResultWaitMs);
-        }
-        break;
-    case FwResult:
-        // The result is read again while the BMU stays silent, then the run ends in red.
-        if (retryCount > ResultReads) {
-            endTransfer(QLatin1String(noResponseText));
-            return;
-        }
-        stepTimer->start(RepeatMs);
-        sendFrame(QLatin1String(targetInfo(transferTarget).resultRead));
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::onTableReply() {
-    QTextEdit* pane = ui->textEdit_FW_Update;
-    switch (requestState) {
-    case PtHeader:
-        if (!takeTransferEcho(transferHeaderRegister))
-            return;
-        acknowledgePacket(PtPackets);
-        pane->append(QStringLiteral("Parameters table Starts to update."));
-        break;
-    case PtPackets:
-        if (takeTransferEcho(transferPacketRegister)) {
-            acknowledgePacket(PtPackets);
-            qDebug() << "接收到的阈值表数据：" << shared.rxFrame.toHex();
-        }
-        break;
-    case PtResult:
-        if (!isResultReply())
-            return;
-        if (resultIsZero()) {
-            pane->append(QStringLiteral("update Successful!!!"));
-            pane->append(QStringLiteral("Please confirm the version after 2 minutes"));
-            pane->setStyleSheet(QLatin1String(PaneText::Green));
-            endTransfer();
-        } else {
-            endTransfer(QLatin1String(tableFailureText));
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::onTableStep() {
-    retryCount += 1;
-    stepTimer->stop();
-    switch (requestState) {
-    case PtHeader:
-        if (retryCount >= HeaderTries) {
-            endTransfer(QLatin1String(noResponseText));
-            unlockButtons();
-            return;
-        }
-        stepTimer->start(RepeatMs);
-        sendTransferFrame(firmwareUpdate->tableHeaderFrame);
-        break;
-    case PtPackets:
-        if (retryCount >= TablePacketTicks) {
-            endTransfer(QLatin1String(tableFailureText));
-            return;
-        }
-        if (packetIndex == 0)
-            ui->textEdit_FW_Update->append(QLatin1String(pleaseWaitText));
-        if (packetIndex < transferPackets.size()) {
-            stepTimer->start(RepeatMs);
-            sendTablePacket();
-        } else {
-            requestState = PtResult;
-            retryCount = 1;
-            unlockButtons();
-            stepTimer->start(RepeatMs);
-            sendFrame(QLatin1String(Command::TableUpdateResult));
-        }
-        break;
-    case PtResult:
-        if (retryCount > ResultReads) {
-            endTransfer(QLatin1String(noResponseText));
-            return;
-        }
-        stepTimer->start(RepeatMs);
-        sendFrame(QLatin1String(Command::TableUpdateResult));
-        break;
-    default:
-        break;
-    }
+    auto* transfer = new Transfer(TransferPlan::table(
+        hexToBytes(firmwareUpdate->tableHeaderFrame), firmwareUpdate->tablePackets));
+    connect(transfer, &Operation::progress, ui->progressBar_PT, &QProgressBar::setValue);
+    startOperation(transfer);
 }

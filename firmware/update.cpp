@@ -7,6 +7,7 @@
 #include "firmware/tablefile.h"
 #include "firmware/transferheader.h"
 #include "link/hexcommand.h"
+#include "monitor/systemsnapshot.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -37,9 +38,10 @@ QByteArray readWholeFile(const QString& path) {
 
 } // namespace
 
-Update::Update(Ui_MainWindow* form, QWidget* parent)
+Update::Update(Ui_MainWindow* form, const SystemSnapshot* system, QWidget* parent)
     : QWidget(parent)
-    , form(form) {
+    , form(form)
+    , system(system) {
     hide();
 }
 
@@ -60,6 +62,8 @@ void Update::disarmFirmware(bool clearShownVersion) {
     form->progressBarFW->setRange(0, 1);
     form->progressBarFW->setValue(0);
     if (clearShownVersion) {
+        versions.newMain.clear();
+        versions.newSub.clear();
         form->labelMainVersion_FW->clear();
         form->labelSubVersion_FW->clear();
         form->label_APPVersion->clear();
@@ -77,13 +81,15 @@ void Update::loadFirmwareFile(int firmwareType) {
         return;
     }
     const FirmwareTarget target = FirmwareTarget(firmwareType);
-    const QString runningText =
-        (target == FirmwareTarget::Bmu ? form->label_BMU : form->label_BMSA)->text();
+    const QString runningText = target == FirmwareTarget::Bmu ? system->overview.bmuVersion
+                                                              : system->overview.bmsVersion;
     const QStringList files = QDir(dataFolder()).entryList(QDir::Files);
     const std::optional<FirmwareFileName> best = selectFirmwareFile(
-        files, targetText(target), familyCode(form->label_Batterytype->text()), runningText);
+        files, targetText(target), familyCode(system->batteryType), runningText);
 
     const RunningVersion running = parseRunningVersion(runningText);
+    versions.runningMain = running.main;
+    versions.runningSub = running.sub;
     form->label_Current_MainVersion_FW->setText(running.main);
     form->label_Current_SubVersion_FW->setText(running.sub);
     const QString hint = firmwareHint(target, running, best ? best->main : 0, best ? best->sub : 0);
@@ -95,8 +101,10 @@ void Update::loadFirmwareFile(int firmwareType) {
         showFirmwareMessage(QLatin1String(noImageText), PaneText::Red);
         return;
     }
-    form->labelMainVersion_FW->setText(QString::number(best->main));
-    form->labelSubVersion_FW->setText(QString::number(best->sub));
+    versions.newMain = QString::number(best->main);
+    versions.newSub = QString::number(best->sub);
+    form->labelMainVersion_FW->setText(versions.newMain);
+    form->labelSubVersion_FW->setText(versions.newSub);
     form->label_APPVersion->setText(best->section);
 
     const QString path = QDir(dataFolder()).filePath(best->fileName);
@@ -141,7 +149,7 @@ void Update::scanTableFiles() {
     const QStringList files = QDir(dataFolder()).entryList(QDir::Files);
     qDebug() << "文件数量" << files.size();
     const TableScan scan =
-        scanTableFileNames(files, form->label_Batterytype->text(), form->label_PT_Running->text());
+        scanTableFileNames(files, system->batteryType, system->overview.tableVersion);
     form->label_PT_New->setText(scan.shownVersion);
     if (!scan.selectedFile.isEmpty())
         PaneText::appendColoured(form->textEdit_BMU_Event, QLatin1String(tableNewerHint), "blue");
@@ -164,7 +172,7 @@ void Update::scanTableFiles() {
     if (!tableData.isEmpty())
         PaneText::append(pane, QStringLiteral("Load parameter table data successfully."),
                          PaneText::Blue);
-    else if (form->label_PT_Running->text() == form->label_PT_New->text())
+    else if (system->overview.tableVersion == scan.shownVersion)
         PaneText::append(pane, QStringLiteral("The parameter table has been latest."),
                          PaneText::Green);
     else
@@ -173,7 +181,7 @@ void Update::scanTableFiles() {
 }
 
 QString Update::tableHeaderRefusal() const {
-    if (!tableTypeCode(form->label_Batterytype->text()))
+    if (!tableTypeCode(system->batteryType))
         return QStringLiteral("The battery type is unknown, please refresh the system info "
                               "firstly.");
     if (tableData.size() != TableLayout::Length)
@@ -187,6 +195,6 @@ QString Update::tableHeaderRefusal() const {
 bool Update::buildTableHeader() {
     if (!tableHeaderRefusal().isEmpty())
         return false;
-    tableHeaderFrame = appendCrcHex(tableHeaderText(form->label_Batterytype->text(), tableData));
+    tableHeaderFrame = appendCrcHex(tableHeaderText(system->batteryType, tableData));
     return true;
 }

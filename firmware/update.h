@@ -9,6 +9,12 @@
 #include <optional>
 
 class Ui_MainWindow;
+struct SystemSnapshot;
+
+// The versions the firmware choice shows: the image loaded and what the unit runs.
+struct FirmwareVersions {
+    QString newMain, newSub, runningMain, runningSub;
+};
 
 // Companion of the main window for firmware images and parameter tables: loads and
 // checks the files of the Data folder, shows their versions and holds the packets and
@@ -17,7 +23,8 @@ class Update : public QWidget {
     Q_OBJECT
 
 public:
-    Update(Ui_MainWindow* form, QWidget* parent);
+    // The system the files are chosen for is the one the session knows.
+    Update(Ui_MainWindow* form, const SystemSnapshot* system, QWidget* parent);
 
     // The Data folder under the current directory.
     static QString dataFolder();
@@ -28,6 +35,7 @@ public:
 
     // The image armed for sending, if any, and whether it is the one for `target`.
     bool firmwareArmedFor(FirmwareTarget target) const;
+    FirmwareVersions firmwareVersions() const { return versions; }
 
     // Composes firmwareHeaderFrame (CRC included) for the armed image; false if none.
     bool buildFirmwareHeader();
@@ -61,5 +69,7 @@ private:
     void showFirmwareMessage(const QString& text, const char* style);
 
     Ui_MainWindow* form;
+    const SystemSnapshot* system;
     std::optional<ArmedImage> armed;
+    FirmwareVersions versions;
 };

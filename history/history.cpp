@@ -1,6 +1,5 @@
 #include "history/history.h"
 
-#include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
 #include "history/bmsevents.h"
@@ -17,18 +16,6 @@
 
 namespace {
 
-// A page reply: address, function 3, byte count 130 (65 registers), data, CRC. The first
-// register is not part of the log; the other 128 bytes carry record bytes.
-constexpr int PageByteCount = 130;
-constexpr int PageRecordOffset = 5;
-constexpr int FullPageBytes = 128;
-constexpr int LastPageBytes = 88; // 4 x 128 + 88 = one 600-byte block
-
-bool isPageReply(const QByteArray& frame) {
-    return byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == PageByteCount &&
-           frame.size() == 3 + PageByteCount + 2;
-}
-
 void fillRow(QTableWidget* table, int row, const QStringList& texts) {
     for (int column = 0; column < texts.size(); ++column)
         table->setItem(row, column, new QTableWidgetItem(texts[column]));
@@ -36,10 +23,9 @@ void fillRow(QTableWidget* table, int row, const QStringList& texts) {
 
 } // namespace
 
-History::History(Ui_MainWindow* form, LinkBuffers* shared, QObject* parent)
+History::History(Ui_MainWindow* form, QObject* parent)
     : QObject(parent)
     , form(form)
-    , shared(shared)
     , tables(historyTables(form)) {}
 
 QVector<QTableWidget*> History::historyTables(Ui_MainWindow* form) {
@@ -52,30 +38,13 @@ int History::selectedUnit() const {
     return qMax(0, form->comboBox_ReadHistoryInfo->currentIndex());
 }
 
-void History::collectHistoryPage() {
-    const QByteArray& frame = shared->rxFrame;
-    // Another reply that lands while pages are read (a late readiness answer) carries no
-    // record bytes: taking its bytes would shift every later record of the block.
-    if (!isPageReply(frame))
-        return;
-    const int page = shared->pageCount;
-    if (page >= 1 && page < PagesPerBlock)
-        shared->pageBuffer += sliceAt(frame, PageRecordOffset, FullPageBytes);
-    else if (page == PagesPerBlock)
-        shared->pageBuffer += sliceAt(frame, PageRecordOffset, LastPageBytes);
-}
-
-bool History::blockComplete() const {
-    return shared->pageCount == PagesPerBlock && shared->pageBuffer.size() >= LogRecord::BlockSize;
-}
-
-void History::decodeBmuEvents() {
-    historyRows = decodeBmuBlock(shared->pageBuffer, form->label_SN->text());
+void History::decodeBmuEvents(const QByteArray& block, const QString& serial) {
+    historyRows = decodeBmuBlock(block, serial);
     eventRows.clear();
 }
 
-void History::decodeBmsEvents() {
-    BmsBlockRows rows = decodeBmsBlock(shared->pageBuffer);
+void History::decodeBmsEvents(const QByteArray& block) {
+    BmsBlockRows rows = decodeBmsBlock(block);
     historyRows = std::move(rows.history);
     eventRows = std::move(rows.events);
     qDebug() << "BMS历史信息" << historyRows;

@@ -9,30 +9,22 @@
 
 class QTableWidget;
 class Ui_MainWindow;
-struct LinkBuffers;
 
-// Companion of the main window for the history logs: gathers the pages of a log block,
-// decodes the block with the BMU or BMS decoder, fills the 65 history tables and the
+// Companion of the main window for the history logs: decodes a read block with the BMU
+// or BMS decoder, fills the 65 history tables and the
 // Events table, and fills the translation tables from a saved log.
 class History : public QObject {
     Q_OBJECT
 
 public:
-    History(Ui_MainWindow* form, LinkBuffers* shared, QObject* parent);
-
-    // A block comes in five page reads: four of 128 record bytes and one of 88.
-    static constexpr int PagesPerBlock = 5;
+    History(Ui_MainWindow* form, QObject* parent);
 
     // The history table of each unit: index 0 the BMU, index n BMS number n.
     static QVector<QTableWidget*> historyTables(Ui_MainWindow* form);
 
-    // ---- Live read (called by the dispatcher while a block is read)
-    // Appends the record bytes of the page reply in rxFrame to pageBuffer.
-    void collectHistoryPage();
-    // Five pages gathered and at least one whole block in pageBuffer.
-    bool blockComplete() const;
-    void decodeBmuEvents();
-    void decodeBmsEvents();
+    // ---- Live read
+    void decodeBmuEvents(const QByteArray& block, const QString& serial);
+    void decodeBmsEvents(const QByteArray& block);
     // Appends the decoded rows to the table of the selected unit; BMS events rewrite the
     // Events table from its first row.
     void showHistoryRows();
@@ -62,7 +54,6 @@ private:
     LogUnit translationUnit() const;
 
     Ui_MainWindow* form;
-    LinkBuffers* shared;
     QVector<QTableWidget*> tables;
     TextRows historyRows; // rows of the block just decoded
     TextRows eventRows;   // Events rows of the BMS block just decoded

@@ -6,7 +6,8 @@
 #include "app/messages.h"
 #include "app/styles.h"
 #include "history/history.h"
-#include "link/catalogue.h"
+#include "history/historyread.h"
+#include "link/bmusession.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -17,17 +18,10 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableWidget>
-#include <QTimer>
 
 #include <climits>
 
 namespace {
-
-constexpr int RecordsPerBlock = 20;
-constexpr int BlockStepMs = 1000; // from the block request to the readiness poll
-constexpr int PollStepMs = 500;   // between readiness polls and between page reads
-constexpr int NextBlockStepMs = 1000;
-constexpr int BlockReplyLimitMs = 5000; // silence that ends a read
 
 const char HorizontalScrollBar[] =
     "QScrollBar:horizontal{background:transparent;height:10px;}"
@@ -61,21 +55,12 @@ void setupHistoryTable(QTableWidget* table) {
     table->verticalScrollBar()->setStyleSheet(QLatin1String(VerticalScrollBar));
 }
 
-bool isHistoryState(int state) {
-    return state == HistoryWait || state == HistoryPages || state == HistoryNext;
-}
-
 } // namespace
 
 void MainWindow::setupHistoryTables() {
     historyTables = History::historyTables(ui);
     for (QTableWidget* table : historyTables)
         setupHistoryTable(table);
-
-    historyWatchdog = new QTimer(this);
-    historyWatchdog->setSingleShot(true);
-    historyWatchdog->setInterval(BlockReplyLimitMs);
-    connect(historyWatchdog, &QTimer::timeout, this, &MainWindow::onHistoryStalled);
 }
 
 void MainWindow::on_Btn_HistoryInfo_clicked() {
@@ -83,134 +68,47 @@ void MainWindow::on_Btn_HistoryInfo_clicked() {
     const QString text = ui->lineEdit_His_Data_Qty->text();
     bool number = false;
     const qulonglong records = text.toULongLong(&number);
-    const qulonglong blocks = records / RecordsPerBlock + (records % RecordsPerBlock ? 1 : 0);
+    const qulonglong perBlock = HistoryRead::RecordsPerBlock;
+    const qulonglong blocks = records / perBlock + (records % perBlock ? 1 : 0);
     if (!digitsOnly.match(text).hasMatch() || !number || blocks == 0 || blocks > INT_MAX) {
         Messages::warning(this, QStringLiteral("Error"),
                           QStringLiteral("Please input the correct Number."));
         return;
     }
-    historyRemaining = historyTotal = int(blocks);
-    // Bytes of a block that never completed must not shift the records of this read.
-    shared.pageBuffer.clear();
-
+    auto* read = new HistoryRead(qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex()), int(blocks));
     if (historyProgress)
         historyProgress->deleteLater();
     historyProgress = new QProgressDialog(QStringLiteral("Reading historical data..."),
-                                          QStringLiteral("Cancel"), 0, historyTotal, this);
+                                          QStringLiteral("Cancel"), 0, int(blocks), this);
     historyProgress->setWindowModality(Qt::WindowModal);
     historyProgress->setMinimumDuration(5);
     historyProgress->setWindowTitle(QStringLiteral("please wait..."));
     historyProgress->setValue(0);
+    connect(historyProgress, &QProgressDialog::canceled, session, &BmuSession::cancel);
+    connect(read, &Operation::progress, historyProgress, [this](int done, int) {
+        if (historyProgress && !historyProgress->wasCanceled())
+            historyProgress->setValue(done);
+    });
     historyProgress->show();
-    if (historyProgress->wasCanceled()) {
-        historyProgress->cancel();
-        historyProgress->close();
-        return;
-    }
-    lockButtons();
-    requestHistoryBlock();
+    startOperation(read);
 }
 
-void MainWindow::requestHistoryBlock() {
-    requestState = HistoryWait;
-    guardedOp = GuardHistory;
-    shared.pageBuffer.clear();
-    const QString frame =
-        historyBlockRequest(quint16(qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex())));
-    sendFrame(frame);
-    stepTimer->start(BlockStepMs);
-    replyTimer->start(BlockReplyLimitMs);
-    historyWatchdog->start();
-    qDebug() << "读取历史记录" << frame;
-}
-
-void MainWindow::onHistoryReply() {
-    // Every reply of the running block shows the BMU is still answering.
-    historyWatchdog->start();
-
-    if (requestState == HistoryWait) {
-        // The echo of the block request lands here too and only re-arms the poll.
-        if (replyIsReady()) {
-            shared.pageCount = 0;
-            requestState = HistoryPages;
-        }
-        stepTimer->start(PollStepMs);
-        return;
-    }
-
-    history->collectHistoryPage();
-    if (!history->blockComplete())
-        return;
+void MainWindow::showHistoryBlock(int, const QByteArray& block) {
     // The unit selected now, not when the block was requested, decides the decoder.
     if (ui->comboBox_ReadHistoryInfo->currentIndex() <= 0)
-        history->decodeBmuEvents();
+        history->decodeBmuEvents(block, session->snapshot().serial());
     else
-        history->decodeBmsEvents();
+        history->decodeBmsEvents(block);
     history->showHistoryRows();
-    shared.pageBuffer.clear();
-    requestState = HistoryNext;
-    stepTimer->start(NextBlockStepMs);
 }
 
-void MainWindow::onHistoryStep() {
-    switch (requestState) {
-    case HistoryWait:
-        if (!stepTimer->isActive())
-            return;
-        stepTimer->stop();
-        // A unit that never becomes ready must not keep a cancelled read alive.
-        if (historyProgress && historyProgress->wasCanceled()) {
-            finishHistoryRead();
-            return;
-        }
-        sendFrame(QLatin1String(Command::HistoryReadyPoll));
-        break;
-    case HistoryPages:
-        shared.pageCount += 1;
-        if (shared.pageCount > History::PagesPerBlock)
-            stepTimer->stop();
-        else
-            sendFrame(QLatin1String(Command::HistoryPage));
-        break;
-    case HistoryNext:
-        stepTimer->stop();
-        historyRemaining -= 1;
-        // A window-modal progress dialog handles events inside setValue(): the step timer
-        // is stopped first so that no tick re-enters here.
-        if (historyProgress && !historyProgress->wasCanceled())
-            historyProgress->setValue(historyTotal - historyRemaining);
-        if ((historyProgress && historyProgress->wasCanceled()) || historyRemaining <= 0)
-            finishHistoryRead();
-        else
-            requestHistoryBlock();
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::finishHistoryRead() {
-    historyWatchdog->stop();
-    if (isHistoryState(requestState)) {
-        stepTimer->stop();
-        requestState = Idle; // a late reply must not start the read again
-    }
-}
-
-void MainWindow::onHistoryStalled() {
-    const bool cancelled = !historyProgress || historyProgress->wasCanceled();
-    finishHistoryRead();
-    replyTimer->stop();
-    unlockButtons();
-    if (historyProgress)
+void MainWindow::endHistoryRead(const OperationResult& result) {
+    if (historyProgress) {
+        historyProgress->disconnect(session);
         historyProgress->close();
-    if (cancelled)
-        return;
-    Messages::warning(this, QStringLiteral("Error"),
-                      QStringLiteral("No response from the BMU: reading the history stopped "
-                                     "after %1 of %2 blocks.")
-                          .arg(historyTotal - historyRemaining)
-                          .arg(historyTotal));
+    }
+    if (result.outcome == Outcome::Failed)
+        Messages::warning(this, QStringLiteral("Error"), result.message);
 }
 
 void MainWindow::on_Btn_HistoryInfo_Clear_clicked() {

@@ -1,12 +1,10 @@
 #include "monitor/bms_info.h"
 
-#include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "app/styles.h"
 #include "monitor/bmsinfodecoder.h"
 #include "monitor/bmstables.h"
 
-#include <QDebug>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSlider>
@@ -61,32 +59,20 @@ void setLabel(QLabel* label, const QString& text) {
 
 } // namespace
 
-BMS_Info::BMS_Info(Ui_MainWindow* form, LinkBuffers* shared, QWidget* parent)
+BMS_Info::BMS_Info(Ui_MainWindow* form, QWidget* parent)
     : QWidget(parent)
-    , form(form)
-    , shared(shared) {
+    , form(form) {
     hide();
     buildInfoTable();
     buildCellTable();
 }
 
-void BMS_Info::gatherPage() {
-    shared->pageBuffer.append(bmsPageSlice(shared->rxFrame, shared->pageCount));
-    if (shared->pageCount == BmsInfo::PageCount)
-        qDebug() << "Case 4" << shared->pageBuffer.toHex() << shared->pageBuffer.size();
-}
-
-void BMS_Info::showBmsInfo() {
-    if (shared->pageBuffer.size() != BmsInfo::BlockSize) {
-        // A page went missing: the later pages sit at the wrong offsets.
-        qDebug() << "读取BMS信息错误：" << shared->pageBuffer.size();
-        return;
-    }
-    const BmsInfoTexts texts = decodeBmsInfo(shared->pageBuffer);
+void BMS_Info::showBmsInfo(const QByteArray& block, bool secondPass,
+                           const QString& batteryType) {
+    const BmsInfoTexts texts = decodeBmsInfo(block);
     showLabels(texts);
     showEvents(texts);
-    qDebug() << texts.values << texts.values.size();
-    fillTables(texts.values);
+    fillTables(texts.values, secondPass, batteryType);
     colourWarningGrid();
 }
 
@@ -120,14 +106,14 @@ void BMS_Info::showEvents(const BmsInfoTexts& t) {
     pane->setStyleSheet(QLatin1String(Style::TextRed));
 }
 
-void BMS_Info::fillTables(const QStringList& values) {
+void BMS_Info::fillTables(const QStringList& values, bool secondPass,
+                          const QString& batteryType) {
     QTableWidget* info = form->tableWidget_BMSInfo;
     for (const ValuePlacement& p : infoTableValuePlacements())
         info->setItem(p.row, p.column, new QTableWidgetItem(values.value(p.valueIndex)));
 
     // A five-module "QPA" tower is read twice; the second read brings the fifth module.
-    const CellTableShape shape = cellTableShapeFor(form->label_Batterytype->text());
-    const bool secondPass = shared->cellsPass != 0;
+    const CellTableShape shape = cellTableShapeFor(batteryType);
     QTableWidget* cells = form->tableWidget_BMS_Cells;
     for (const ValuePlacement& p : cellValuePlacements(shape, secondPass))
         cells->setItem(p.row, p.column, new QTableWidgetItem(values.value(p.valueIndex)));
@@ -155,18 +141,18 @@ void BMS_Info::buildInfoTable() {
     table->setItem(legend, 3, gridItem(QString(), gridRed));
 }
 
-void BMS_Info::buildCellTable() {
+void BMS_Info::buildCellTable(const QString& batteryType) {
     QTableWidget* table = form->tableWidget_BMS_Cells;
     applyTableLooks(table, cellTableHeader());
     table->setRowCount(CellTable::Rows);
-    layoutCellTable();
+    layoutCellTable(batteryType);
 }
 
-void BMS_Info::layoutCellTable() {
+void BMS_Info::layoutCellTable(const QString& batteryType) {
     QTableWidget* table = form->tableWidget_BMS_Cells;
     table->clearSpans();
     table->clearContents();
-    const CellTableShape shape = cellTableShapeFor(form->label_Batterytype->text());
+    const CellTableShape shape = cellTableShapeFor(batteryType);
     for (const TableCell& cell : cellTableLayout(shape)) {
         auto* item = new QTableWidgetItem(cell.text);
         if (cell.header)

@@ -1,6 +1,5 @@
 #include "monitor/bmu_data.h"
 
-#include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "link/bytes.h"
 #include "monitor/bmuwarnings.h"
@@ -10,22 +9,18 @@
 #include <QLabel>
 #include <QTextEdit>
 
-BMU_Data::BMU_Data(Ui_MainWindow* form, LinkBuffers* shared, QWidget* parent)
+BMU_Data::BMU_Data(Ui_MainWindow* form, QWidget* parent)
     : QWidget(parent)
-    , eventPane(form->textEdit_BMU_Event)
-    , serialLabel(form->label_SN)
-    , shared(shared) {
+    , eventPane(form->textEdit_BMU_Event) {
     hide();
 }
 
-void BMU_Data::showWarnings() {
-    const QByteArray& block = shared->pageBuffer;
+void BMU_Data::showWarnings(const QByteArray& block, BatteryFamily family) {
     const quint16 batteryWord = wordBE(block, 77); // register 0x050D
     const quint16 systemWord = wordBE(block, 41);  // register 0x0061
     qDebug() << "BMU告警：" << binaryText(batteryWord, 16) << binaryText(systemWord, 16);
 
     eventPane->clear();
-    const auto family = familyOfSerial(serialLabel->text());
     for (const WarningLine& line : bmuWarningLines(family, batteryWord, systemWord)) {
         eventPane->setTextColor(QColor(line.colour));
         eventPane->append(line.text);

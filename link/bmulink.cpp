@@ -1,0 +1,107 @@
+#include "link/bmulink.h"
+
+#include "link/bytes.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+BmuLink::BmuLink(QObject* parent)
+    : QObject(parent)
+    , socket(new QTcpSocket(this))
+    , connectTimer(new QTimer(this))
+    , reconnectTimer(new QTimer(this)) {
+    connect(socket, &QTcpSocket::readyRead, this, &BmuLink::onReadyRead);
+    connect(socket, &QTcpSocket::connected, this, &BmuLink::onConnected);
+    connect(socket, &QTcpSocket::disconnected, this, &BmuLink::onDisconnected);
+    connect(socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        // A link the BMU closes ends through disconnected(); only failed attempts here.
+        if (e != QAbstractSocket::RemoteHostClosedError &&
+            socket->state() != QAbstractSocket::ConnectedState)
+            onConnectFailed();
+    });
+    connectTimer->setSingleShot(true);
+    connect(connectTimer, &QTimer::timeout, this, &BmuLink::onConnectFailed);
+    reconnectTimer->setSingleShot(true);
+    connect(reconnectTimer, &QTimer::timeout, this, &BmuLink::open);
+}
+
+void BmuLink::setEndpoint(const QString& host, quint16 port) {
+    endpointHost = host;
+    endpointPort = port;
+}
+
+bool BmuLink::isConnected() const {
+    return socket->state() == QAbstractSocket::ConnectedState;
+}
+
+void BmuLink::open() {
+    socket->connectToHost(endpointHost, endpointPort, QIODevice::ReadWrite,
+                          QAbstractSocket::AnyIPProtocol);
+}
+
+void BmuLink::connectToBmu() {
+    userDisconnected = false;
+    reconnectTimer->stop();
+    socket->abort();
+    attemptByUser = true;
+    open();
+    connectTimer->start(intervals.connectLimitMs);
+}
+
+void BmuLink::disconnectFromBmu() {
+    userDisconnected = true;
+    attemptByUser = false;
+    connectTimer->stop();
+    reconnectTimer->stop();
+    if (socket->state() == QAbstractSocket::ConnectedState)
+        socket->disconnectFromHost();
+    else
+        socket->abort();
+}
+
+void BmuLink::onConnected() {
+    connectTimer->stop();
+    const bool byUser = attemptByUser;
+    attemptByUser = false;
+    emit connected(byUser);
+}
+
+void BmuLink::onConnectFailed() {
+    if (isConnected())
+        return;
+    if (attemptByUser) {
+        attemptByUser = false;
+        connectTimer->stop();
+        socket->abort();
+        emit connectFailed();
+    } else if (!userDisconnected && !reconnectTimer->isActive()) {
+        reconnectTimer->start(intervals.reconnectRetryMs); // the BMU dropped the link: keep trying
+    }
+}
+
+void BmuLink::onDisconnected() {
+    assembler.clear();
+    emit disconnected();
+    if (userDisconnected)
+        return;
+    socket->abort();
+    open();
+}
+
+bool BmuLink::send(const QByteArray& frame) {
+    assembler.clear();
+    if (!isConnected())
+        return false;
+    socket->write(frame);
+    emit frameSent(frame);
+    return true;
+}
+
+void BmuLink::onReadyRead() {
+    for (const QByteArray& frame : assembler.feed(socket->readAll())) {
+        if (FrameAssembler::isException(frame))
+            emit exceptionReceived(byteAt(frame, 2), frame);
+        else
+            emit frameReceived(frame);
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "link/bmulink.h"
+#include "link/operation.h"
+#include "link/sessiontiming.h"
+#include "monitor/systemsnapshot.h"
+
+#include <QObject>
+#include <QPointer>
+
+// The tool's session with one battery system: the link to its BMU, what the last
+// refresh learnt about the system, and at most one running operation. Everything the
+// tool does on the link goes through here, whatever drives it (the window, the
+// command line, tests).
+class BmuSession : public QObject {
+    Q_OBJECT
+
+public:
+    explicit BmuSession(QObject* parent = nullptr);
+    ~BmuSession() override;
+
+    BmuLink* link() { return bmuLink; }
+    void setTiming(const SessionTiming& timing);
+    const SessionTiming& timing() const { return intervals; }
+    SystemSnapshot& snapshot() { return system; }
+    const SystemSnapshot& snapshot() const { return system; }
+
+    bool isBusy() const { return !running.isNull(); }
+    Operation* currentOperation() const { return running; }
+
+    // Starts the operation and takes it over. While another operation runs, the new one
+    // is refused (and deleted): false, with the reason in `refusal`.
+    bool start(Operation* operation, QString* refusal = nullptr);
+    void cancel();
+    // The user's Disconnect: ends the running operation, then the link for good.
+    void disconnectFromBmu();
+
+    // Writes one request of the running operation.
+    bool sendFrame(const QByteArray& frame);
+
+signals:
+    void busyChanged(bool busy);
+    void operationFinished(const OperationResult& result);
+    void note(const PaneNote& note);
+    void frameSent(const QByteArray& frame);
+    void frameReceived(const QByteArray& frame);
+
+    // Results, emitted by the operations as they read them.
+    void statusRead(const QByteArray& block); // a complete status block
+    void setupRead(const SetupSelection& setup);
+    void setupWritten(const QByteArray& sixBytes);
+    void bmsInfoRead(int bmsNumber, const QByteArray& block, int pass);
+    void historyBlockRead(int unit, const QByteArray& block);
+
+private:
+    void onFrame(const QByteArray& frame);
+    void onException(quint8 code, const QByteArray& frame);
+    void onFinished(const OperationResult& result);
+
+    BmuLink* bmuLink;
+    SessionTiming intervals;
+    SystemSnapshot system;
+    QPointer<Operation> running;
+};

@@ -1,0 +1,120 @@
+#include "monitor/bmsinforead.h"
+
+#include "link/bmusession.h"
+#include "link/bytes.h"
+#include "link/catalogue.h"
+#include "link/hexcommand.h"
+#include "monitor/bmsinfodecoder.h"
+
+#include <QTimer>
+
+namespace {
+
+// A page reply: 65 registers read, so 130 data bytes.
+bool isPageReply(const QByteArray& frame) {
+    return frame.size() == 135 && byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == 130;
+}
+
+bool isRequestEcho(const QByteArray& frame) {
+    return frame.size() == 8 && byteAt(frame, 1) == 0x10 && wordBE(frame, 2) == 0x0550;
+}
+
+} // namespace
+
+void BmsInfoRead::begin() {
+    if (bmsNumber < 1) {
+        addLine(QStringLiteral("No BMS to read yet: press Refresh on the System Info tab first."));
+        finish(Outcome::Failed, QStringLiteral("No BMS to read."));
+        return;
+    }
+    guardReplies(timing().replyLimitMs,
+                 [this] { fail(QStringLiteral("No valid reply from the BMU: the BMS information "
+                                              "was not read.")); });
+    stepTimer = makeTimer([this] { onStep(); });
+    requestInfo();
+}
+
+void BmsInfoRead::requestInfo() {
+    phase = Phase::Request;
+    page = 0;
+    block.clear();
+    send(hexToBytes(bmsInfoRequest(quint16(bmsNumber))));
+    replyTaken(); // the poll follows whether or not the echo comes
+    stepTimer->start(timing().bmsInfoPollMs);
+}
+
+void BmsInfoRead::onStep() {
+    if (phase == Phase::Request) {
+        send(Command::BmsInfoReadyPoll);
+        return;
+    }
+    if (phase != Phase::Pages)
+        return;
+    page += 1;
+    if (page > BmsInfo::PageCount) {
+        // The last page never came.
+        fail(QStringLiteral("No valid reply from the BMU: the BMS information is incomplete."));
+        return;
+    }
+    send(Command::BmsInfoPage);
+    stepTimer->start(timing().bmsInfoPageMs);
+}
+
+void BmsInfoRead::onFrame(const QByteArray& frame) {
+    switch (phase) {
+    case Phase::Request:
+        if (isRequestEcho(frame)) {
+            replyTaken();
+        } else if (frame.size() == 7 && byteAt(frame, 1) == 0x03) {
+            replyTaken();
+            if (wordBE(frame, 3) != Command::ReadyValue) {
+                fail(QStringLiteral("The BMU did not get the BMS information ready."));
+                return;
+            }
+            phase = Phase::Pages;
+            stepTimer->start(timing().bmsInfoPageMs);
+        }
+        break;
+    case Phase::Pages:
+        takePage(frame);
+        break;
+    case Phase::ExtendedRead:
+        if (frame.toHex().toUpper() == Command::ExtendedReadEcho) {
+            replyTaken();
+            pass = 2;
+            requestInfo();
+        }
+        break;
+    }
+}
+
+void BmsInfoRead::takePage(const QByteArray& frame) {
+    // Only a whole page reply is gathered: anything else would shift the later pages.
+    if (!isPageReply(frame))
+        return;
+    replyTaken();
+    block.append(bmsPageSlice(frame, page));
+    if (page == BmsInfo::PageCount)
+        endPass();
+}
+
+void BmsInfoRead::endPass() {
+    stepTimer->stop();
+    const bool complete = block.size() == BmsInfo::BlockSize;
+    if (complete)
+        emit session()->bmsInfoRead(bmsNumber, block, pass);
+    else
+        addLine(QStringLiteral("No valid reply from the BMU: a page of the BMS information "
+                               "went missing."));
+    if (pass == 1 && snapshot().readsCellsTwice()) {
+        phase = Phase::ExtendedRead;
+        send(hexToBytes(extendedReadRequest()));
+        return;
+    }
+    finish(complete ? Outcome::Done : Outcome::Failed);
+}
+
+void BmsInfoRead::fail(const QString& line) {
+    addNote(PaneNote::Kind::ColouredLine, line, QStringLiteral("red"));
+    finish(Outcome::Failed, line);
+}

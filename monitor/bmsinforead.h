@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/operation.h"
+
+class QTimer;
+
+// The information of one BMS: the request for it, a readiness poll one step later, then
+// its four pages one step apart. A five-module "QPA" tower carries more cells than one
+// block holds: after the first pass an extended-read write asks for the rest, and the
+// whole read runs a second time.
+class BmsInfoRead : public Operation {
+    Q_OBJECT
+
+public:
+    // bmsNumber is 1-based; 0 means no BMS is listed yet.
+    explicit BmsInfoRead(int bmsNumber)
+        : bmsNumber(bmsNumber) {}
+    QString name() const override { return QStringLiteral("BMS information read"); }
+    PaneNote::Pane pane() const override { return PaneNote::Pane::Bms; }
+
+protected:
+    void begin() override;
+    void onFrame(const QByteArray& frame) override;
+
+private:
+    enum class Phase { Request, Pages, ExtendedRead };
+    void requestInfo();
+    void onStep();
+    void takePage(const QByteArray& frame);
+    void endPass();
+    void fail(const QString& line);
+
+    int bmsNumber;
+    int pass = 1;
+    Phase phase = Phase::Request;
+    int page = 0;
+    QByteArray block;
+    QTimer* stepTimer = nullptr;
+};
