@@ -2,10 +2,16 @@
 #include "app/mainwindow.h"
 #include "app/settings.h"
 #include "app/styles.h"
+#include "firmware/firmwarefile.h"
+#include "link/bmusession.h"
+#include "link/crc.h"
+#include "sim/bmusimulator.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -14,15 +20,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-const QStringList lockedNames = {
-    "Btn_Refresh",       "Btn_BMSInfo_Read",    "BtnSetup",        "Btn_Read",
-    "BtnSendFW",         "BtnDownloadFWfile",   "Btn_HistoryInfo", "Btn_HistoryInfo_Clear",
-    "Btn_TransFromFile", "Btn_CellInfo_Export", "pushButton_2",    "pushBtn_Trans_to_Excel"};
-const QStringList styledOnlyNames = {"Btn_ConnectTCP", "Btn_PT_Update", "Btn_clear"};
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -30,11 +27,9 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void initialState();
     void roleViews_data();
     void roleViews();
-    void lockAndUnlock();
-    void customTabSizeOnlyOnMainTabs();
+    void pressPerTab();
 
 private:
     template <class T> T* child(MainWindow& window, const QString& name) {
@@ -42,6 +37,18 @@ private:
         if (!widget)
             qFatal("no widget %s", qPrintable(name));
         return widget;
+    }
+
+    // The texts of the message boxes open now; closes them.
+    QStringList openBoxTexts(MainWindow& window) {
+        QStringList texts;
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+            if (box->isVisible()) {
+                texts << box->text();
+                box->close();
+            }
+        }
+        return texts;
     }
 
     QTemporaryDir folder;
@@ -57,38 +64,6 @@ void TestMainWindow::initTestCase() {
 
 void TestMainWindow::cleanupTestCase() {
     QDir::setCurrent(previousFolder);
-}
-
-void TestMainWindow::initialState() {
-    MainWindow window;
-    QVERIFY(!window.isVisible());
-    QVERIFY(window.loginWindow()->isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Voltaro_V1.6.1"));
-    QCOMPARE(window.size(), QSize(1300, 700));
-    auto* tabs = child<QTabWidget>(window, "tabWidget");
-    QCOMPARE(tabs->tabPosition(), QTabWidget::West);
-    QStringList titles;
-    for (int i = 0; i < tabs->count(); ++i)
-        titles << tabs->tabText(i);
-    QCOMPARE(titles, (QStringList{"System Info", "Diagnosis", "Update", "History", "Contact"}));
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(child<QTabWidget>(window, "tabWidget_2")->currentIndex(), 0);
-    QCOMPARE(child<QTabWidget>(window, "tabWidget_History")->currentIndex(), 0);
-    QCOMPARE(child<QStackedWidget>(window, "stackedWidget")->currentIndex(), 1);
-    QCOMPARE(child<QStackedWidget>(window, "stackedWidget")->count(), 65);
-    QVERIFY(window.findChild<QTableWidget*>("tableWidget_HistoryInfo_BMS_64"));
-    QCOMPARE(child<QStackedWidget>(window, "stackedWidget_Trans")->currentIndex(), 0);
-    QCOMPARE(child<QComboBox>(window, "comboBoxSetupBMS")->currentIndex(), -1);
-    QVERIFY(child<QPushButton>(window, "Btn_Read")->isHidden());
-    QCOMPARE(child<QPushButton>(window, "Btn_ConnectTCP")->text(), QStringLiteral("Connect"));
-    QCOMPARE(child<QLabel>(window, "label_ContactHeader")->styleSheet(),
-             QStringLiteral("color:red;"));
-
-    auto* events = child<QTableWidget>(window, "tableWidget_Events");
-    QCOMPARE(events->columnCount(), 3);
-    QCOMPARE(events->rowCount(), 250);
-    QCOMPARE(events->horizontalHeaderItem(1)->text(), QStringLiteral("Fault Level"));
-    QCOMPARE(events->columnWidth(0), 250);
 }
 
 void TestMainWindow::roleViews_data() {
@@ -139,37 +114,68 @@ void TestMainWindow::roleViews() {
     }
 }
 
-void TestMainWindow::lockAndUnlock() {
-    MainWindow window;
-    window.lockButtons();
-    for (const QString& name : lockedNames) {
-        auto* button = child<QPushButton>(window, name);
-        QVERIFY2(!button->isEnabled(), qPrintable(name));
-        QCOMPARE(button->styleSheet(), QLatin1String(Style::GrayButton));
-    }
-    for (const QString& name : styledOnlyNames) {
-        auto* button = child<QPushButton>(window, name);
-        QVERIFY2(button->isEnabled(), qPrintable(name)); // Connect always stays usable
-        QCOMPARE(button->styleSheet(), QLatin1String(Style::GrayButton));
-    }
-    QVERIFY(!child<QComboBox>(window, "comboBox")->isEnabled());
+void TestMainWindow::pressPerTab() {
+    QVERIFY(QDir().mkpath("Data"));
+    BmuSimulator simulator(SystemPreset::HighVoltage);
+    simulator.setStatic(true);
+    simulator.setReadinessDelay(40);
+    QVERIFY(simulator.listen());
+    const SystemProfile& p = simulator.device().profile();
+    QByteArray image(300, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char(i * 7);
+    QFile file(QStringLiteral("Data/BMU-%1-%2.%3-%4-%5.bin")
+                   .arg(p.familyCode)
+                   .arg(p.newBmu.main)
+                   .arg(p.newBmu.sub)
+                   .arg(p.bmuRunning == SectionA ? "B" : "A", crcText(modbusCrc16(image))));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+    file.close();
 
-    window.unlockButtons();
-    for (const QString& name : lockedNames + styledOnlyNames) {
-        auto* button = child<QPushButton>(window, name);
-        QVERIFY2(button->isEnabled(), qPrintable(name));
-        QCOMPARE(button->styleSheet(), QLatin1String(Style::BlackButton));
-    }
-    QVERIFY(child<QComboBox>(window, "comboBox")->isEnabled());
-}
-
-void TestMainWindow::customTabSizeOnlyOnMainTabs() {
     MainWindow window;
-    window.show();
-    auto* main = child<QTabWidget>(window, "tabWidget")->tabBar();
-    QCOMPARE(main->tabRect(0).size(), QSize(180, 80));
-    auto* inner = child<QTabWidget>(window, "tabWidget_History")->tabBar();
-    QVERIFY(inner->tabRect(0).size() != QSize(180, 80));
+    emit window.loginWindow()->admin();
+    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
+    window.bmuSession()->setTiming(SessionTiming().scaled(0.2));
+    auto button = [&](const char* name) { return child<QPushButton>(window, name); };
+    auto label = [&](const char* name) { return child<QLabel>(window, name)->text(); };
+    auto settled = [&] { return button("Btn_Refresh")->isEnabled() && !window.bmuSession()->isBusy(); };
+
+    button("Btn_ConnectTCP")->click();
+    QTRY_COMPARE(button("Btn_ConnectTCP")->text(), QStringLiteral("Disconnect"));
+    QTRY_VERIFY(!window.findChildren<QMessageBox*>().isEmpty());
+    QCOMPARE(openBoxTexts(window), QStringList{"Connection successfully!"});
+
+    // System Info: the refresh, with the first BMS read after it.
+    button("Btn_Refresh")->click();
+    QVERIFY(!button("Btn_Refresh")->isEnabled());
+    QVERIFY(!button("Btn_PT_Update")->isEnabled()); // no takeover of the running read
+    QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
+    QVERIFY(label("label_SN").startsWith("P03"));
+    QVERIFY(label("label_BMS_SN").endsWith("01"));
+    QVERIFY(button("Btn_PT_Update")->isEnabled());
+
+    // Diagnosis: another tower.
+    child<QComboBox>(window, "comboBox_BMSInfo")->setCurrentIndex(1);
+    button("Btn_BMSInfo_Read")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(settled() && label("label_BMS_SN").endsWith("02"), 10000);
+
+    // Setup: the settings read back are written, and the system refreshed.
+    button("BtnSetup")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(simulator.setupWrites().size() == 1 && settled(), 10000);
+
+    // History: one block of the BMU's log.
+    child<QComboBox>(window, "comboBox_ReadHistoryInfo")->setCurrentIndex(0);
+    child<QLineEdit>(window, "lineEdit_His_Data_Qty")->setText("20");
+    button("Btn_HistoryInfo")->click();
+    auto* history = child<QTableWidget>(window, "tableWidget_HistoryInfo_BMU");
+    QTRY_VERIFY_WITH_TIMEOUT(history->rowCount() == 20 && settled(), 10000);
+    QVERIFY(!history->item(0, 0)->text().isEmpty());
+
+    // Update: the newer image loaded by the refresh goes out.
+    button("BtnSendFW")->click();
+    auto* pane = child<QTextEdit>(window, "textEdit_FW_Update");
+    QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().endsWith("Update Successful!!!"), 10000);
+    QCOMPARE(simulator.bmuFirmwareImage(), image);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,20 +1,15 @@
 #include "config/setup.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
-#include "monitor/monitorrig.h"
+#include "monitor/batterysystem.h"
 
-// Setup lists by family, decoding a setup read, composing the setup write, and the write
-// through the real window against the simulated BMU.
+#include <QtTest>
+
+Q_DECLARE_METATYPE(BatteryFamily)
+
+// Setup lists by family, decoding a setup read and composing the setup write.
 class TestSetup : public QObject {
     Q_OBJECT
-
-private:
-    // An LV system of no modules: the refresh ends with the setup read, no BMS read.
-    static bool refreshedLowVoltage(MonitorRig& rig) {
-        rig.sim.setRegister(BmuRegister::SetupFirst, 0x0600); // SMA LV, 0 modules
-        return rig.connectWindow() && rig.refreshAndSettle(3) && rig.sim.requestCount() == 3 &&
-               rig.button("BtnSetup")->isEnabled();
-    }
 
 private slots:
     void listsBySerial_data() {
@@ -139,60 +134,7 @@ private slots:
         QVERIFY2(frame.startsWith(frameHead), qPrintable(frame));
         QCOMPARE(hexToBytes(frame).size(), 15);
     }
-
-    void writeChangesTheSystemAndRefreshShowsIt() {
-        MonitorRig rig(SystemPreset::LowVoltage);
-        QVERIFY(refreshedLowVoltage(rig));
-        QComboBox* inverter = rig.combo("comboBoxSetupInverter");
-        QCOMPARE(inverter->currentText(), QStringLiteral("SMA LV"));
-        inverter->setCurrentIndex(inverter->findText(QStringLiteral("Victron LV")));
-        rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("2"));
-        rig.combo("comboBoxSetupBMS")->setCurrentIndex(1);    // ZRD
-        rig.combo("comboBoxSetupGrid")->setCurrentIndex(0);   // Off Grid
-        rig.combo("comboBox_SetupPhase")->setCurrentIndex(1); // Three
-        rig.button("BtnSetup")->click();
-        QVERIFY(!rig.button("Btn_Refresh")->isEnabled());
-
-        QTRY_COMPARE(rig.sim.setupWrites().size(), 1);
-        QCOMPARE(rig.sim.setupWrites().first(), QByteArray::fromHex("070201000100"));
-        QCOMPARE(rig.reg(BmuRegister::SetupFirst), quint16(0x0702));
-        QCOMPARE(rig.reg(BmuRegister::SetupType), quint16(0x0100));
-        QCOMPARE(rig.reg(BmuRegister::SetupLast), quint16(0x0100));
-
-        // The echo runs a whole refresh, which reads the new settings back.
-        QTRY_COMPARE_WITH_TIMEOUT(rig.received(QByteArray::fromHex("010300100003040E")), 2, 5000);
-        QTRY_COMPARE(rig.text("label_InverterName"), QStringLiteral("Victron LV"));
-        QCOMPARE(rig.text("label_BMSNo"), QStringLiteral("2"));
-        QCOMPARE(rig.text("label_Batterytype"), QStringLiteral("ZRD"));
-        QCOMPARE(rig.text("label_Grid"), QStringLiteral("OFF GRID"));
-        QCOMPARE(rig.text("label_Phase"), QStringLiteral("Three"));
-        QCOMPARE(rig.items("comboBox_BMSInfo"), (QStringList{"BMS1", "BMS2"}));
-        QTRY_COMPARE(inverter->currentText(), QStringLiteral("Victron LV"));
-        QCOMPARE(rig.field("lineEditSetupParallels"), QStringLiteral("2"));
-        QCOMPARE(rig.combo("comboBoxSetupGrid")->currentIndex(), 0);
-    }
-
-    void badModuleCountIsRefused() {
-        // More module counts are refused in compose(); here the window must say so and send
-        // nothing.
-        MonitorRig rig(SystemPreset::LowVoltage);
-        QVERIFY(refreshedLowVoltage(rig));
-        const int state = rig.window.currentRequestState();
-        rig.widget<QLineEdit>("lineEditSetupParallels")->setText(QStringLiteral("256"));
-        rig.button("BtnSetup")->click();
-        const QStringList boxes = rig.closeMessageBoxes();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes.first().contains(QStringLiteral("0 to 255")), qPrintable(boxes.first()));
-        QVERIFY(rig.button("BtnSetup")->isEnabled());
-        QVERIFY(rig.button("Btn_Refresh")->isEnabled());
-        QCOMPARE(rig.window.currentRequestState(), state);
-        // Nothing went out: a Refresh is the next request the BMU sees.
-        rig.button("Btn_Refresh")->click();
-        QTRY_COMPARE(rig.sim.requestCount(), 4);
-        QCOMPARE(rig.sim.requestLog().last(), QByteArray::fromHex("010300000066C5E0"));
-        QVERIFY(rig.sim.setupWrites().isEmpty());
-    }
 };
 
-QTEST_MAIN(TestSetup)
+QTEST_GUILESS_MAIN(TestSetup)
 #include "tst_setup.moc"

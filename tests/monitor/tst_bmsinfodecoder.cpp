@@ -1,6 +1,6 @@
 #include "monitor/bmsinfodecoder.h"
 #include "monitor/bmstables.h"
-#include "monitorrig.h"
+#include "replies.h"
 
 Q_DECLARE_METATYPE(CellTableShape)
 

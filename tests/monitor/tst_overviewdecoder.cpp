@@ -1,7 +1,7 @@
 #include "monitor/bmuwarnings.h"
 #include "monitor/overviewdecoder.h"
 #include "monitor/statusblock.h"
-#include "monitorrig.h"
+#include "replies.h"
 
 using Lines = QVector<WarningLine>;
 Q_DECLARE_METATYPE(Lines)

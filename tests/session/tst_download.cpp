@@ -1,16 +1,13 @@
 // Downloads from a real FTP server on the loopback interface, started per test.
 
-#include "app/mainwindow.h"
 #include "app/settings.h"
-#include "ftpserverprocess.h"
-#include "link/crc.h"
+#include "firmware/download.h"
+#include "link/bmusession.h"
+#include "tests/firmware/ftpserverprocess.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -43,7 +40,6 @@ private slots:
     void cleanup();
     void downloadRun_data();
     void downloadRun();
-    void downloadArmsTheNewestImage();
     void stalledDownload();
 
 private:
@@ -56,8 +52,7 @@ private:
     QTemporaryDir serverRoot;
     QString previousFolder;
     FtpServerProcess server;
-    MainWindow* window = nullptr;
-    QTextEdit* pane = nullptr;
+    BmuSession* session = nullptr;
     QStringList paneHistory; // every line the pane has shown, in order
 };
 
@@ -66,20 +61,17 @@ void TestDownload::init() {
     previousFolder = QDir::currentPath();
     QDir::setCurrent(work.path());
     QVERIFY(QDir(serverRoot.path()).mkpath("Data"));
-    window = new MainWindow;
-    pane = window->findChild<QTextEdit*>("textEdit_FW_Update");
-    QVERIFY(pane);
+    session = new BmuSession;
     paneHistory.clear();
-    connect(pane, &QTextEdit::textChanged, this, [this] {
-        const QString last = pane->toPlainText().split('\n').last();
-        if (paneHistory.isEmpty() || paneHistory.last() != last)
-            paneHistory << last;
+    connect(session, &BmuSession::note, this, [this](const PaneNote& note) {
+        if (note.kind != PaneNote::Kind::Clear)
+            paneHistory << note.text;
     });
 }
 
 void TestDownload::cleanup() {
-    delete window;
-    window = nullptr;
+    delete session;
+    session = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     server.stop();
     QDir::setCurrent(previousFolder);
@@ -94,13 +86,11 @@ void TestDownload::runDownload(quint16 port, const QString& finalLine, bool aban
     updateServer.host = QStringLiteral("127.0.0.1");
     updateServer.port = port;
     updateServer.watchdogMs = 400;
-    window->setUpdateServer(updateServer);
-    auto* button = window->findChild<QPushButton*>("BtnDownloadFWfile");
-    QVERIFY(button && button->isEnabled());
-    button->click();
-    QVERIFY(!button->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(pane->toPlainText().split('\n').last(), finalLine, 20000);
-    QTRY_VERIFY(button->isEnabled());
+    QSignalSpy ended(session, &BmuSession::operationFinished);
+    QVERIFY(session->start(new Download(updateServer, QDir(work.path()).filePath("Data"))));
+    QVERIFY(session->isBusy());
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(paneHistory.last(), finalLine);
     // The run closes its sessions to the server once it is over (Qt never closes the
     // session of an abandoned transfer).
     if (server.isRunning() && !abandonsSessions)
@@ -213,7 +203,6 @@ void TestDownload::checkRun(const QByteArray& index, const QStringList& serverFi
                  qPrintable("missing line: " + line + "\nshown:\n" + paneHistory.join('\n')));
         ++at;
     }
-    QVERIFY(pane->toPlainText().split('\n').filter("Downloading Firmware: ").size() <= 1);
     QCOMPARE(server.retrievals(), fetched);
 
     for (const QString& path : fetched) {
@@ -229,33 +218,5 @@ void TestDownload::checkRun(const QByteArray& index, const QStringList& serverFi
     QCOMPARE(local.entryList({"*.part"}, QDir::Files), QStringList{});
 }
 
-// At the end of a run both images are reloaded, the BMU image last.
-void TestDownload::downloadArmsTheNewestImage() {
-    const QByteArray image = contentOf("image");
-    const QString crc = crcText(modbusCrc16(image));
-    const QString newest = "BMU-P3-3.12-B-" + crc + ".bin";
-    const QDir served(serverRoot.filePath("Data"));
-    writeFile(served.filePath("log.txt"),
-              newest.toUtf8() + "\nBMU-P3-3.9-B-" + crc.toUtf8() + ".bin\n");
-    writeFile(served.filePath(newest), image);
-    writeFile(served.filePath("BMU-P3-3.9-B-" + crc + ".bin"), image);
-    window->findChild<QLabel*>("label_Batterytype")->setText("QPA");
-    window->findChild<QLabel*>("label_BMU")->setText("V3.1-A");
-
-    server.start(serverRoot.path());
-    const quint16 port = server.port();
-    QVERIFY(port != 0);
-    runDownload(port, "Download firmware file success. Please connect the WiFi of battery system "
-                      "then click 'Update' to start updating Firmware!");
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(window->findChild<QComboBox*>("comboBox")->currentIndex(), 0);
-    QCOMPARE(window->findChild<QLabel*>("labelMainVersion_FW")->text(), QString("3"));
-    QCOMPARE(window->findChild<QLabel*>("labelSubVersion_FW")->text(), QString("12"));
-    QCOMPARE(window->findChild<QLabel*>("label_APPVersion")->text(), QString("B"));
-    QCOMPARE(window->findChild<QLabel*>("label_Current_MainVersion_FW")->text(), QString("3"));
-    QCOMPARE(window->findChild<QLabel*>("label_Current_SubVersion_FW")->text(), QString("1"));
-}
-
-QTEST_MAIN(TestDownload)
+QTEST_GUILESS_MAIN(TestDownload)
 #include "tst_download.moc"

@@ -1,0 +1,151 @@
+// Every operation, on a sound link and under every link fault of the simulator:
+// - sends the requests the window sent before the session took the sequences over: the
+//   same frames in the same order, with the same gaps between them (at scaled timing);
+//   the logs in tests/data/golden were recorded from the window at the system's pacing;
+// - ends, and shows no value a sound link would not show: status and BMS blocks as the
+//   BMU holds them, history blocks whole and as the BMU holds them, a setup reported
+//   written only when the BMU has it, a transfer successful only when the BMU got every
+//   byte.
+
+#include "tests/session/operations.h"
+
+#include "history/historyrecord.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr double Scale = 0.2;
+
+QVector<LoggedRequest> readGolden(const QString& name) {
+    QFile file(QStringLiteral(VOLTARO_SOURCE_DIR "/tests/data/golden/%1.log").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no golden log %s", qPrintable(name));
+    QVector<LoggedRequest> log;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 2)
+            log.append({fields[0].toLongLong(), QByteArray::fromHex(fields[1])});
+    }
+    return log;
+}
+
+// The 600-byte blocks the BMU hands out of a unit's log, newest first, and one erased
+// block past its end.
+QVector<QByteArray> logBlocks(const BmuSimulator& simulator, int unit) {
+    const QVector<QByteArray>& records = simulator.device().historyLog(unit).all();
+    QVector<QByteArray> blocks;
+    for (int first = 0; first <= records.size(); first += LogRecord::PerBlock) {
+        QByteArray block;
+        for (int i = first; i < first + LogRecord::PerBlock; ++i)
+            block += i < records.size() ? records[i] : QByteArray(LogRecord::Size, '\xff');
+        blocks << block;
+    }
+    return blocks;
+}
+
+// What the session reported while an operation ran.
+struct Reported {
+    QVector<QByteArray> statusBlocks;
+    QVector<QByteArray> bmsBlocks; // per pass
+    QVector<QByteArray> historyBlocks;
+    int setupsWritten = 0;
+
+    explicit Reported(BmuSession& session) {
+        QObject::connect(&session, &BmuSession::statusRead,
+                         [this](const QByteArray& b) { statusBlocks << b; });
+        QObject::connect(&session, &BmuSession::bmsInfoRead,
+                         [this](int, const QByteArray& b, int) { bmsBlocks << b; });
+        QObject::connect(&session, &BmuSession::historyBlockRead,
+                         [this](int, const QByteArray& b) { historyBlocks << b; });
+        QObject::connect(&session, &BmuSession::setupWritten, [this] { setupsWritten += 1; });
+    }
+};
+
+} // namespace
+
+class TestFaultMatrix : public QObject {
+    Q_OBJECT
+
+private slots:
+    void requestLog_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<LinkFault>("fault");
+        for (const char* op : {"refresh", "bmsinfo-qpa5", "setup-write", "history-bmu-45",
+                               "history-bms2-20", "firmware-bmu", "table"})
+            for (const LinkFault& fault : linkFaults())
+                QTest::newRow(qPrintable(QStringLiteral("%1/%2").arg(op, fault.name)))
+                    << QString::fromLatin1(op) << fault;
+    }
+
+    void requestLog() {
+        QFETCH(QString, operation);
+        QFETCH(LinkFault, fault);
+        const QVector<LoggedRequest> golden = readGolden(operation + "." + fault.name);
+
+        SessionRig rig(operation.contains("qpa5") ? SystemPreset::Qpa5 : SystemPreset::HighVoltage,
+                       Scale);
+        QVERIFY(rig.connectLink());
+        // What a sound link shows, read first as the window's recording did: a refresh
+        // (with the information of the first BMS) before every operation but the refresh
+        // itself, which runs on a fresh system, and a twin system for its clean values.
+        Reported clean(rig.session);
+        if (operation != "refresh") {
+            QCOMPARE(rig.run(new StatusRefresh).outcome, Outcome::Done);
+        } else {
+            SessionRig twin(SystemPreset::HighVoltage, Scale);
+            Reported twinShown(twin.session);
+            QVERIFY(twin.connectLink());
+            QCOMPARE(twin.run(new StatusRefresh).outcome, Outcome::Done);
+            clean.statusBlocks = twinShown.statusBlocks;
+        }
+        const QVector<QByteArray> bmuLog = logBlocks(rig.simulator, 0);
+        const QVector<QByteArray> bms2Log = logBlocks(rig.simulator, 2);
+
+        fault.apply(rig.simulator, Scale);
+        rig.markLog();
+        Reported shown(rig.session);
+        const OperationResult result = rig.run(operationNamed(rig, operation));
+        QVERIFY2(result.operation != "never ended", "the operation never ended");
+        if (!fault.replyLost)
+            QCOMPARE(result.outcome, Outcome::Done);
+        QTest::qWait(rig.ms(1000)); // nothing may follow the end
+
+        // No value a sound link would not show.
+        if (operation == "refresh")
+            for (const QByteArray& block : shown.statusBlocks)
+                QCOMPARE(block, clean.statusBlocks.first());
+        for (int pass = 0; pass < shown.bmsBlocks.size(); ++pass)
+            QVERIFY(clean.bmsBlocks.contains(shown.bmsBlocks[pass]));
+        const QVector<QByteArray>& log = operation.contains("bms2") ? bms2Log : bmuLog;
+        for (const QByteArray& block : shown.historyBlocks)
+            QVERIFY2(log.contains(block), "a history block the BMU does not hold");
+        if (shown.setupsWritten > 0)
+            QVERIFY(!rig.simulator.setupWrites().isEmpty());
+        if (operation == "firmware-bmu" && result.outcome == Outcome::Done)
+            QCOMPARE(rig.simulator.bmuFirmwareImage(), SessionRig::imageOf(300));
+        if (operation == "table" && result.outcome == Outcome::Done)
+            QCOMPARE(rig.simulator.tableBytes(), demoTableBytes(rig.profile()));
+
+        QStringList sent, expected;
+        for (const LoggedRequest& r : rig.requests)
+            sent << QString::fromLatin1(r.frame.toHex());
+        for (const LoggedRequest& r : golden)
+            expected << QString::fromLatin1(r.frame.toHex());
+        QCOMPARE(sent, expected);
+        // Gaps: the first one counts from the press; each other one within a tolerance
+        // for the scheduling of a loaded test machine.
+        for (int i = 1; i < golden.size(); ++i) {
+            const double gap = rig.requests[i].gapMs / Scale;
+            const double tolerance = 150 + 0.15 * golden[i].gapMs;
+            if (qAbs(gap - golden[i].gapMs) > tolerance)
+                QFAIL(qPrintable(QStringLiteral("request %1: gap %2 ms, golden %3 ms")
+                                     .arg(i)
+                                     .arg(gap)
+                                     .arg(golden[i].gapMs)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFaultMatrix)
+#include "tst_faultmatrix.moc"
