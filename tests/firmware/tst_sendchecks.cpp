@@ -94,20 +94,12 @@ void TestSendChecks::firmwareButton_data() {
         << QStringList{sameFirst, "If you have downloaded the Firmware already, so the BMU "
                                   "Firmware has been latest."}
         << "";
-    QTest::newRow("installer, same BMS version")
-        << hv << installer << false << "BMS" << Offer::Same
-        << QStringList{sameFirst, "If you have downloaded the Firmware already, so the BMS "
-                                  "Firmware has been latest."}
-        << "";
     QTest::newRow("installer, older sub version")
         << hv << installer << false << "BMU" << Offer::OlderSub << QStringList{olderSub} << "";
     QTest::newRow("installer, low-voltage image on a high-voltage system")
         << hv << installer << false << "BMU" << Offer::MainOne
         << QStringList{"The firmware is NOT for HV system, please double confirm. "}
         << "color:red;";
-    QTest::newRow("installer, nothing loaded")
-        << hv << installer << false << "BMU" << Offer::Nothing
-        << QStringList{refreshFirst, downloadFirst} << "";
     QTest::newRow("installer, newer version is sent")
         << hv << installer << false << "BMS" << Offer::Newer << QStringList{} << "";
     QTest::newRow("installer, high-voltage image on a low-voltage system")

@@ -1,8 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "history/history.h"
-#include "link/hexcommand.h"
-#include "records.h"
 
 #include <QComboBox>
 #include <QMainWindow>
@@ -11,31 +9,15 @@
 #include <QTableWidget>
 #include <QtTest>
 
-using namespace TestRecords;
-
-namespace {
-
-// A page reply of 65 registers whose record bytes are `fill` after the page-number register.
-QByteArray pageReply(char fill) {
-    QByteArray frame =
-        QByteArray::fromHex("010382") + QByteArray::fromHex("0001") + QByteArray(128, fill);
-    return hexToBytes(appendCrcHex(bytesToHexCommand(frame)));
-}
-
-} // namespace
-
-// The companion on a bare form: page gathering and translation. Rows of a live read are
-// checked through the main window in tst_mainwindow_history.
+// The companion on a bare form: translation into the chosen table. Page gathering is
+// checked through reads under link faults (tests/faults), rows of a live read through the
+// main window in tst_mainwindow_history.
 class TestHistory : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
     void cleanup();
-    void pagesFillOneBlock_data();
-    void pagesFillOneBlock();
-    void otherRepliesAreNotGathered_data();
-    void otherRepliesAreNotGathered();
     void translationFillsChosenTable();
     void translationWithoutUnitWarnsOnce();
 
@@ -62,52 +44,6 @@ void TestHistory::init() {
 void TestHistory::cleanup() {
     delete window;
     delete form;
-}
-
-void TestHistory::pagesFillOneBlock_data() {
-    QTest::addColumn<QVector<int>>("pageCounts");
-    QTest::addColumn<int>("bufferSize");
-    QTest::addColumn<bool>("complete");
-    QTest::newRow("five pages") << QVector<int>{1, 2, 3, 4, 5} << 600 << true;
-    QTest::newRow("page 2 lost") << QVector<int>{1, 3, 4, 5} << 472 << false;
-    QTest::newRow("before the first tick") << QVector<int>{0, 1, 2, 3, 4, 5} << 600 << true;
-    QTest::newRow("after the sixth tick") << QVector<int>{1, 2, 3, 4, 6} << 512 << false;
-    QTest::newRow("four pages") << QVector<int>{1, 2, 3, 4} << 512 << false;
-}
-
-void TestHistory::pagesFillOneBlock() {
-    QFETCH(QVector<int>, pageCounts);
-    QFETCH(int, bufferSize);
-    QFETCH(bool, complete);
-    for (int page : pageCounts) {
-        buffers.pageCount = page;
-        buffers.rxFrame = pageReply(char(page));
-        history->collectHistoryPage();
-    }
-    QCOMPARE(buffers.pageBuffer.size(), bufferSize);
-    QCOMPARE(history->blockComplete(), complete);
-    // Each page's record bytes follow the previous page's; the fifth gives its first 88.
-    QByteArray expected;
-    for (int page : pageCounts)
-        expected += QByteArray(page >= 1 && page <= 4 ? 128 : page == 5 ? 88 : 0, char(page));
-    QCOMPARE(buffers.pageBuffer, expected);
-}
-
-void TestHistory::otherRepliesAreNotGathered_data() {
-    QTest::addColumn<QByteArray>("frame");
-    QTest::newRow("late readiness answer") << hexToBytes(appendCrcHex("01 03 02 88 01"));
-    QTest::newRow("short page") << hexToBytes(
-        appendCrcHex("01 03 0A 00 01 11 11 11 11 11 11 11 11"));
-    QTest::newRow("echo of a write") << hexToBytes(appendCrcHex("01 10 05 A0 00 02"));
-    QTest::newRow("empty") << QByteArray();
-}
-
-void TestHistory::otherRepliesAreNotGathered() {
-    QFETCH(QByteArray, frame);
-    buffers.pageCount = 2;
-    buffers.rxFrame = frame;
-    history->collectHistoryPage();
-    QVERIFY(buffers.pageBuffer.isEmpty());
 }
 
 void TestHistory::translationFillsChosenTable() {
