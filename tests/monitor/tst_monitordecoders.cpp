@@ -45,18 +45,12 @@ class TestMonitorDecoders : public QObject {
         const QString firmware =
             QStringList{t.sectionA, t.sectionB, t.runningSection, t.firmware}.join('|');
         const QString soc = t.soc + '|' + QString::number(t.socGauge);
-        const QStringList texts{t.cellVoltageMax,
-                                t.cellTempMin,
-                                t.batteryVoltage,
-                                t.switchState,
-                                soc,
-                                t.current,
-                                levels,
-                                firmware,
-                                t.serial,
-                                t.tableA + '|' + t.tableB,
-                                t.faultCodes[0] + '|' + t.faultCodes[1],
-                                t.values.at(211)};
+        const QString tables = t.tableA + '|' + t.tableB;
+        const QString faults = t.faultCodes[0] + '|' + t.faultCodes[1];
+        const QStringList texts{t.cellVoltageMax, t.cellTempMin, t.batteryVoltage,
+                                t.switchState,    soc,           t.current,
+                                levels,           firmware,      t.serial,
+                                tables,           faults,        t.values.at(211)};
         const QStringList names = QStringLiteral("vmax tmin total switch soc current levels "
                                                  "firmware serial tables faults temp64")
                                       .split(' ');
