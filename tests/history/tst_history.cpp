@@ -1,8 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "history/history.h"
-#include "link/hexcommand.h"
-#include "records.h"
 
 #include <QComboBox>
 #include <QMainWindow>
@@ -10,9 +8,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
-
-using namespace TestRecords;
-
 
 // The companion on a bare form: translation of a saved log into the chosen table.
 class TestHistory : public QObject {

@@ -4,7 +4,6 @@ Usage: modbus_conformance.py PORT. Prints one line per check and exits non-zero 
 first failure. The caller checks on its side what the simulator received.
 """
 import sys
-import time
 
 from pymodbus.client import ModbusTcpClient
 from pymodbus.transaction import ModbusRtuFramer
@@ -43,23 +42,6 @@ def main():
           and written.count == 3, written)
     setup = client.read_holding_registers(0x0010, 3, slave=SLAVE)
     check("setup reads back", not setup.isError() and setup.registers == SETUP, setup)
-
-    fetch = client.write_registers(0x0550, [1, 0x8100], slave=SLAVE)
-    check("fetch BMS 1", not fetch.isError(), fetch)
-    for _ in range(50):
-        ready = client.read_holding_registers(0x0551, 1, slave=SLAVE)
-        if not ready.isError() and ready.registers[0] == 0x8801:
-            break
-        time.sleep(0.05)
-    check("BMS information ready", not ready.isError() and ready.registers[0] == 0x8801, ready)
-    block = b""
-    for page in range(1, 5):
-        reply = client.read_holding_registers(0x0558, 65, slave=SLAVE)
-        check("BMS page %d" % page, not reply.isError() and reply.registers[0] == page, reply)
-        data = to_bytes(reply.registers[1:])
-        block += data if page < 4 else data[:36]
-    check("BMS block of 420 bytes", len(block) == 420, len(block))
-    check("BMS serial number in the block", block[66:69] == b"P03", block[66:85])
 
     unmapped = client.read_holding_registers(0x0200, 1, slave=SLAVE)
     check("unmapped register: illegal data address",

@@ -1,64 +1,72 @@
 #include "simtestutil.h"
 
-#include <QRandomGenerator>
-#include <QtTest>
+#include "app/passwordcodec.h"
+#include "firmware/downloadindex.h"
+#include "firmware/firmwarefile.h"
+#include "firmware/tablefile.h"
+#include "history/batteryfamily.h"
+#include "history/bmsdetail.h"
+#include "history/bmsevents.h"
+#include "history/bmuevents.h"
+#include "history/hvbmudetail.h"
+#include "history/lvbmudetail.h"
+#include "sim/demodata.h"
+#include "sim/historylog.h"
+#include "sim/scenario.h"
 
-// The simulated BMU as a Modbus slave: request framing, the reply to every request of the
-// catalogue, exceptions, and the three transfers.
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+
+// The simulated BMU without its socket: what a Modbus master sees of it beyond the
+// operations the tool runs (framing, exceptions, transfer verdicts, readiness), and what
+// it makes up (seeded logs, scenarios, the demo folder), read back with the tool's own
+// decoders.
 
 namespace {
 
-// The transfers as the catalogue writes them, in the order of TransferTarget.
-const struct {
-    const char* headerHead; // with the byte count of the five header words
-    const char* packetHead; // the register count follows
-    const char* resultRead;
-} targets[] = {
-    {Command::BmuFirmwareHeaderHead, Command::BmuFirmwarePacketHead, Command::BmuUpdateResult},
-    {Command::BmsFirmwareHeaderHead, Command::BmsFirmwarePacketHead, Command::BmsUpdateResult},
-    {Command::TableHeaderHead, Command::TablePacketHead, Command::TableUpdateResult}};
-
-QByteArray headerFrame(TransferTarget target, const QByteArray& header) {
-    return frameWithCrc(hexToBytes(targets[int(target)].headerHead) + header);
-}
-
-// Packet k (1-based) of an image: 128 bytes, the last one what is left (maybe none); the
-// register count of an odd length is rounded down.
-QByteArray packetFrame(TransferTarget target, const QByteArray& image, int number) {
+// Packet k (1-based) of a BMU firmware image: 128 bytes, the last one what is left
+// (maybe none).
+QByteArray packetFrame(const QByteArray& image, int number) {
     const QByteArray bytes = image.mid((number - 1) * 128, 128);
-    const QByteArray data = words({quint16(number), 0, quint16(bytes.size())}) + bytes;
-    return frameWithCrc(hexToBytes(targets[int(target)].packetHead) + char(data.size() / 2) +
-                        char(data.size()) + data);
+    return writeFrame(0x05F7, words({quint16(number), 0, quint16(bytes.size())}) + bytes);
 }
 
-int packetCount(const QByteArray& image) {
-    return image.size() / 128 + 1; // the last entry is always sent, even when empty
-}
-
-QByteArray image(int size) {
+QByteArray randomBytes(int size, quint32 seed) {
     QByteArray bytes;
-    QRandomGenerator random{quint32(size)};
+    QRandomGenerator random{seed};
     while (bytes.size() < size)
         bytes.append(char(random.bounded(256)));
     return bytes;
 }
 
-// Header then every packet; true when every reply is the echo of address and count, with
-// its CRC.
-bool sendImage(BmuDevice& device, TransferTarget target, const QByteArray& header,
-               const QByteArray& bytes) {
-    QVector<QByteArray> frames = {headerFrame(target, header)};
-    for (int k = 1; k <= packetCount(bytes); ++k)
-        frames.append(packetFrame(target, bytes, k));
-    for (const QByteArray& frame : frames) {
-        if (ask(device, frame) != frameWithCrc(frame.left(6)))
-            return false;
-    }
-    return true;
+bool isReady(BmuDevice& device, const char* poll) {
+    return wordBE(ask(device, QString(poll)), 3) == Command::ReadyValue;
 }
 
-quint16 resultStatus(BmuDevice& device, TransferTarget target) {
-    return wordBE(ask(device, QString(targets[int(target)].resultRead)), 7); // third of nine
+// Fetch, poll and the four pages of a BMS information block (bytes 5..132, the last
+// 5..40); empty when the BMU never reports ready.
+QByteArray readBmsBlock(BmuDevice& device, int bms) {
+    ask(device, bmsInfoRequest(quint16(bms)));
+    if (!isReady(device, Command::BmsInfoReadyPoll))
+        return {};
+    QByteArray block;
+    for (int page = 1; page <= 4; ++page)
+        block += ask(device, QString(Command::BmsInfoPage)).mid(5, page < 4 ? 128 : 36);
+    return block;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void addPresetRows() {
+    QTest::addColumn<SystemPreset>("preset");
+    QTest::newRow("hv") << SystemPreset::HighVoltage;
+    QTest::newRow("lv") << SystemPreset::LowVoltage;
+    QTest::newRow("qpa5") << SystemPreset::Qpa5;
 }
 
 } // namespace
@@ -67,81 +75,42 @@ class TestBmuDevice : public QObject {
     Q_OBJECT
 
 private slots:
-    void parserSplitsAndJoinsFrames_data() {
+    // Every cut of the stream into two segments gives the frame, after bytes that are no
+    // request; two frames in one segment come out as two.
+    void parserFindsFramesInAnyCut_data() {
+        QTest::addColumn<QByteArray>("prefix");
         QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("status read") << hexToBytes("01 03 00 00 00 66 C5 E0");
-        QTest::newRow("setup write") << writeFrame(0x0010, QByteArray::fromHex("090501010100"));
-        QTest::newRow("full packet")
-            << writeFrame(0x05F7, words({1, 0, 128}) + QByteArray(128, 'x'));
+        const QByteArray poll = hexToBytes(Command::BmsInfoReadyPoll);
+        QTest::newRow("status read") << QByteArray() << hexToBytes(Command::StatusFirst);
         QTest::newRow("odd last packet")
-            << writeFrame(0x0647, words({9, 0, 43}) + QByteArray(43, 'y'));
-        QTest::newRow("unknown function") << frameWithCrc(QByteArray::fromHex("012B0E0100"));
-        QTest::newRow("other slave") << frameWithCrc(QByteArray::fromHex("050300100003"));
+            << QByteArray() << writeFrame(0x0647, words({9, 0, 43}) + QByteArray(43, 'y'));
+        QTest::newRow("unknown function")
+            << QByteArray() << frameWithCrc(QByteArray::fromHex("012B0E0100"));
+        QTest::newRow("other slave")
+            << QByteArray() << frameWithCrc(QByteArray::fromHex("050300100003"));
+        QTest::newRow("after stray bytes") << QByteArray::fromHex("FF00A5") << poll;
+        QTest::newRow("after a read with a bad CRC")
+            << QByteArray::fromHex("0103000000660000") << poll;
+        QTest::newRow("after a cut-off write") << QByteArray::fromHex("0110001000030609") << poll;
+        QTest::newRow("after an unknown function without end")
+            << QByteArray::fromHex("0177123456") << poll;
     }
 
-    void parserSplitsAndJoinsFrames() {
+    void parserFindsFramesInAnyCut() {
+        QFETCH(QByteArray, prefix);
         QFETCH(QByteArray, frame);
-        for (int cut = 0; cut <= frame.size(); ++cut) {
+        const QByteArray stream = prefix + frame;
+        for (int cut = 0; cut <= stream.size(); ++cut) {
             RequestParser parser;
-            QVector<ModbusRequest> requests = parser.feed(frame.left(cut));
-            requests += parser.feed(frame.mid(cut));
-            QCOMPARE(requests.size(), 1);
-            QCOMPARE(requests.first().frame, frame);
+            QVector<ModbusRequest> requests = parser.feed(stream.left(cut));
+            requests += parser.feed(stream.mid(cut));
+            QVERIFY2(!requests.isEmpty(), qPrintable(QString::number(cut)));
+            QCOMPARE(requests.last().frame, frame);
+            if (prefix.isEmpty())
+                QCOMPARE(requests.size(), 1);
             QCOMPARE(parser.pendingSize(), 0);
         }
-        RequestParser parser; // two requests in one segment come out as two
-        const QVector<ModbusRequest> twice = parser.feed(frame + frame);
-        QCOMPARE(twice.size(), 2);
-        QCOMPARE(twice.last().frame, frame);
-    }
-
-    void parserResynchronisesAfterGarbage_data() {
-        QTest::addColumn<QByteArray>("prefix");
-        QTest::newRow("stray bytes") << QByteArray::fromHex("FF00A5");
-        QTest::newRow("read with a bad CRC") << QByteArray::fromHex("0103000000660000");
-        QTest::newRow("cut-off write") << QByteArray::fromHex("0110001000030609");
-        QTest::newRow("unknown function without end") << QByteArray::fromHex("0177123456");
-    }
-
-    void parserResynchronisesAfterGarbage() {
-        QFETCH(QByteArray, prefix);
-        const QByteArray good = hexToBytes("01 03 05 51 00 01 D5 17");
-        RequestParser parser;
-        QVector<ModbusRequest> requests = parser.feed(prefix);
-        requests += parser.feed(good);
-        QVERIFY(!requests.isEmpty());
-        QCOMPARE(requests.last().frame, good);
-        QCOMPARE(parser.pendingSize(), 0);
-    }
-
-    void catalogueRequestsGetWellFormedReplies_data() {
-        QTest::addColumn<QByteArray>("request");
-        for (const char* command : fixedCommands())
-            QTest::newRow(command) << hexToBytes(QLatin1String(command));
-        QTest::newRow("history block request, BMU") << hexToBytes(historyBlockRequest(0));
-        QTest::newRow("history block request, BMS2") << hexToBytes(historyBlockRequest(2));
-        QTest::newRow("BMS information request") << hexToBytes(bmsInfoRequest(1));
-        QTest::newRow("extended-read word") << hexToBytes(extendedReadRequest());
-        QTest::newRow("setup write")
-            << hexToBytes(setupWriteRequest(QByteArray::fromHex("090501010100")));
-        // Transfer headers and packets: imagesArriveByteForByte.
-    }
-
-    void catalogueRequestsGetWellFormedReplies() {
-        QFETCH(QByteArray, request);
-        BmuDevice device = testDevice();
-        const QByteArray reply = ask(device, request);
-        QVERIFY(crcIsValid(reply));
-        QCOMPARE(byteAt(reply, 0), quint8(0x01));
-        QCOMPARE(byteAt(reply, 1), byteAt(request, 1)); // not an exception
-        if (byteAt(request, 1) == 0x03) {
-            const int count = wordBE(request, 4);
-            QCOMPARE(reply.size(), 5 + 2 * count);
-            QCOMPARE(int(byteAt(reply, 2)), 2 * count);
-        } else { // the echo repeats address and register count
-            QCOMPARE(reply.size(), 8);
-            QCOMPARE(reply.left(6), request.left(6));
-        }
+        QCOMPARE(RequestParser().feed(frame + frame).size(), 2);
     }
 
     // code 0: no reply at all, as another slave on a serial bus would answer.
@@ -150,25 +119,19 @@ private slots:
         QTest::addColumn<int>("code");
         const QByteArray setup = QByteArray::fromHex("10001000030600010000000000");
         QTest::newRow("read for slave 2") << frameWithCrc(QByteArray::fromHex("020300100003")) << 0;
-        QTest::newRow("setup write for slave 7") << frameWithCrc('\x07' + setup) << 0;
         QTest::newRow("broadcast setup write") << frameWithCrc('\x00' + setup) << 0;
-        QTest::newRow("read of an unmapped register") << readFrame(0x0200, 1) << 2;
-        QTest::newRow("read running past the status block") << readFrame(0x0060, 8) << 2;
-        QTest::newRow("read between the BMS blocks") << readFrame(0x0552, 2) << 2;
-        QTest::newRow("read past the history page") << readFrame(0x05A8, 66) << 2;
-        QTest::newRow("read of no register") << readFrame(0x0000, 0) << 3;
-        QTest::newRow("read of 126 registers") << readFrame(0x0000, 126) << 3;
         QTest::newRow("read input registers")
             << frameWithCrc(QByteArray::fromHex("010400000001")) << 1;
-        QTest::newRow("write single register")
-            << frameWithCrc(QByteArray::fromHex("010600100905")) << 1;
         QTest::newRow("unknown function 0x2B")
             << frameWithCrc(QByteArray::fromHex("012B0E0100")) << 1;
+        QTest::newRow("read of an unmapped register") << readFrame(0x0200, 1) << 2;
+        QTest::newRow("read running past the status block") << readFrame(0x0060, 8) << 2;
         QTest::newRow("write to the serial number") << writeFrame(0x0000, words({0x5030})) << 2;
         QTest::newRow("write over the end of the setup") << writeFrame(0x0012, words({1, 2})) << 2;
         QTest::newRow("firmware header of four registers")
             << writeFrame(0x05F0, words({1, 2, 0x8100, 4})) << 2;
-        QTest::newRow("write inside the packet area") << writeFrame(0x05F8, words({1, 2, 3})) << 2;
+        QTest::newRow("read of no register") << readFrame(0x0000, 0) << 3;
+        QTest::newRow("read of 126 registers") << readFrame(0x0000, 126) << 3;
         QTest::newRow("odd byte count outside a packet")
             << frameWithCrc(QByteArray::fromHex("01100010000103090501")) << 3;
         QTest::newRow("byte count of two registers for three")
@@ -193,33 +156,59 @@ private slots:
         QVERIFY(device.setupWrites().isEmpty());
     }
 
-    void setupWriteChangesLaterReads() {
-        BmuDevice device = testDevice();
-        const QByteArray data = QByteArray::fromHex("120502020000");
-        QCOMPARE(ask(device, setupWriteRequest(data)).size(), 8);
-        QCOMPARE(ask(device, QString(Command::SetupRead)).mid(3, 6), data);
-        QCOMPARE(ask(device, QString(Command::StatusFirst)).mid(35, 6), data);
-        QCOMPARE(device.setupWrites(), QVector<QByteArray>{data});
+    // The verdict the BMU gives after a firmware transfer: only the announced image, every
+    // packet in order, is taken; a packet sent again after a lost echo is taken once.
+    void transferVerdicts_data() {
+        QTest::addColumn<int>("announced"); // image size in the header; -1: no header
+        // Packets of a 301-byte image in send order; a negative number sends that packet
+        // with other bytes.
+        QTest::addColumn<QVector<int>>("packets");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("odd last packet") << 301 << QVector<int>{1, 2, 3} << true;
+        QTest::newRow("repeats taken once") << 301 << QVector<int>{1, 2, 2, 3, 3} << true;
+        QTest::newRow("a packet skipped") << 301 << QVector<int>{1, 3} << false;
+        QTest::newRow("packets swapped") << 301 << QVector<int>{1, 3, 2} << false;
+        QTest::newRow("last packet missing") << 301 << QVector<int>{1, 2} << false;
+        QTest::newRow("header announces more") << 302 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("header announces less") << 300 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("no header") << -1 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("other bytes under a taken number")
+            << 301 << QVector<int>{1, -1, 2, 3} << false;
     }
 
-    void valuesMoveButOverridesWin() {
+    void transferVerdicts() {
+        QFETCH(int, announced);
+        QFETCH(QVector<int>, packets);
+        QFETCH(bool, accepted);
         BmuDevice device = testDevice();
-        device.setRegister(0x050D, 0x8001);
-        device.setRegister(0x0300, 0x1234); // unmapped until overridden
-        const QByteArray before = ask(device, QString(Command::StatusSecond));
-        QCOMPARE(ask(device, QString(Command::StatusSecond)), before); // nothing moves by itself
-        for (int minute = 0; minute < 20; ++minute)
-            device.advance(60);
-        const QByteArray after = ask(device, QString(Command::StatusSecond));
-        QVERIFY(after != before);
-        // Slowly: twenty minutes move the state of charge by a limited amount.
-        QVERIFY(qAbs(int(wordBE(after, 3)) - int(wordBE(before, 3))) <= 40);
-        QCOMPARE(ask(device, readFrame(0x050D, 1)).mid(3, 2), words({0x8001}));
-        QCOMPARE(ask(device, readFrame(0x0300, 1)).mid(3, 2), words({0x1234}));
-        QCOMPARE(ask(device, writeFrame(0x0300, words({0x4321}))).size(), 8);
-        QCOMPARE(device.peekRegister(0x0300), quint16(0x4321));
-        device.clearRegister(0x0300);
-        QCOMPARE(byteAt(ask(device, readFrame(0x0300, 1)), 1), quint8(0x83));
+        const QByteArray image = randomBytes(301, 1), other = randomBytes(301, 2);
+        QVector<QByteArray> frames;
+        if (announced >= 0) // version, section, start command, size low word first
+            frames << writeFrame(0x05F0, words({0x030E, 1, 0x8100, quint16(announced), 0}));
+        for (int k : packets)
+            frames << packetFrame(k < 0 ? other : image, qAbs(k));
+        for (const QByteArray& frame : frames) // each echoes address and count
+            QCOMPARE(ask(device, frame), frameWithCrc(frame.left(6)));
+        const QByteArray result = ask(device, QString(Command::BmuUpdateResult));
+        QCOMPARE(wordBE(result, 7) == 0, accepted); // the third of nine registers
+        if (accepted)
+            QCOMPARE(device.receivedImage(TransferTarget::BmuFirmware), image);
+    }
+
+    void fetchesGetReadyAfterTheDelay() {
+        BmuDevice device = testDevice();
+        device.setReadinessDelay(150);
+        QElapsedTimer timer;
+        timer.start();
+        ask(device, bmsInfoRequest(1));
+        QVERIFY(!isReady(device, Command::BmsInfoReadyPoll));
+        QTRY_VERIFY_WITH_TIMEOUT(isReady(device, Command::BmsInfoReadyPoll), 2000);
+        QVERIFY(timer.elapsed() >= 150);
+        // A unit the system does not have (two towers) never gets ready.
+        device.setReadinessDelay(0);
+        QVERIFY(readBmsBlock(device, 3).isEmpty());
+        ask(device, historyBlockRequest(3));
+        QVERIFY(!isReady(device, Command::HistoryReadyPoll));
     }
 
     void sameSeedSameSystem() {
@@ -233,113 +222,152 @@ private slots:
         QVERIFY(a.historyLog(0).all() != c.historyLog(0).all());
     }
 
-    void imagesArriveByteForByte_data() {
-        QTest::addColumn<TransferTarget>("target");
-        QTest::addColumn<int>("size");
-        const QVector<QPair<const char*, TransferTarget>> targets = {
-            {"BMU", TransferTarget::BmuFirmware},
-            {"BMS", TransferTarget::BmsFirmware},
-            {"table", TransferTarget::ParameterTable}};
-        for (const auto& t : targets) {
-            for (int size : {0, 1, 127, 128, 129, 1068, 5001})
-                QTest::addRow("%s, %d bytes", t.first, size) << t.second << size;
+    void scenarioOverridesWhatTheDeviceComputes() {
+        const QByteArray record =
+            QByteArray::fromHex("0218051110142a01170040") + QByteArray(19, '\0');
+        BmuDevice device = testDevice();
+        QString error;
+        QVERIFY2(applyScenario(R"({"registers": {"0x050D": "0x8001", "1284": 65526, "0x0300": 7},
+                                  "bms": [{"number": 1, "offset": 58, "hex": "80 01"}],
+                                  "history": {"0": [")" +
+                                   record.toHex(' ') + R"("]}})",
+                               device, &error),
+                 qPrintable(error));
+        device.advance(1200); // the values move on, the overrides stay
+        QCOMPARE(ask(device, QString(Command::StatusSecond)).mid(3 + 2 * 4, 2), words({0xFFF6}));
+        QCOMPARE(device.peekRegister(0x050D), quint16(0x8001));
+        QCOMPARE(wordBE(readBmsBlock(device, 1), 58), quint16(0x8001));
+        QCOMPARE(device.historyLog(0).all(), QVector<QByteArray>{record});
+        device.reseed(9, logEnd); // a new seed keeps the replaced log
+        QCOMPARE(device.historyLog(0).all(), QVector<QByteArray>{record});
+        // An overridden unmapped register is read and written from the link until cleared.
+        QCOMPARE(ask(device, readFrame(0x0300, 1)).mid(3, 2), words({7}));
+        QCOMPARE(ask(device, writeFrame(0x0300, words({0x4321}))).size(), 8);
+        QCOMPARE(device.peekRegister(0x0300), quint16(0x4321));
+        device.clearRegister(0x0300);
+        QCOMPARE(byteAt(ask(device, readFrame(0x0300, 1)), 1), quint8(0x83));
+    }
+
+    void scenarioRejectsWhatItCannotApply_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("not JSON") << QByteArray("{registers: 1");
+        QTest::newRow("an array") << QByteArray("[1, 2]");
+        QTest::newRow("address too large") << QByteArray(R"({"registers": {"0x10000": 1}})");
+        QTest::newRow("address not a number") << QByteArray(R"({"registers": {"soc": 1}})");
+        QTest::newRow("value too large") << QByteArray(R"({"registers": {"0x0500": 70000}})");
+        QTest::newRow("no such BMS")
+            << QByteArray(R"({"bms": [{"number": 3, "offset": 0, "hex": "00"}]})");
+        QTest::newRow("bytes past the block")
+            << QByteArray(R"({"bms": [{"number": 1, "offset": 419, "hex": "0000"}]})");
+        QTest::newRow("odd hex") << QByteArray(
+            R"({"bms": [{"number": 1, "offset": 0, "hex": "123"}]})");
+        QTest::newRow("short record") << QByteArray(R"({"history": {"0": ["0218"]}})");
+        QTest::newRow("no such log") << QByteArray(R"({"history": {"5": []}})");
+    }
+
+    void scenarioRejectsWhatItCannotApply() {
+        QFETCH(QByteArray, json);
+        BmuDevice device = testDevice();
+        // A valid part before the bad one must not be applied either.
+        if (json.startsWith("{\"") && !json.contains("registers"))
+            json.insert(1, R"("registers": {"0x0500": 7}, )");
+        QString error;
+        QVERIFY(!applyScenario(json, device, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(device.peekRegister(0x0500) != 7);
+        QVERIFY(device.historyLog(0).size() > 20);
+    }
+
+    // Every generated record reads as the tool reads it: a known code, a time stamp within
+    // the last 20 days, newest first, and cell voltages in the unit's byte order; the BMS
+    // logs give the Events table every level.
+    void generatedLogsReadAsTheToolReadsThem_data() { addPresetRows(); }
+
+    void generatedLogsReadAsTheToolReadsThem() {
+        QFETCH(SystemPreset, preset);
+        const BmuDevice device = testDevice(preset);
+        const SystemProfile& p = device.profile();
+        const QString family = QLatin1String(p.highVoltage ? LumenoHv : LumenoLv);
+        const QRegularExpression bmuCell(QStringLiteral("Cell_(?:HV|Max\\._V):(\\d+)mV"));
+        QSet<QString> eventLevels;
+        for (int unit = 0; unit <= p.bmsCount; ++unit) {
+            const QVector<QByteArray>& records = device.historyLog(unit).all();
+            QVERIFY(records.size() > 40);
+            QDateTime previous = logEnd;
+            int cellValues = 0;
+            for (int first = 0; first < records.size(); first += HistoryRecord::PerBlock) {
+                const QVector<QByteArray> part = records.mid(first, HistoryRecord::PerBlock);
+                QByteArray block;
+                for (const QByteArray& record : part)
+                    block += record;
+                const BmsBlockRows bms = unit > 0 ? decodeBmsBlock(block) : BmsBlockRows{};
+                const TextRows rows =
+                    unit == 0 ? decodeBmuBlock(block, QString(p.serial)) : bms.history;
+                for (int r = 0; r < part.size(); ++r) {
+                    const QString row = rows[r].join(QLatin1Char('|'));
+                    const QDateTime when =
+                        QDateTime::fromString(rows[r][0], QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                    QVERIFY2(when.isValid() && when <= previous && when >= logEnd.addDays(-20),
+                             qPrintable(row));
+                    QVERIFY2(!rows[r][2].contains(QLatin1String("efined")), qPrintable(row));
+                    previous = when;
+                    const int code = byteAt(part[r], 0);
+                    const QByteArray data = part[r].mid(7);
+                    QString cell; // the highest cell voltage, mV, where the record has one
+                    if (unit == 0)
+                        cell = bmuCell
+                                   .match(p.highVoltage ? hvBmuDetail(code, data)
+                                                        : lvBmuDetail(code, data))
+                                   .captured(1);
+                    else if (code == 3 || code == 4) // timing record, start charging
+                        cell = bmsDetailTexts(code, data, family).value(10);
+                    if (!cell.isEmpty()) {
+                        QVERIFY2(cell.toInt() >= 3000 && cell.toInt() <= 3700, qPrintable(row));
+                        ++cellValues;
+                    }
+                }
+                for (const QStringList& event : bms.events)
+                    eventLevels << event.value(1);
+            }
+            QVERIFY(cellValues > 0);
         }
+        const QSet<QString> levels{"Warning Level2", "Warning Level3", "Alarm"};
+        QCOMPARE(eventLevels, levels);
     }
 
-    void imagesArriveByteForByte() {
-        QFETCH(TransferTarget, target);
-        QFETCH(int, size);
-        BmuDevice device = testDevice();
-        const QByteArray bytes = image(size);
-        QVERIFY(sendImage(device, target, transferHeader(0x030E, 1, quint32(size)), bytes));
-        QCOMPARE(resultStatus(device, target), quint16(0));
-        QCOMPARE(device.receivedImage(target), bytes);
-        QCOMPARE(device.packetsReceived(target), packetCount(bytes));
-    }
+    // The tool logs in with the demo passwords and takes every update file as newer than
+    // what the simulated system runs, and whole.
+    void demoFolderHoldsWhatTheToolTakes_data() { addPresetRows(); }
 
-    void successShowsTheNewVersion_data() {
-        QTest::addColumn<TransferTarget>("target");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<quint16>("expected");
-        QTest::addColumn<quint16>("runningSections");
-        // The header's version word is 0x030E (V3.14) and its section word B, for tables
-        // the type code 1 and version word 0x0307.
-        QTest::newRow("BMU into section B")
-            << TransferTarget::BmuFirmware << quint16(0x000D) << quint16(0x030E) << quint16(0x0100);
-        QTest::newRow("BMS into section B")
-            << TransferTarget::BmsFirmware << quint16(0x000E) << quint16(0x030E) << quint16(0x0001);
-        QTest::newRow("parameter table") << TransferTarget::ParameterTable << quint16(0x050E)
-                                         << quint16(0x0307) << quint16(0x0000);
-    }
+    void demoFolderHoldsWhatTheToolTakes() {
+        QFETCH(SystemPreset, preset);
+        const SystemProfile p = systemProfile(preset);
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(prepareDemoFolder(dir.path(), preset, QString(), &error), qPrintable(error));
 
-    void successShowsTheNewVersion() {
-        QFETCH(TransferTarget, target);
-        QFETCH(quint16, address);
-        QFETCH(quint16, expected);
-        QFETCH(quint16, runningSections);
-        BmuDevice device = testDevice();
-        const int logSize = device.historyLog(0).size();
-        QVERIFY(device.peekRegister(address) != expected);
-        const bool table = target == TransferTarget::ParameterTable;
-        sendImage(device, target,
-                  table ? transferHeader(1, 0x0307, 300) : transferHeader(0x030E, 1, 300),
-                  image(300));
-        QVERIFY(device.peekRegister(address) != expected); // applied when the result is read
-        QCOMPARE(resultStatus(device, target), quint16(0));
-        QCOMPARE(device.peekRegister(address), expected);
-        QCOMPARE(device.peekRegister(0x000F), runningSections);
-        QVERIFY(device.historyLog(0).size() > logSize);     // the BMU logged the update
-        QCOMPARE(resultStatus(device, target), quint16(0)); // reading again changes nothing more
-        QCOMPARE(device.peekRegister(address), expected);
-    }
+        QSettings config(dir.filePath("Config.ini"), QSettings::IniFormat);
+        config.beginGroup("B");
+        for (const DemoPassword& entry : demoPasswords())
+            QCOMPARE(decodeStoredPassword(config.value(entry.key).toString()),
+                     QString::fromLatin1(entry.password));
 
-    void failuresReportANonZeroStatus_data() {
-        QTest::addColumn<QByteArray>("header");
-        QTest::addColumn<QVector<int>>(
-            "packetNumbers"); // packets of a 300-byte image, in send order
-        const QByteArray good = transferHeader(0x030E, 1, 300);
-        QTest::newRow("a packet skipped") << good << QVector<int>{1, 3};
-        QTest::newRow("packets swapped") << good << QVector<int>{1, 3, 2};
-        QTest::newRow("last packet missing") << good << QVector<int>{1, 2};
-        QTest::newRow("header announces more")
-            << transferHeader(0x030E, 1, 301) << QVector<int>{1, 2, 3};
-        QTest::newRow("header announces less")
-            << transferHeader(0x030E, 1, 299) << QVector<int>{1, 2, 3};
-        QTest::newRow("no header") << QByteArray() << QVector<int>{1, 2, 3};
-        QTest::newRow("header without start command")
-            << transferHeader(0x030E, 1, 300, 0x0000) << QVector<int>{1, 2, 3};
-    }
-
-    void failuresReportANonZeroStatus() {
-        QFETCH(QByteArray, header);
-        QFETCH(QVector<int>, packetNumbers);
-        BmuDevice device = testDevice();
-        const quint16 versionB = device.peekRegister(0x000D);
-        const QByteArray bytes = image(300);
-        if (!header.isEmpty())
-            ask(device, headerFrame(TransferTarget::BmuFirmware, header));
-        for (int k : packetNumbers)
-            QCOMPARE(ask(device, packetFrame(TransferTarget::BmuFirmware, bytes, k)).size(), 8);
-        QVERIFY(resultStatus(device, TransferTarget::BmuFirmware) != 0);
-        QCOMPARE(device.peekRegister(0x000D), versionB);
-        QCOMPARE(device.peekRegister(0x000F), quint16(0x0000));
-    }
-
-    void repeatedPacketIsTakenOnce() {
-        // The tool sends a packet again when its echo was lost.
-        BmuDevice device = testDevice(SystemPreset::LowVoltage);
-        const QByteArray bytes = image(300);
-        const TransferTarget bms = TransferTarget::BmsFirmware;
-        ask(device, headerFrame(bms, transferHeader(0x0207, 1, 300)));
-        for (int k : {1, 2, 2, 3, 3})
-            ask(device, packetFrame(bms, bytes, k));
-        QCOMPARE(device.receivedImage(bms), bytes);
-        QCOMPARE(resultStatus(device, bms), quint16(0));
-        // A different packet under the number just taken is a fault, not a repeat.
-        ask(device, headerFrame(bms, transferHeader(0x0207, 1, 300)));
-        ask(device, packetFrame(bms, bytes, 1));
-        ask(device, packetFrame(bms, image(301).left(40), 1));
-        QVERIFY(resultStatus(device, bms) != 0);
+        const QDir data(dir.filePath("Data"));
+        const QStringList files = data.entryList({"*.bin"}, QDir::Files);
+        QCOMPARE(selectMissingFiles(parseDownloadIndex(readFile(data.filePath("log.txt"))), files),
+                 QStringList());
+        for (const bool bms : {false, true}) {
+            const FirmwareVersion running = bms ? p.bmsA : p.bmuA; // section A runs
+            const auto image = selectFirmwareFile(files, bms ? "BMS" : "BMU", p.familyCode,
+                                                  QStringLiteral("V%1-A").arg(running.text()));
+            QVERIFY(image);
+            QCOMPARE(QStringLiteral("%1.%2").arg(image->main).arg(image->sub),
+                     (bms ? p.newBms : p.newBmu).text());
+            QVERIFY(crcMatches(readFile(data.filePath(image->fileName)), image->crcText));
+        }
+        const TableScan table = scanTableFileNames(files, p.batteryTypeName, "V" + p.table.text());
+        QCOMPARE(table.shownVersion, "V" + p.newTable.text());
+        QVERIFY(tableCrcMatches(decodeTableFile(readFile(data.filePath(table.selectedFile)))));
     }
 };
 
