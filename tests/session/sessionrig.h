@@ -54,7 +54,11 @@ public:
         simulator.setReadinessDelay(ms(200));
         if (!simulator.listen())
             qFatal("simulator cannot listen: %s", qPrintable(simulator.errorString()));
-        session.setTiming(SessionTiming().scaled(scale));
+        // The packet gap stays as it is: it is short already, and what a closed link does
+        // to the packet due next depends on it.
+        SessionTiming timing = SessionTiming().scaled(scale);
+        timing.packetGapMs = SessionTiming().packetGapMs;
+        session.setTiming(timing);
         session.link()->setEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
         QObject::connect(&simulator, &BmuSimulator::requestReceived,
                          [this](const QByteArray& frame) {

@@ -134,8 +134,10 @@ private slots:
             expected << QString::fromLatin1(r.frame.toHex());
         QCOMPARE(sent, expected);
         // Gaps: the first one counts from the press; each other one within a tolerance
-        // for the scheduling of a loaded test machine.
-        for (int i = 1; i < golden.size(); ++i) {
+        // for the scheduling of a loaded test machine. Where the BMU closes the link, a
+        // request due right then is lost or not depending on how fast the link comes back,
+        // and its repetition comes a step later: only the frames count there.
+        for (int i = 1; i < golden.size() && fault.name != "close3"; ++i) {
             const double gap = rig.requests[i].gapMs / Scale;
             const double tolerance = 150 + 0.15 * golden[i].gapMs;
             if (qAbs(gap - golden[i].gapMs) > tolerance)
