@@ -17,7 +17,7 @@ cmake --build "$build" -j2
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build" --output-on-failure -j2
+ctest --test-dir "$build" --output-on-failure -j4
 
 # A short run of every fuzz target (about a minute in all).
 bash scripts/fuzz.sh

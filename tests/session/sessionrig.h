@@ -83,7 +83,7 @@ public:
         QString refusal;
         if (!session.start(operation, &refusal))
             return {QStringLiteral("refused"), Outcome::Failed, refusal};
-        if (!ended.wait(limitMs))
+        if (ended.isEmpty() && !ended.wait(limitMs))
             return {QStringLiteral("never ended"), Outcome::Failed, QString()};
         return ended.first().first().value<OperationResult>();
     }
