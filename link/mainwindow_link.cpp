@@ -113,7 +113,7 @@ void MainWindow::showNote(const PaneNote& note) {
 }
 
 void MainWindow::on_Btn_ConnectTCP_clicked() {
-    if (ui->Btn_ConnectTCP->text() == connectText()) {
+    if (!session->link()->isConnected()) {
         session->link()->setEndpoint(appSettings.bmuHost, appSettings.bmuPort);
         session->link()->connectToBmu();
         return;
