@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabBar>
@@ -124,6 +125,12 @@ void MainWindow::setBmuEndpoint(const QString& host, quint16 port) {
 
 void MainWindow::setUpdateServer(const UpdateServer& server) {
     appSettings.updateServer = server;
+}
+
+QSettings& MainWindow::userSettings() {
+    static QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Voltaro"),
+                              QStringLiteral("voltaro"));
+    return settings;
 }
 
 void MainWindow::setupEventsTable() {

@@ -17,6 +17,7 @@ class QLabel;
 class BmuSession;
 class Operation;
 class QProgressDialog;
+class QSettings;
 class QPushButton;
 class QTableWidget;
 class QTextEdit;
@@ -143,6 +144,9 @@ private:
     // ---- Firmware and parameter tables (firmware/)
     void reloadFirmwareFiles();
 
+    // The user's own settings (not Config.ini, which belongs to the deployment).
+    static QSettings& userSettings();
+
     // ---- Data files (files/)
     void setupTranslationTables();
     void exportTable(QTableWidget* table, const QString& path);
@@ -157,6 +161,7 @@ private:
     AppSettings appSettings;
 
     BmuSession* session = nullptr;
+    QLabel* fastReadsNotice = nullptr;
     QVector<QTableWidget*> historyTables;
     QPointer<QProgressDialog> historyProgress;
 

@@ -3,6 +3,7 @@
 #include <QVector>
 
 class Battery;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -134,6 +135,7 @@ public:
     QWidget* tab_History;
     QComboBox* comboBox_ReadHistoryInfo;
     QLineEdit* lineEdit_His_Data_Qty;
+    QCheckBox* checkBox_FastReads;
     QPushButton* Btn_HistoryInfo;
     QPushButton* pushButton_2; // "Export To File"
     QPushButton* Btn_HistoryInfo_Clear;

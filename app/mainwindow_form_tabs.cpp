@@ -2,6 +2,7 @@
 #include "app/mainwindow_form.h"
 #include "monitor/battery.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -166,12 +167,18 @@ void Ui_MainWindow::setupHistoryTab() {
     Btn_HistoryInfo = button(tab_History, "Btn_HistoryInfo", QStringLiteral(" Read"));
     pushButton_2 = button(tab_History, "pushButton_2", QStringLiteral("Export To File"));
     Btn_HistoryInfo_Clear = button(tab_History, "Btn_HistoryInfo_Clear", QStringLiteral("Clear"));
+    checkBox_FastReads = make<QCheckBox>(tab_History, "checkBox_FastReads");
+    checkBox_FastReads->setText(QStringLiteral("Fast reads"));
+    checkBox_FastReads->setToolTip(
+        QStringLiteral("Ask for the next page as soon as the BMU has answered, instead of at "
+                       "fixed steps. Leave it off for a BMU that needs the pauses."));
     controls->addWidget(comboBox_ReadHistoryInfo);
     controls->addWidget(caption(tab_History, QStringLiteral("Logs' Qty")));
     controls->addWidget(lineEdit_His_Data_Qty);
     controls->addWidget(Btn_HistoryInfo);
     controls->addWidget(pushButton_2);
     controls->addWidget(Btn_HistoryInfo_Clear);
+    controls->addWidget(checkBox_FastReads);
     controls->addStretch();
     history->addLayout(controls);
     stackedWidget = make<QStackedWidget>(tab_History, "stackedWidget");

@@ -25,8 +25,15 @@ bool isPageReply(const QByteArray& frame) {
 
 } // namespace
 
+HistoryRead::HistoryRead(int unit, int blocks)
+    : unit(unit)
+    , total(blocks) {}
+
+HistoryRead::~HistoryRead() = default;
+
 void HistoryRead::begin() {
     stepTimer = makeTimer([this] { onStep(); });
+    pacing = std::make_unique<ReadPacing>(stepTimer, timing(), [this] { noteFallBack(); });
     stallTimer = makeTimer([this] {
         if (cancelled()) {
             finish(Outcome::Cancelled);
@@ -47,11 +54,13 @@ void HistoryRead::requestBlock() {
     phase = Phase::Waiting;
     block.clear();
     send(hexToBytes(historyBlockRequest(quint16(unit))));
-    stepTimer->start(timing().historyPollMs);
+    pacing->requestSent(timing().historyPollMs);
     stallTimer->start();
 }
 
 void HistoryRead::onStep() {
+    if (!pacing->onTick())
+        return;
     switch (phase) {
     case Phase::Waiting:
         // A unit that never becomes ready must not keep a cancelled read alive.
@@ -60,12 +69,13 @@ void HistoryRead::onStep() {
             return;
         }
         send(Command::HistoryReadyPoll);
+        pacing->pollSent(timing().historyPageMs);
         break;
     case Phase::Pages:
         page += 1;
         if (page <= PagesPerBlock) {
             send(Command::HistoryPage);
-            stepTimer->start(timing().historyPageMs);
+            pacing->requestSent(timing().historyPageMs);
         }
         break;
     case Phase::Next:
@@ -90,7 +100,7 @@ void HistoryRead::onFrame(const QByteArray& frame) {
             page = 0;
             phase = Phase::Pages;
         }
-        stepTimer->start(timing().historyPageMs);
+        pacing->replyTaken(timing().historyPageMs);
         return;
     }
     takePage(frame);
@@ -105,11 +115,13 @@ void HistoryRead::takePage(const QByteArray& frame) {
         block += sliceAt(frame, PageRecordOffset, FullPageBytes);
     else if (page == PagesPerBlock)
         block += sliceAt(frame, PageRecordOffset, LastPageBytes);
-    if (page != PagesPerBlock || block.size() < LogRecord::BlockSize)
+    if (page != PagesPerBlock || block.size() < LogRecord::BlockSize) {
+        pacing->replyPassed();
         return;
+    }
     emit session()->historyBlockRead(unit, block);
     block.clear();
     phase = Phase::Next;
     stallTimer->stop();
-    stepTimer->start(timing().historyNextBlockMs);
+    pacing->replyTaken(timing().historyNextBlockMs);
 }

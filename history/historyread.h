@@ -2,6 +2,10 @@
 
 #include "link/operation.h"
 
+#include "link/readpacing.h"
+
+#include <memory>
+
 class QTimer;
 
 // A read of a unit's log, block by block. The BMU hands a log out in blocks of 20
@@ -16,9 +20,8 @@ public:
     static constexpr int PagesPerBlock = 5;
 
     // unit: 0 the BMU, n BMS n.
-    HistoryRead(int unit, int blocks)
-        : unit(unit)
-        , total(blocks) {}
+    HistoryRead(int unit, int blocks);
+    ~HistoryRead() override;
     QString name() const override { return QStringLiteral("history read"); }
 
     int blocksRead() const { return done; }
@@ -42,4 +45,5 @@ private:
     QByteArray block;
     QTimer* stepTimer = nullptr;
     QTimer* stallTimer = nullptr;
+    std::unique_ptr<ReadPacing> pacing;
 };

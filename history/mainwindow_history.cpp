@@ -9,7 +9,11 @@
 #include "history/historyread.h"
 #include "link/bmusession.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
 #include <QDebug>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -61,6 +65,21 @@ void MainWindow::setupHistoryTables() {
     historyTables = History::historyTables(ui);
     for (QTableWidget* table : historyTables)
         setupHistoryTable(table);
+
+    // Fast reads are the user's choice, remembered between runs.
+    fastReadsNotice = new QLabel(QStringLiteral("Fast reads on"), this);
+    fastReadsNotice->setObjectName(QStringLiteral("label_FastReads"));
+    statusBar()->addPermanentWidget(fastReadsNotice);
+    connect(ui->checkBox_FastReads, &QCheckBox::toggled, this, [this](bool on) {
+        SessionTiming timing = session->timing();
+        timing.fastReads = on;
+        session->setTiming(timing);
+        fastReadsNotice->setVisible(on);
+        userSettings().setValue(QStringLiteral("fastReads"), on);
+    });
+    const bool fast = userSettings().value(QStringLiteral("fastReads"), false).toBool();
+    ui->checkBox_FastReads->setChecked(fast);
+    fastReadsNotice->setVisible(fast);
 }
 
 void MainWindow::on_Btn_HistoryInfo_clicked() {

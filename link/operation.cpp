@@ -112,6 +112,13 @@ void Operation::addNote(PaneNote::Kind kind, const QString& text, const QString&
     emit note(PaneNote{pane(), kind, text, colour});
 }
 
+void Operation::noteFallBack() {
+    addNote(PaneNote::Kind::ColouredLine,
+            QStringLiteral("Fast reads: a reply came late, the rest of this read goes at the "
+                           "normal pace."),
+            QStringLiteral("blue"));
+}
+
 QTimer* Operation::makeTimer(std::function<void()> onTimeout) {
     auto* timer = new QTimer(this);
     timer->setSingleShot(true);

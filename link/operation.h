@@ -74,6 +74,8 @@ protected:
     void runStep(Operation* step);
     void addNote(PaneNote::Kind kind, const QString& text, const QString& colour = QString());
     void addLine(const QString& text) { addNote(PaneNote::Kind::Line, text); }
+    // Says that a fast read met a late reply and goes on at the system's pace.
+    void noteFallBack();
 
     // Calls `onSilence` when a request stays unanswered and the link silent for
     // `limitMs`: every request and every reply starts the wait anew, replyTaken() ends it.

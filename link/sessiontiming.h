@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <initializer_list>
+
 // The intervals of every request sequence, in milliseconds. The defaults are the
 // system's own pacing; tests run the same sequences scaled down.
 struct SessionTiming {
@@ -14,6 +18,11 @@ struct SessionTiming {
     // BMS information: the readiness poll follows the request, pages follow one another.
     int bmsInfoPollMs = 3000;
     int bmsInfoPageMs = 500;
+
+    // Fast reads: paged reads paced by the replies instead of the steps, never closer
+    // together than the minimum gap.
+    bool fastReads = false;
+    int minimumGapMs = 20;
 
     // Setup write: the BMU's echo is awaited this long.
     int setupEchoLimitMs = 3000;
@@ -37,7 +46,8 @@ struct SessionTiming {
                            &t.replyLimitMs, &t.bmsInfoPollMs, &t.bmsInfoPageMs,
                            &t.setupEchoLimitMs, &t.historyPollMs, &t.historyPageMs,
                            &t.historyNextBlockMs, &t.historyStallMs, &t.packetGapMs,
-                           &t.transferRepeatMs, &t.firstHeaderWaitMs, &t.resultWaitMs})
+                           &t.transferRepeatMs, &t.firstHeaderWaitMs, &t.resultWaitMs,
+                           &t.minimumGapMs})
             *field = qMax(1, int(*field * factor + 0.5));
         return t;
     }

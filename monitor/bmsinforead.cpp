@@ -21,6 +21,11 @@ bool isRequestEcho(const QByteArray& frame) {
 
 } // namespace
 
+BmsInfoRead::BmsInfoRead(int bmsNumber)
+    : bmsNumber(bmsNumber) {}
+
+BmsInfoRead::~BmsInfoRead() = default;
+
 void BmsInfoRead::begin() {
     if (bmsNumber < 1) {
         addLine(QStringLiteral("No BMS to read yet: press Refresh on the System Info tab first."));
@@ -31,6 +36,7 @@ void BmsInfoRead::begin() {
                  [this] { fail(QStringLiteral("No valid reply from the BMU: the BMS information "
                                               "was not read.")); });
     stepTimer = makeTimer([this] { onStep(); });
+    pacing = std::make_unique<ReadPacing>(stepTimer, timing(), [this] { noteFallBack(); });
     requestInfo();
 }
 
@@ -40,12 +46,16 @@ void BmsInfoRead::requestInfo() {
     block.clear();
     send(hexToBytes(bmsInfoRequest(quint16(bmsNumber))));
     replyTaken(); // the poll follows whether or not the echo comes
-    stepTimer->start(timing().bmsInfoPollMs);
+    sinceRequest.start();
+    pacing->requestSent(timing().bmsInfoPollMs);
 }
 
 void BmsInfoRead::onStep() {
+    if (!pacing->onTick())
+        return;
     if (phase == Phase::Request) {
         send(Command::BmsInfoReadyPoll);
+        pacing->pollSent(timing().bmsInfoPageMs);
         return;
     }
     if (phase != Phase::Pages)
@@ -57,7 +67,7 @@ void BmsInfoRead::onStep() {
         return;
     }
     send(Command::BmsInfoPage);
-    stepTimer->start(timing().bmsInfoPageMs);
+    pacing->requestSent(timing().bmsInfoPageMs);
 }
 
 void BmsInfoRead::onFrame(const QByteArray& frame) {
@@ -65,14 +75,10 @@ void BmsInfoRead::onFrame(const QByteArray& frame) {
     case Phase::Request:
         if (isRequestEcho(frame)) {
             replyTaken();
+            pacing->replyPassed(); // fast reads poll once the request is taken
         } else if (frame.size() == 7 && byteAt(frame, 1) == 0x03) {
             replyTaken();
-            if (wordBE(frame, 3) != Command::ReadyValue) {
-                fail(QStringLiteral("The BMU did not get the BMS information ready."));
-                return;
-            }
-            phase = Phase::Pages;
-            stepTimer->start(timing().bmsInfoPageMs);
+            takeReadiness(frame);
         }
         break;
     case Phase::Pages:
@@ -88,6 +94,21 @@ void BmsInfoRead::onFrame(const QByteArray& frame) {
     }
 }
 
+void BmsInfoRead::takeReadiness(const QByteArray& frame) {
+    if (wordBE(frame, 3) == Command::ReadyValue) {
+        phase = Phase::Pages;
+        pacing->replyTaken(timing().bmsInfoPageMs);
+        return;
+    }
+    // At the system's pace the poll comes when the unit has had its time: not ready then
+    // is a failure. Fast reads poll again until that time has passed.
+    if (pacing->fast() && sinceRequest.elapsed() < timing().bmsInfoPollMs) {
+        pacing->replyPassed();
+        return;
+    }
+    fail(QStringLiteral("The BMU did not get the BMS information ready."));
+}
+
 void BmsInfoRead::takePage(const QByteArray& frame) {
     // Only a whole page reply is gathered: anything else would shift the later pages.
     if (!isPageReply(frame))
@@ -96,6 +117,8 @@ void BmsInfoRead::takePage(const QByteArray& frame) {
     block.append(bmsPageSlice(frame, page));
     if (page == BmsInfo::PageCount)
         endPass();
+    else
+        pacing->replyPassed();
 }
 
 void BmsInfoRead::endPass() {

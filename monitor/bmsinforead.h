@@ -2,6 +2,11 @@
 
 #include "link/operation.h"
 
+#include "link/readpacing.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
 class QTimer;
 
 // The information of one BMS: the request for it, a readiness poll one step later, then
@@ -13,8 +18,8 @@ class BmsInfoRead : public Operation {
 
 public:
     // bmsNumber is 1-based; 0 means no BMS is listed yet.
-    explicit BmsInfoRead(int bmsNumber)
-        : bmsNumber(bmsNumber) {}
+    explicit BmsInfoRead(int bmsNumber);
+    ~BmsInfoRead() override;
     QString name() const override { return QStringLiteral("BMS information read"); }
     PaneNote::Pane pane() const override { return PaneNote::Pane::Bms; }
 
@@ -26,6 +31,7 @@ private:
     enum class Phase { Request, Pages, ExtendedRead };
     void requestInfo();
     void onStep();
+    void takeReadiness(const QByteArray& frame);
     void takePage(const QByteArray& frame);
     void endPass();
     void fail(const QString& line);
@@ -36,4 +42,6 @@ private:
     int page = 0;
     QByteArray block;
     QTimer* stepTimer = nullptr;
+    std::unique_ptr<ReadPacing> pacing;
+    QElapsedTimer sinceRequest; // fast reads poll a unit not yet ready up to the poll step
 };

@@ -7,6 +7,7 @@
 #include "link/crc.h"
 #include "sim/bmusimulator.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ private:
 };
 
 void TestMainWindow::initTestCase() {
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit()); // the user's settings stay untouched
     previousFolder = QDir::currentPath();
     QDir::setCurrent(folder.path());
     for (const QString& role : roleNames())
@@ -163,13 +165,17 @@ void TestMainWindow::pressPerTab() {
     button("BtnSetup")->click();
     QTRY_VERIFY_WITH_TIMEOUT(simulator.setupWrites().size() == 1 && settled(), 10000);
 
-    // History: one block of the BMU's log.
+    // History: one block of the BMU's log, with fast reads.
+    child<QCheckBox>(window, "checkBox_FastReads")->setChecked(true);
+    QVERIFY(window.bmuSession()->timing().fastReads);
+    QVERIFY(child<QLabel>(window, "label_FastReads")->isVisible());
     child<QComboBox>(window, "comboBox_ReadHistoryInfo")->setCurrentIndex(0);
     child<QLineEdit>(window, "lineEdit_His_Data_Qty")->setText("20");
     button("Btn_HistoryInfo")->click();
     auto* history = child<QTableWidget>(window, "tableWidget_HistoryInfo_BMU");
     QTRY_VERIFY_WITH_TIMEOUT(history->rowCount() == 20 && settled(), 10000);
     QVERIFY(!history->item(0, 0)->text().isEmpty());
+    child<QCheckBox>(window, "checkBox_FastReads")->setChecked(false);
 
     // Update: the newer image loaded by the refresh goes out.
     button("BtnSendFW")->click();

@@ -69,6 +69,13 @@ public:
         clock.start();
     }
 
+    void setFastReads(bool on, int minimumGapMs = SessionTiming().minimumGapMs) {
+        SessionTiming timing = session.timing();
+        timing.fastReads = on;
+        timing.minimumGapMs = minimumGapMs;
+        session.setTiming(timing);
+    }
+
     int ms(int systemMs) const { return qMax(1, int(systemMs * scale + 0.5)); }
 
     bool connectLink() {
