@@ -162,6 +162,7 @@ private:
 
     BmuSession* session = nullptr;
     QLabel* fastReadsNotice = nullptr;
+    QLabel* linkState = nullptr;
     QVector<QTableWidget*> historyTables;
     QPointer<QProgressDialog> historyProgress;
 

@@ -22,7 +22,10 @@ BmuLink::BmuLink(QObject* parent)
     connectTimer->setSingleShot(true);
     connect(connectTimer, &QTimer::timeout, this, &BmuLink::onConnectFailed);
     reconnectTimer->setSingleShot(true);
-    connect(reconnectTimer, &QTimer::timeout, this, &BmuLink::open);
+    connect(reconnectTimer, &QTimer::timeout, this, [this] {
+        emit reconnecting(reconnectAttempts);
+        open();
+    });
 }
 
 void BmuLink::setEndpoint(const QString& host, quint16 port) {
@@ -41,6 +44,7 @@ void BmuLink::open() {
 
 void BmuLink::connectToBmu() {
     userDisconnected = false;
+    reconnectAttempts = 0;
     reconnectTimer->stop();
     socket->abort();
     attemptByUser = true;
@@ -75,7 +79,7 @@ void BmuLink::onConnectFailed() {
         socket->abort();
         emit connectFailed();
     } else if (!userDisconnected && !reconnectTimer->isActive()) {
-        reconnectTimer->start(intervals.reconnectRetryMs); // the BMU dropped the link: keep trying
+        scheduleReconnect(); // the BMU dropped the link: keep trying
     }
 }
 
@@ -85,7 +89,16 @@ void BmuLink::onDisconnected() {
     if (userDisconnected)
         return;
     socket->abort();
-    open();
+    scheduleReconnect();
+}
+
+void BmuLink::scheduleReconnect() {
+    reconnectAttempts += 1;
+    const int delay = reconnectAttempts == 1
+                          ? 0
+                          : qMin(intervals.reconnectFirstMs << qMin(reconnectAttempts - 2, 5),
+                                 intervals.reconnectLimitMs);
+    reconnectTimer->start(delay);
 }
 
 bool BmuLink::send(const QByteArray& frame) {
@@ -99,6 +112,7 @@ bool BmuLink::send(const QByteArray& frame) {
 
 void BmuLink::onReadyRead() {
     for (const QByteArray& frame : assembler.feed(socket->readAll())) {
+        reconnectAttempts = 0; // the link works
         if (FrameAssembler::isException(frame))
             emit exceptionReceived(byteAt(frame, 2), frame);
         else

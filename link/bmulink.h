@@ -37,6 +37,7 @@ signals:
     void connected(bool byUser);  // byUser: the attempt the user started
     void connectFailed();         // the user's attempt failed or timed out
     void disconnected();          // the link went down, for whatever reason
+    void reconnecting(int attempt); // the link was lost; attempt N to re-establish it begins
     void frameReceived(const QByteArray& frame);
     void exceptionReceived(quint8 code, const QByteArray& frame);
     void frameSent(const QByteArray& frame);
@@ -47,6 +48,7 @@ private:
     void onConnectFailed();
     void onDisconnected();
     void onReadyRead();
+    void scheduleReconnect();
 
     QTcpSocket* socket;
     QTimer* connectTimer;
@@ -57,4 +59,7 @@ private:
     quint16 endpointPort = 8080;
     bool attemptByUser = false;
     bool userDisconnected = true;
+    // Attempts since the link last carried a frame: the first at once, then after 1, 2,
+    // 4 ... 30 s, so that a BMU that accepts and closes at once is not hammered.
+    int reconnectAttempts = 0;
 };

@@ -7,7 +7,9 @@
 #include "firmware/panetext.h"
 #include "link/bmusession.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -50,6 +52,19 @@ void MainWindow::setupSession() {
     connect(link, &BmuLink::connected, this, &MainWindow::onConnect);
     connect(link, &BmuLink::connectFailed, this, &MainWindow::onConnectFailed);
     connect(link, &BmuLink::disconnected, this, &MainWindow::onDisConnect);
+
+    // The state of the link, always in sight.
+    linkState = new QLabel(QStringLiteral("Disconnected"), this);
+    linkState->setObjectName(QStringLiteral("label_LinkState"));
+    statusBar()->addPermanentWidget(linkState);
+    connect(link, &BmuLink::connected, this, [this, link] {
+        linkState->setText(QStringLiteral("Connected to %1:%2").arg(link->host()).arg(link->port()));
+    });
+    connect(link, &BmuLink::connectFailed, linkState,
+            [this] { linkState->setText(QStringLiteral("Disconnected")); });
+    connect(link, &BmuLink::reconnecting, linkState, [this](int attempt) {
+        linkState->setText(QStringLiteral("Link lost, reconnecting (attempt %1)").arg(attempt));
+    });
     connect(session, &BmuSession::busyChanged, this,
             [this](bool busy) { busy ? lockButtons() : unlockButtons(); });
     connect(session, &BmuSession::note, this, &MainWindow::showNote);
@@ -115,12 +130,14 @@ void MainWindow::showNote(const PaneNote& note) {
 void MainWindow::on_Btn_ConnectTCP_clicked() {
     if (!session->link()->isConnected()) {
         session->link()->setEndpoint(appSettings.bmuHost, appSettings.bmuPort);
+        linkState->setText(QStringLiteral("Connecting…"));
         session->link()->connectToBmu();
         return;
     }
     // The user's Disconnect ends the link for good: no automatic reconnection follows.
     session->disconnectFromBmu();
     ui->Btn_ConnectTCP->setText(connectText());
+    linkState->setText(QStringLiteral("Disconnected"));
 }
 
 void MainWindow::onConnect(bool byUser) {

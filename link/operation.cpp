@@ -34,9 +34,6 @@ void Operation::stop(const QString& reason) {
 void Operation::deliver(const QByteArray& frame) {
     if (!running)
         return;
-    // A BMU that is still answering, if late, is waited for.
-    if (replyGuard && replyGuard->isActive())
-        replyGuard->start();
     if (activeStep)
         activeStep->deliver(frame);
     else
@@ -71,6 +68,11 @@ void Operation::guardReplies(int limitMs, std::function<void()> onSilence) {
 void Operation::replyTaken() {
     if (replyGuard)
         replyGuard->stop();
+}
+
+void Operation::stillAnswering() {
+    if (replyGuard && replyGuard->isActive())
+        replyGuard->start();
 }
 
 bool Operation::send(const char* hexCommand) {

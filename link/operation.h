@@ -77,10 +77,13 @@ protected:
     // Says that a fast read met a late reply and goes on at the system's pace.
     void noteFallBack();
 
-    // Calls `onSilence` when a request stays unanswered and the link silent for
-    // `limitMs`: every request and every reply starts the wait anew, replyTaken() ends it.
+    // Calls `onSilence` when a request stays unanswered for `limitMs`: every request
+    // starts the wait anew, replyTaken() ends it, and a reply to an earlier request of
+    // the operation (stillAnswering()) shows the BMU is answering, late: the wait starts
+    // anew. Frames that are no reply of the operation leave the wait as it is.
     void guardReplies(int limitMs, std::function<void()> onSilence);
     void replyTaken();
+    void stillAnswering();
     // Called by stop() before the operation ends, to say so in its own words.
     virtual void onStop(const QString& /*reason*/) {}
 

@@ -9,7 +9,8 @@
 struct SessionTiming {
     // Link.
     int connectLimitMs = 5000;  // a connection attempt that has not succeeded by then fails
-    int reconnectRetryMs = 3000; // between attempts to re-establish a dropped link
+    int reconnectFirstMs = 1000;  // a dropped link is retried at once, then after 1, 2, 4 ... s
+    int reconnectLimitMs = 30000; // ... up to this
 
     // Status refresh: the second status read follows the first by one step.
     int statusStepMs = 500;
@@ -42,7 +43,7 @@ struct SessionTiming {
     // The same pacing with every interval multiplied by `factor` (at least 1 ms).
     SessionTiming scaled(double factor) const {
         SessionTiming t = *this;
-        for (int* field : {&t.connectLimitMs, &t.reconnectRetryMs, &t.statusStepMs,
+        for (int* field : {&t.connectLimitMs, &t.reconnectFirstMs, &t.reconnectLimitMs, &t.statusStepMs,
                            &t.replyLimitMs, &t.bmsInfoPollMs, &t.bmsInfoPageMs,
                            &t.setupEchoLimitMs, &t.historyPollMs, &t.historyPageMs,
                            &t.historyNextBlockMs, &t.historyStallMs, &t.packetGapMs,

@@ -31,8 +31,10 @@ void StatusRefresh::onFrame(const QByteArray& frame) {
         return;
     // A first reply that comes after the second read was sent is gathered into its
     // place; only the second reply completes the refresh.
-    if (!secondSent || kind != StatusReply::Second)
+    if (!secondSent || kind != StatusReply::Second) {
+        stillAnswering();
         return;
+    }
     replyTaken();
     if (block.isComplete()) {
         snapshot().takeStatus(block.bytes());

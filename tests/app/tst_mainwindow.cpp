@@ -146,6 +146,8 @@ void TestMainWindow::pressPerTab() {
     QTRY_COMPARE(button("Btn_ConnectTCP")->text(), QStringLiteral("Disconnect"));
     QTRY_VERIFY(!window.findChildren<QMessageBox*>().isEmpty());
     QCOMPARE(openBoxTexts(window), QStringList{"Connection successfully!"});
+    QCOMPARE(label("label_LinkState"),
+             QStringLiteral("Connected to 127.0.0.1:%1").arg(simulator.serverPort()));
 
     // System Info: the refresh, with the first BMS read after it.
     button("Btn_Refresh")->click();

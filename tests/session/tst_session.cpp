@@ -6,6 +6,7 @@
 #include "link/hexcommand.h"
 #include "tests/session/operations.h"
 
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -18,6 +19,9 @@ private slots:
     void userDisconnectStaysDisconnected();
     void droppedLinkIsReestablished();
     void exceptionReplyIsOneLine();
+    void reconnectionBacksOff();
+    void strayFramesEndTheRefreshWithOneLine_data();
+    void strayFramesEndTheRefreshWithOneLine();
 
     // Session.
     void headlessRound();
@@ -99,6 +103,75 @@ void TestSession::exceptionReplyIsOneLine() {
     QCOMPARE(notes.count(), 1);
     QVERIFY(notes.first().first().value<PaneNote>().text.contains(
         QStringLiteral("exception 02 (illegal data address)")));
+}
+
+void TestSession::reconnectionBacksOff() {
+    // A BMU that accepts and closes at once.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    int accepted = 0;
+    connect(&server, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* peer = server.nextPendingConnection()) {
+            accepted += 1;
+            peer->close();
+            peer->deleteLater();
+        }
+    });
+    BmuLink link;
+    SessionTiming timing;
+    timing.reconnectFirstMs = 100;
+    timing.reconnectLimitMs = 400;
+    link.setTiming(timing);
+    link.setEndpoint(QStringLiteral("127.0.0.1"), server.serverPort());
+    QSignalSpy attempts(&link, &BmuLink::reconnecting);
+    link.connectToBmu();
+    QTest::qWait(2000);
+    // At once, then after 100, 200, 400, 400 ... ms: a handful, not thousands.
+    QVERIFY2(accepted >= 5 && accepted <= 10, qPrintable(QString::number(accepted)));
+    QVERIFY(attempts.count() >= 4);
+    QCOMPARE(attempts.at(3).first().toInt(), 4);
+    link.disconnectFromBmu();
+}
+
+void TestSession::strayFramesEndTheRefreshWithOneLine_data() {
+    QTest::addColumn<QByteArray>("stray");
+    QTest::newRow("replies of another length")
+        << hexToBytes(appendCrcHex(QStringLiteral("01 03 04 00 01 00 02")));
+    QTest::newRow("garbage") << QByteArray::fromHex("ff00ee11dd22cc33bb44");
+    QTest::newRow("echoes of nothing") << hexToBytes(appendCrcHex(QStringLiteral("01 10 07 00 00 01")));
+}
+
+void TestSession::strayFramesEndTheRefreshWithOneLine() {
+    QFETCH(QByteArray, stray);
+    // A peer that floods the link with what is no reply of the refresh.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QTimer flood;
+    QPointer<QTcpSocket> peer;
+    connect(&server, &QTcpServer::newConnection, [&] { peer = server.nextPendingConnection(); });
+    connect(&flood, &QTimer::timeout, [&] {
+        if (peer)
+            peer->write(stray);
+    });
+    flood.start(5);
+    BmuSession session;
+    session.setTiming(SessionTiming().scaled(0.2));
+    session.link()->setEndpoint(QStringLiteral("127.0.0.1"), server.serverPort());
+    QSignalSpy up(session.link(), &BmuLink::connected);
+    session.link()->connectToBmu();
+    QVERIFY(up.wait());
+    QStringList lines;
+    connect(&session, &BmuSession::note, [&](const PaneNote& n) {
+        if (n.kind != PaneNote::Kind::Clear)
+            lines << n.text;
+    });
+    QSignalSpy busy(&session, &BmuSession::busyChanged);
+    QSignalSpy ended(&session, &BmuSession::operationFinished);
+    QVERIFY(session.start(new StatusRefresh));
+    QVERIFY(ended.wait(5000));
+    QCOMPARE(ended.first().first().value<OperationResult>().outcome, Outcome::Failed);
+    QCOMPARE(lines, QStringList{"No valid reply from the BMU: the refresh ended."});
+    QCOMPARE(busy.count(), 2); // the buttons follow the operation, not the frames
 }
 
 void TestSession::headlessRound() {
