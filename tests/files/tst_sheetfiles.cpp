@@ -340,6 +340,45 @@ private slots:
             << book(sheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"1048576\">"
                           "<c r=\"XFD1048576\"><v>1</v></c></row>"))
             << SheetRows{} << "too large";
+
+        // Hostile workbooks of a few kilobytes: a cell value nested 100 000 elements deep
+        // (reading it recursively overflowed the stack), texts beyond a cell's 32767
+        // characters, one of 60 MB, and more text in all than the reader takes.
+        const QByteArray deep =
+            QByteArray("<x>").repeated(100000) + "1" + QByteArray("</x>").repeated(100000);
+        const QByteArray sharedStrings = relationship("rId2", "sharedStrings", "strings.xml");
+        const QByteArray firstString = sheet("<row><c t=\"s\"><v>0</v></c></row>");
+        auto strings = [](const QByteArray& text, int count = 1) {
+            return Parts{{"xl/strings.xml",
+                          "<sst>" + ("<si><t>" + text + "</t></si>").repeated(count) + "</sst>"}};
+        };
+        QTest::newRow("number nested 100 000 deep")
+            << none << book(sheet("<row><c><v>" + deep + "</v></c></row>")) << SheetRows{}
+            << "more than 64 levels deep in xl/worksheets/sheet1.xml";
+        QTest::newRow("inline text nested 100 000 deep")
+            << none << book(sheet("<row><c t=\"inlineStr\"><is><t>" + deep + "</t></is></c></row>"))
+            << SheetRows{} << "levels deep";
+        QTest::newRow("shared string nested 100 000 deep")
+            << none << book(firstString, sharedStrings, strings(deep)) << SheetRows{}
+            << "more than 64 levels deep in xl/strings.xml";
+        QTest::newRow("a string of 32768 characters")
+            << none << book(firstString, sharedStrings, strings(QByteArray(32768, 'a')))
+            << SheetRows{} << "longer than a cell can hold (32767 characters) in xl/strings.xml";
+        QTest::newRow("rich text runs of 32768 characters together")
+            << none
+            << book(sheet("<row><c t=\"inlineStr\"><is>" +
+                          QByteArray("<r><t>")
+                              .append(QByteArray(16384, 'a'))
+                              .append("</t></r>")
+                              .repeated(2) +
+                          "</is></c></row>"))
+            << SheetRows{} << "longer than a cell can hold";
+        QTest::newRow("a string of 60 MB")
+            << none << book(firstString, sharedStrings, strings(QByteArray(60 << 20, 'a')))
+            << SheetRows{} << "longer than a cell can hold";
+        QTest::newRow("33 million characters in all")
+            << none << book(firstString, sharedStrings, strings(QByteArray(32000, 'a'), 1050))
+            << SheetRows{} << "more text than the tool reads (32 million characters)";
     }
     void writtenInputs() {
         QFETCH(QByteArray, bytes);
