@@ -106,8 +106,8 @@ void Update::loadFirmwareFile(int firmwareType) {
         return;
     }
     const QByteArray image = readWholeFile(path);
-    if (!crcMatches(image, best->crcText)) {
-        // A damaged file must not leave an earlier image ready to send.
+    if (checkFirmwareImage(image, best->crcText) != ImageCheck::Good) {
+        // A damaged or empty file must not leave an earlier image ready to send.
         disarmFirmware(true);
         showFirmwareMessage(QLatin1String(incompleteText), PaneText::Red);
         return;
@@ -120,10 +120,7 @@ void Update::loadFirmwareFile(int firmwareType) {
     form->progressBarFW->setRange(0, firmwarePackets.size());
     qDebug() << "firmware" << best->fileName << "bytes" << firmwareSize << "packets"
              << firmwarePackets.size();
-    if (image.isEmpty())
-        showFirmwareMessage(QLatin1String(noImageText), PaneText::Red);
-    else
-        showFirmwareMessage(QStringLiteral("Load Firmware data successfully."), PaneText::Blue);
+    showFirmwareMessage(QStringLiteral("Load Firmware data successfully."), PaneText::Blue);
 }
 
 bool Update::buildFirmwareHeader() {
