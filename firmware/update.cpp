@@ -135,10 +135,8 @@ bool Update::buildFirmwareHeader() {
 }
 
 void Update::scanTableFiles() {
-    const QStringList files = QDir(dataFolder()).entryList(QDir::Files);
-    qDebug() << "文件数量" << files.size();
-    const TableScan scan =
-        scanTableFileNames(files, form->label_Batterytype->text(), form->label_PT_Running->text());
+    const TableScan scan = scanTableFolder(dataFolder(), form->label_Batterytype->text(),
+                                           form->label_PT_Running->text());
     form->label_PT_New->setText(scan.shownVersion);
     if (!scan.selectedFile.isEmpty())
         PaneText::appendColoured(form->textEdit_BMU_Event, QLatin1String(tableNewerHint), "blue");
