@@ -12,6 +12,12 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using Parts = QMap<QString, QByteArray>;
 
 namespace {
@@ -67,6 +73,32 @@ bool writeZip(const QString& path, const Parts& parts) {
         ok = ok && zipCloseFileInZip(zip) == ZIP_OK;
     }
     return zipClose(zip, nullptr) == ZIP_OK && ok;
+}
+
+// Runs `job` in a child process whose files cannot grow beyond `limit` bytes (writes past
+// it fail with EFBIG, as on a full disk) and returns the text it gave.
+QString withFileSizeLimit(rlim_t limit, const std::function<QString()>& job) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+        const QByteArray text = job().toUtf8();
+        const bool sent = write(channel[1], text.constData(), size_t(text.size())) == text.size();
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    QByteArray text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, int(got));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return QString::fromUtf8(text);
 }
 
 } // namespace
@@ -454,6 +486,32 @@ private slots:
         const SheetReadResult back = readFirstWorksheet(path);
         QVERIFY2(back.ok(), qPrintable(back.error));
         QCOMPARE(back.rows, SheetRows() << table.header << table.rows);
+    }
+
+    // A full disk, as a child process whose files cannot grow beyond 16 bytes: the earlier
+    // export stays as it was, nothing partial is left, and the message gives the reason.
+    void exportOnFullDisk_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::newRow("text over an earlier export") << "t.txt" << QByteArray("earlier export");
+        QTest::newRow("workbook over an earlier export") << "t.xlsx" << QByteArray("earlier");
+        QTest::newRow("new text file") << "t.txt" << QByteArray();
+        QTest::newRow("new workbook") << "t.xlsx" << QByteArray();
+    }
+    void exportOnFullDisk() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, earlier);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (!earlier.isEmpty())
+            QVERIFY(writeBytes(path, earlier));
+        const QString error = withFileSizeLimit(16, [&] {
+            return writeTableFile(path, {{"Date&Time", "Code"}, {{"2023-04-17 08:05:03", "00"}}});
+        });
+        QVERIFY2(error.contains(path) && error.contains(qt_error_string(EFBIG)), qPrintable(error));
+        QCOMPARE(readBytes(path), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 earlier.isEmpty() ? 0 : 1);
     }
 };
 
