@@ -34,13 +34,6 @@ int lengthAt(const char* head, int available) {
     return 5 + byteCount;
 }
 
-// The CRC (low byte first) closes the frame; checked in place, without copying the bytes.
-bool crcMatches(const char* frame, int length) {
-    const quint16 received = static_cast<quint8>(frame[length - 2]) |
-                             static_cast<quint16>(static_cast<quint8>(frame[length - 1]) << 8);
-    return modbusCrc16(QByteArray::fromRawData(frame, length - 2)) == received;
-}
-
 } // namespace
 
 int FrameAssembler::expectedLength(const QByteArray& bytes) {
@@ -51,6 +44,11 @@ bool FrameAssembler::isException(const QByteArray& frame) {
     return frame.size() == 5 && (static_cast<quint8>(frame[1]) & 0x80);
 }
 
+void FrameAssembler::clear() {
+    pending.clear();
+    crcs.clear();
+}
+
 QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
     QVector<QByteArray> frames;
     // The chunk goes in by pieces, so that the buffer never holds more than a few frames
@@ -58,6 +56,7 @@ QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
     for (int offset = 0; offset < chunk.size();) {
         const int piece = qMin(chunk.size() - offset, BufferLimit - pending.size());
         pending.append(chunk.constData() + offset, piece);
+        crcs.append(chunk.constData() + offset, piece);
         offset += piece;
         takeFrames(&frames);
     }
@@ -68,8 +67,8 @@ void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
     const char* bytes = pending.constData();
     const int size = pending.size();
     // Every offset is looked at once: either it starts a frame with a valid CRC, which is
-    // taken whole, or the scan moves one byte on. A CRC costs at most one frame's length, so
-    // the work per received byte is bounded whatever the stream holds.
+    // taken whole, or the scan moves one byte on. Each CRC costs the same few steps, so the
+    // work per received byte is bounded whatever the stream holds.
     int start = 0;
     while (start < size) {
         const void* address = std::memchr(bytes + start, SlaveAddress, size_t(size - start));
@@ -81,7 +80,10 @@ void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
         const int length = lengthAt(bytes + start, size - start);
         if (length < 0 || (length > 0 && size - start < length))
             break; // wait for the rest of the frame
-        if (length > 0 && crcMatches(bytes + start, length)) {
+        // The CRC closes the frame, low byte first.
+        if (length > 0 && crcs.crcOf(start, start + length - 2) ==
+                              quint16(quint8(bytes[start + length - 2]) |
+                                      quint8(bytes[start + length - 1]) << 8)) {
             frames->append(QByteArray(bytes + start, length));
             start += length;
         } else {
@@ -91,6 +93,7 @@ void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
     // What stays is the beginning of one unfinished frame, shorter than MaxFrameLength:
     // the junk in front of it has been dropped.
     pending.remove(0, start);
+    crcs.dropFront(start);
 }
 
 const char* modbusExceptionName(quint8 code) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/stretchcrc.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -21,7 +23,7 @@ public:
     QVector<QByteArray> feed(const QByteArray& chunk);
 
     // Drops the bytes of an unfinished frame; called when the next request is written.
-    void clear() { pending.clear(); }
+    void clear();
 
     int pendingSize() const { return pending.size(); }
 
@@ -39,6 +41,7 @@ private:
     void takeFrames(QVector<QByteArray>* frames);
 
     QByteArray pending;
+    StretchCrc crcs; // of the bytes in pending
 };
 
 // The name of a Modbus exception code ("illegal data address" for 2).

@@ -21,7 +21,7 @@ bool crcIsValid(const QByteArray& frame) {
 
 // The stream repeated to 128 KB and fed at once, as one read of a flooded socket: a bounded
 // amount of work per byte makes at least a thousand bytes a millisecond even instrumented
-// (the worst stream, a read header every third byte, about 2500), while dropping one byte
+// (the worst stream, a read header every third byte, about 6000), while dropping one byte
 // at a time from the front of the buffer came to about a hundred. The best of three runs
 // counts, so that a busy machine does not fail it.
 bool assemblesInLinearTime(const QByteArray& stream) {
