@@ -95,8 +95,9 @@ void TranslationRun::fillSlice() {
     slice.start();
     const int columns = table->columnCount();
     while (filled < result.rows.size() && slice.elapsed() < SliceMs) {
-        // A row of an unknown family comes as an empty list and stays unwritten.
-        const QStringList& texts = result.rows.at(filled);
+        // A row of an unknown family comes as an empty list and stays unwritten. Each row is
+        // let go once it is in the table: freeing all of them at the end held the window.
+        const QStringList texts = std::move(result.rows[filled]);
         for (int column = 0; column < texts.size() && column < columns; ++column)
             table->setItem(filled, column, new QTableWidgetItem(texts.at(column)));
         ++filled;
