@@ -49,7 +49,7 @@ TranslationRun::TranslationRun(QWidget* window, QTableWidget* table, const QStri
 }
 
 TranslationRun::~TranslationRun() {
-    // Only when the window goes while the worker still reads: it stops at its next slice.
+    // The worker has ended, unless the window goes first: then it stops at its next slice.
     cancelled = true;
     worker->wait();
     delete dialog;
