@@ -22,8 +22,10 @@ QStringList argumentList(int argc, char* argv[]) {
 
 int storePassword(const CommandLine& command) {
     QTextStream out(stdout);
-    if (!storeRolePassword(command.role, command.password)) {
-        QTextStream(stderr) << "Could not write " << AppSettings::fileName() << '\n';
+    QString error;
+    if (!storeRolePassword(command.role, command.password, AppSettings::fileName(), &error)) {
+        QTextStream(stderr) << "Could not write " << AppSettings::fileName() << ": " << error
+                            << '\n';
         return 1;
     }
     out << "The password of " << command.role << " is stored in " << AppSettings::fileName()
@@ -63,6 +65,8 @@ int runVoltaro(int argc, char* argv[]) {
     // Declared before the window so that it outlives the window's link.
     std::unique_ptr<BmuSimulator> simulator;
     MainWindow window;
+    for (const QString& warning : window.settings().warnings)
+        QTextStream(stderr) << warning << '\n';
     if (!command.bmu.isEmpty()) {
         QString host = window.settings().bmuHost;
         quint16 port = window.settings().bmuPort;

@@ -16,8 +16,8 @@ Login::Login(QWidget* parent)
     form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
     setWindowTitle(QLatin1String(LoginWindowTitle));
 
-    for (const QString& stored : AppSettings::load().storedPasswords)
-        rolePasswords << decodeStoredPassword(stored);
+    for (const std::optional<QString>& stored : AppSettings::load().storedPasswords)
+        rolePasswords << (stored ? readStoredPassword(*stored) : std::nullopt);
 }
 
 Login::~Login() {
@@ -28,7 +28,11 @@ void Login::on_Btn_Login_clicked() {
     const int role = form->comboBox->currentIndex();
     if (role < 0 || role >= rolePasswords.size())
         return;
-    if (form->lineEdit_Password->text() != rolePasswords[role]) {
+    if (!rolePasswords[role]) {
+        form->label_4->setText(QStringLiteral("No password is stored for this role."));
+        return;
+    }
+    if (form->lineEdit_Password->text() != *rolePasswords[role]) {
         form->label_4->setText(
             role == 0 ? QStringLiteral("Password is wrong. \n It is same as WiFi's password!")
                       : QStringLiteral("Password is wrong!"));

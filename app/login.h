@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
+#include <QVector>
 #include <QWidget>
+
+#include <optional>
 
 namespace Ui {
 class Login;
@@ -16,8 +19,9 @@ public:
     explicit Login(QWidget* parent = nullptr);
     ~Login() override;
 
-    // The decoded passwords, index 0 installer, 1 service partner, 2 inverter partner, 3 admin.
-    QStringList passwords() const { return rolePasswords; }
+    // The decoded passwords, index 0 installer, 1 service partner, 2 inverter partner, 3 admin;
+    // none for a role whose entry is missing or damaged: that role cannot log in.
+    QVector<std::optional<QString>> passwords() const { return rolePasswords; }
 
 signals:
     void installer();
@@ -31,5 +35,5 @@ private slots:
 
 private:
     Ui::Login* form;
-    QStringList rolePasswords;
+    QVector<std::optional<QString>> rolePasswords;
 };

@@ -1,9 +1,8 @@
 #include "app/settings.h"
 
+#include "app/inifile.h"
 #include "app/passwordcodec.h"
 
-#include <QFileInfo>
-#include <QSettings>
 #include <QUrl>
 
 QStringList roleNames() {
@@ -11,40 +10,119 @@ QStringList roleNames() {
             QStringLiteral("inverter_partner"), QStringLiteral("admin")};
 }
 
+namespace {
+
+const char passwordGroup[] = "B";
+
+// Reads the values of one group into settings, each checked; what does not fit becomes a
+// warning and leaves the default.
+class GroupReader {
+public:
+    GroupReader(const IniFile& ini, const char* group, QStringList* warnings)
+        : ini(ini)
+        , group(QLatin1String(group))
+        , warnings(warnings) {}
+
+    void text(const char* key, QString* value) {
+        const std::optional<QString> found = ini.value(group, QLatin1String(key));
+        if (!found)
+            return;
+        if (found->isEmpty())
+            return warn(key, *found, QStringLiteral("is empty"), *value);
+        *value = *found;
+    }
+
+    // Text as written, an empty one included (an account without a password).
+    void anyText(const char* key, QString* value) {
+        *value = ini.value(group, QLatin1String(key)).value_or(*value);
+    }
+
+    void number(const char* key, int low, int high, int* value) {
+        const std::optional<QString> found = ini.value(group, QLatin1String(key));
+        if (!found)
+            return;
+        bool ok = false;
+        const qlonglong number = found->toLongLong(&ok);
+        if (!ok || number < low || number > high)
+            return warn(key, *found,
+                        QStringLiteral("is not a number from %1 to %2").arg(low).arg(high),
+                        QString::number(*value));
+        *value = int(number);
+    }
+
+    void port(const char* key, quint16* value) {
+        int wide = *value;
+        number(key, 1, 65535, &wide);
+        *value = quint16(wide);
+    }
+
+private:
+    void warn(const char* key, const QString& found, const QString& problem,
+              const QString& fallback) {
+        *warnings << QStringLiteral("Config.ini: [%1] %2=%3 %4; using %5.")
+                         .arg(group, QLatin1String(key), found, problem, fallback);
+    }
+
+    const IniFile& ini;
+    const QString group;
+    QStringList* warnings;
+};
+
+} // namespace
+
 AppSettings AppSettings::load(const QString& path) {
     AppSettings settings;
-    QSettings ini(path, QSettings::IniFormat);
+    QString error;
+    const IniFile ini = IniFile::load(path, &error);
+    if (!error.isEmpty())
+        settings.warnings
+            << QStringLiteral("%1 cannot be read (%2); the defaults are used.").arg(path, error);
 
-    ini.beginGroup(QStringLiteral("B"));
-    for (int key = 1; key <= 4; ++key)
-        settings.storedPasswords
-            << ini.value(QString::number(key), QStringLiteral("null")).toString();
-    ini.endGroup();
+    const QStringList roles = roleNames();
+    for (int key = 1; key <= roles.size(); ++key) {
+        const std::optional<QString> stored =
+            ini.value(QLatin1String(passwordGroup), QString::number(key));
+        if (stored && !readStoredPassword(*stored))
+            settings.warnings << QStringLiteral("Config.ini: [B] %1 is not a stored password; "
+                                                "the %2 cannot log in.")
+                                     .arg(key)
+                                     .arg(roles[key - 1]);
+        settings.storedPasswords << stored;
+    }
 
-    ini.beginGroup(QStringLiteral("Link"));
-    settings.bmuHost = ini.value(QStringLiteral("Host"), settings.bmuHost).toString();
-    settings.bmuPort = quint16(ini.value(QStringLiteral("Port"), settings.bmuPort).toUInt());
-    ini.endGroup();
+    GroupReader link(ini, "Link", &settings.warnings);
+    link.text("Host", &settings.bmuHost);
+    link.port("Port", &settings.bmuPort);
 
     UpdateServer& server = settings.updateServer;
-    ini.beginGroup(QStringLiteral("Update"));
-    server.host = ini.value(QStringLiteral("Host"), server.host).toString();
-    server.port = quint16(ini.value(QStringLiteral("Port"), server.port).toUInt());
-    server.user = ini.value(QStringLiteral("User"), server.user).toString();
-    server.password = ini.value(QStringLiteral("Password"), server.password).toString();
-    server.watchdogMs = ini.value(QStringLiteral("WatchdogMs"), server.watchdogMs).toInt();
-    ini.endGroup();
+    GroupReader update(ini, "Update", &settings.warnings);
+    update.text("Host", &server.host);
+    update.port("Port", &server.port);
+    update.anyText("User", &server.user);
+    update.anyText("Password", &server.password);
+    // Below a second every download would count as stalled; above an hour none would.
+    update.number("WatchdogMs", 1000, 3600000, &server.watchdogMs);
     return settings;
 }
 
-bool storeRolePassword(const QString& role, const QString& password, const QString& path) {
+bool storeRolePassword(const QString& role, const QString& password, const QString& path,
+                       QString* error) {
     const int index = roleNames().indexOf(role);
-    if (index < 0)
+    if (index < 0) {
+        if (error)
+            *error = QStringLiteral("unknown role %1").arg(role);
         return false;
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue(QStringLiteral("B/%1").arg(index + 1), encodeStoredPassword(password));
-    ini.sync();
-    return ini.status() == QSettings::NoError && QFileInfo(path).isFile();
+    }
+    QString reason;
+    IniFile ini = IniFile::load(path, &reason);
+    if (reason.isEmpty()) {
+        ini.setValue(QLatin1String(passwordGroup), QString::number(index + 1),
+                     encodeStoredPassword(password));
+        reason = ini.save(path);
+    }
+    if (error)
+        *error = reason;
+    return reason.isEmpty();
 }
 
 bool parseEndpoint(const QString& text, QString* host, quint16* port) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include <optional>
 
 // The role names, in the order of the login list and of the keys "1".."4" of Config.ini.
 QStringList roleNames();
@@ -19,20 +22,25 @@ struct UpdateServer {
 //   [B]      1..4 = stored role passwords (installer, service partner, inverter partner, admin)
 //   [Link]   Host, Port = the BMU endpoint
 //   [Update] Host, Port, User, Password, WatchdogMs = the update server
+// A value that is out of range or malformed keeps the default and adds a warning naming the
+// key; the user and password are taken as written.
 struct AppSettings {
-    QStringList storedPasswords; // four stored texts; a missing key reads as "null"
+    // The stored text of each role's password; none where the key is missing.
+    QVector<std::optional<QString>> storedPasswords;
     QString bmuHost = QStringLiteral("192.168.4.1");
     quint16 bmuPort = 8080;
     UpdateServer updateServer;
+    QStringList warnings; // for the user, one line each
 
     static QString fileName() { return QStringLiteral("Config.ini"); }
     static AppSettings load(const QString& path = fileName());
 };
 
 // Writes or replaces the stored password of one role ("installer", "service_partner",
-// "inverter_partner" or "admin"). Returns false for an unknown role or an unwritable file.
+// "inverter_partner" or "admin"), leaving every other line of the file as it was. Returns
+// false for an unknown role or an unwritable file; error then says why.
 bool storeRolePassword(const QString& role, const QString& password,
-                       const QString& path = AppSettings::fileName());
+                       const QString& path = AppSettings::fileName(), QString* error = nullptr);
 
 // Parses "HOST" or "HOST:PORT"; the port keeps its value when none is given.
 bool parseEndpoint(const QString& text, QString* host, quint16* port);

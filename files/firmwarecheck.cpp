@@ -1,5 +1,6 @@
 #include "files/firmwarecheck.h"
 
+#include "firmware/packets.h"
 #include "link/crc.h"
 
 #include <QFile>
@@ -10,6 +11,14 @@ FirmwareCheck checkFirmwareFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         check.error =
             QStringLiteral("The file %1 cannot be opened: %2").arg(path, file.errorString());
+        return check;
+    }
+    // Checked before reading: a file beyond what the BMU can be sent is no image, and one
+    // beyond 2 GB would not even fit into memory as one array.
+    if (!fitsPacketNumbering(file.size())) {
+        check.error = QStringLiteral("The file %1 is too large to be a firmware image (%2 bytes).")
+                          .arg(path)
+                          .arg(file.size());
         return check;
     }
     const QByteArray bytes = file.readAll();

@@ -5,10 +5,8 @@
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
 #include "app/styles.h"
-#include "files/spreadsheetreader.h"
 #include "files/tableexport.h"
-#include "history/history.h"
-#include "history/logtranslation.h"
+#include "files/translationrun.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -28,7 +26,6 @@ const char exportCaption[] = "Save";
 const char exportFilter[] = "Excel File( *.xls *.xlsx);;TXT-Files (*.txt)";
 // The spreadsheet filter first; the second entry lets the tool's own text exports be picked.
 const char importFilter[] = "Exel file(*.xls *.xlsx);;TXT-Files (*.txt *.csv)";
-const char wrongFile[] = "Please choose the correct data file!!";
 
 // Columns of the translation results; the BMS decoder fills "Warning 1" onward.
 const QStringList bmuTranslationHeader{"Date&Time", "Code", "Description", "Details"};
@@ -75,21 +72,6 @@ void setupTranslationTable(QTableWidget* table, const QStringList& header) {
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setStyleSheet(QLatin1String(Style::SkyblueHeader));
     table->setStyleSheet(QLatin1String(Style::TableSelection));
-}
-
-// The saved log in the rows under the header: date and time, code, description, data.
-// False when a row has fewer than the four cells.
-bool savedLogOf(const SheetRows& rows, SavedLog* log) {
-    for (int r = 1; r < rows.size(); ++r) {
-        const QStringList& row = rows.at(r);
-        if (row.size() < 4)
-            return false;
-        log->dateTimes << row.at(0);
-        log->codes << row.at(1);
-        log->descriptions << row.at(2);
-        log->logData << row.at(3);
-    }
-    return true;
 }
 
 } // namespace
@@ -149,36 +131,20 @@ void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {
 }
 
 void MainWindow::on_Btn_TransFromFile_clicked() {
+    if (findChild<TranslationRun*>())
+        return; // one translation at a time: its progress dialog is open
     const QString path = askOpenFileName(this, QStringLiteral("Choose Excel file"), QString(),
                                          QLatin1String(importFilter));
     if (path.isEmpty())
         return;
-    const SheetReadResult sheet = readFirstWorksheet(path);
-    if (!sheet.ok()) {
-        Messages::warning(this, QStringLiteral("Remind"), sheet.error);
-        return;
-    }
-    // The saved log lives only in this call, so no ending leaves stale rows behind.
-    SavedLog log;
-    if (sheet.rows.isEmpty() || !savedLogOf(sheet.rows, &log)) {
-        Messages::open(this, QMessageBox::Warning, QStringLiteral("Remind"),
-                       QLatin1String(wrongFile), QMessageBox::Apply);
-        return;
-    }
-    QTableWidget* table = ui->radioBtn_BMU->isChecked()   ? ui->table_Trans
-                          : ui->radioBtn_BMS->isChecked() ? ui->tableWidget_Trans_BMS
-                                                          : nullptr;
-    if (!table) {
+    const bool bmu = ui->radioBtn_BMU->isChecked();
+    if (!bmu && !ui->radioBtn_BMS->isChecked()) {
         Messages::open(this, QMessageBox::Warning, QStringLiteral("Remind"),
                        QStringLiteral("Please choose BMU or BMS first."), QMessageBox::Apply);
         return;
     }
-    table->setRowCount(0);
-    table->setRowCount(log.dateTimes.size());
-    history->translateRecords(log);
-    table->resizeRowsToContents();
-    table->setAlternatingRowColors(true);
-    table->setPalette(QPalette(Qt::gray));
+    new TranslationRun(this, bmu ? ui->table_Trans : ui->tableWidget_Trans_BMS, path,
+                       bmu ? LogUnit::Bmu : LogUnit::Bms, ui->comboBox_Trans->currentText());
 }
 
 void MainWindow::on_radioBtn_BMU_toggled(bool checked) {

@@ -7,13 +7,13 @@
 #include "files/firmwarecheck.h"
 #include "files/spreadsheetreader.h"
 #include "files/tablepackage.h"
+#include "files/wholefilesave.h"
 
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 
 void MainWindow::on_pushButton_3_clicked() {
     const QString path = askOpenFileName(this, QStringLiteral("Choose F/W file"), QString(),
@@ -38,8 +38,7 @@ void MainWindow::on_Btn_PT_Load_clicked() {
         return;
     }
     // A refused sheet leaves no file behind, and a table file is never written short: the
-    // package is complete before anything is written, and QSaveFile only replaces the
-    // target once every byte is on disk.
+    // package is complete before anything is written, and saved whole or not at all.
     auto refuse = [this](const QString& reason) {
         ui->textEdit_PT->setPlainText(reason);
         Messages::warning(this, QStringLiteral("Remind"), reason);
@@ -57,11 +56,10 @@ void MainWindow::on_Btn_PT_Load_clicked() {
     const QString dataFolder = QDir::currentPath() + QStringLiteral("/Data/");
     if (!QDir().mkpath(dataFolder))
         return refuse(QStringLiteral("The folder %1 cannot be created.").arg(dataFolder));
-    QSaveFile file(dataFolder + package.fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(package.content) != package.content.size() ||
-        !file.commit())
-        return refuse(QStringLiteral("The file %1 cannot be written: %2")
-                          .arg(file.fileName(), file.errorString()));
+    const QString target = dataFolder + package.fileName;
+    const QString reason = saveWholeFile(target, package.content);
+    if (!reason.isEmpty())
+        return refuse(QStringLiteral("The file %1 cannot be written: %2").arg(target, reason));
     ui->textEdit_PT->clear();
     ui->textEdit_PT->appendPlainText(
         QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹")

@@ -1,10 +1,15 @@
 #include "files/tableexport.h"
 
+#include "files/wholefilesave.h"
+
 #include <xlsxwriter.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextCodec>
+
+#include <cerrno>
 
 namespace {
 
@@ -22,20 +27,22 @@ QString cannotWrite(const QString& path, const QString& reason) {
     return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
 }
 
-QString writeText(const QString& path, const ExportTable& table) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return cannotWrite(path, file.errorString());
-    const QByteArray bytes = tabSeparatedGb2312(table);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return cannotWrite(path, file.errorString());
-    file.close();
-    return {};
+QString saveTo(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
+    const QString reason = saveWholeFile(path, bytes, mode);
+    return reason.isEmpty() ? QString() : cannotWrite(path, reason);
 }
 
+// The workbook is assembled by libxlsxwriter in a folder of its own, then saved like any
+// other file.
 QString writeXlsx(const QString& path, const ExportTable& table) {
-    const QByteArray nativePath = QFile::encodeName(path);
-    lxw_workbook* book = workbook_new(nativePath.constData());
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return cannotWrite(path, scratch.errorString());
+    QByteArray scratchFolder = QFile::encodeName(scratch.path());
+    const QString draftPath = scratch.filePath(QStringLiteral("export.xlsx"));
+    lxw_workbook_options options{};
+    options.tmpdir = scratchFolder.data();
+    lxw_workbook* book = workbook_new_opt(QFile::encodeName(draftPath).constData(), &options);
     if (!book)
         return cannotWrite(path, QStringLiteral("out of memory"));
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
@@ -50,10 +57,18 @@ QString writeXlsx(const QString& path, const ExportTable& table) {
     writeRow(0, table.header);
     for (int r = 0; r < table.rows.size(); ++r)
         writeRow(lxw_row_t(r + 1), table.rows.at(r));
+    errno = 0;
     const lxw_error result = workbook_close(book);
-    if (result != LXW_NO_ERROR)
-        return cannotWrite(path, QString::fromUtf8(lxw_strerror(result)));
-    return {};
+    if (result != LXW_NO_ERROR) {
+        // The library's text names the step; the system's error says why it failed.
+        const QString step = QString::fromUtf8(lxw_strerror(result));
+        return cannotWrite(path, errno ? QStringLiteral("%1 (%2)").arg(step, qt_error_string(errno))
+                                       : step);
+    }
+    QFile draft(draftPath);
+    if (!draft.open(QIODevice::ReadOnly))
+        return cannotWrite(path, draft.errorString());
+    return saveTo(path, draft.readAll(), QIODevice::NotOpen);
 }
 
 } // namespace
@@ -77,5 +92,6 @@ bool wantsXlsx(const QString& path) {
 }
 
 QString writeTableFile(const QString& path, const ExportTable& table) {
-    return wantsXlsx(path) ? writeXlsx(path, table) : writeText(path, table);
+    return wantsXlsx(path) ? writeXlsx(path, table)
+                           : saveTo(path, tabSeparatedGb2312(table), QIODevice::Text);
 }

@@ -27,5 +27,8 @@ bool wantsXlsx(const QString& path);
 
 // Writes the table to path: an .xlsx workbook with every cell as text (so long digit
 // strings and hex bytes stay as they are) when the name ends in .xlsx, otherwise the
-// tab-separated GB2312 text. Returns an empty text on success, else what went wrong.
+// tab-separated GB2312 text. The file is replaced only once it is complete: when writing
+// fails (a full disk, a folder without write permission) an existing file stays as it was
+// and nothing partial is left. Returns an empty text on success, else the file and the
+// reason it could not be written.
 QString writeTableFile(const QString& path, const ExportTable& table);

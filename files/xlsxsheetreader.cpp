@@ -15,8 +15,23 @@
 namespace {
 
 // No part of a sane workbook comes near this; a larger one is refused instead of being
-// inflated into memory.
+// inflated.
 constexpr qint64 maxPartSize = 64 * 1024 * 1024;
+
+// Real workbooks nest their elements a handful of levels deep (worksheet, sheetData, row,
+// c, is, r, t); anything far deeper is a file made to exhaust the reader.
+constexpr int maxDepth = 64;
+
+// The longest text a cell can hold, and all texts of the workbook together: far more than
+// any history export or parameter table, little enough to keep the memory bounded.
+constexpr int maxCellText = 32767;
+constexpr qint64 maxWorkbookText = 32 * 1024 * 1024;
+
+// Parts are inflated and handed to the XML reader this many bytes at a time. The reader
+// gathers one token (a text, a tag) whole before returning it, so when this much has gone
+// in without a token coming out, the token is longer than any cell text can be.
+constexpr int feedSize = 64 * 1024;
+constexpr qint64 maxTokenBytes = 1024 * 1024;
 
 constexpr int maxRows = 1048576;
 constexpr int maxColumns = 16384;
@@ -28,6 +43,13 @@ struct Relationship {
 
 QString damaged(const QString& detail) {
     return QStringLiteral("The spreadsheet file is damaged (%1).").arg(detail);
+}
+
+QString textTooLong(const QString& part) {
+    return QStringLiteral("The spreadsheet holds a text longer than a cell can hold (%1 "
+                          "characters) in %2; it is not read.")
+        .arg(maxCellText)
+        .arg(part);
 }
 
 // The zip package through minizip. (QuaZip bundles its own copy of minizip's functions
@@ -45,35 +67,155 @@ public:
     }
 
     bool isOpen() const { return zip != nullptr; }
+    unzFile handle() const { return zip; }
 
-    // The bytes of a part; found is false when the package has no such part, error is
-    // set when the part exists but cannot be inflated or fails its CRC.
-    QByteArray read(const QString& name, bool* found, QString* error) {
-        constexpr int caseInsensitive = 2;
-        *found = unzLocateFile(zip, name.toUtf8().constData(), caseInsensitive) == UNZ_OK;
-        if (!*found)
-            return {};
-        if (unzOpenCurrentFile(zip) != UNZ_OK) {
-            *error = damaged(name);
-            return {};
-        }
-        QByteArray bytes;
-        char buffer[65536];
-        int got = 0;
-        while ((got = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 &&
-               bytes.size() <= maxPartSize)
-            bytes.append(buffer, got);
-        // Closing checks the CRC of a part read to its end.
-        const int closed = unzCloseCurrentFile(zip);
-        if (bytes.size() > maxPartSize)
-            *error = QStringLiteral("The spreadsheet file is too large to read.");
-        else if (got < 0 || closed != UNZ_OK)
-            *error = damaged(name);
-        return error->isEmpty() ? bytes : QByteArray();
-    }
+    // Counts the text read from every part, so that many texts below the cell limit
+    // cannot add up to an unbounded amount either.
+    qint64 textRead = 0;
 
 private:
     unzFile zip;
+};
+
+// One XML part of the package, inflated and parsed a piece at a time: neither the part nor
+// an overlong text is ever held whole, and nothing recurses per element. Reading stops at
+// the first damage or refusal, which error() then names.
+class XmlPart {
+public:
+    XmlPart(Package& package, const QString& name)
+        : package(package)
+        , name(name) {
+        constexpr int caseInsensitive = 2;
+        found =
+            unzLocateFile(package.handle(), name.toUtf8().constData(), caseInsensitive) == UNZ_OK;
+        if (!found)
+            return;
+        open = unzOpenCurrentFile(package.handle()) == UNZ_OK;
+        if (!open)
+            failure = damaged(name);
+    }
+    XmlPart(const XmlPart&) = delete;
+    XmlPart& operator=(const XmlPart&) = delete;
+    ~XmlPart() {
+        if (open)
+            unzCloseCurrentFile(package.handle());
+    }
+
+    bool exists() const { return found; }
+    const QString& partName() const { return name; }
+
+    // Moves to the next token; false at the end of the part or when reading has stopped.
+    bool next() {
+        while (open && failure.isEmpty()) {
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && refill())
+                continue;
+            if (xml.hasError()) {
+                if (failure.isEmpty())
+                    failure = damaged(QStringLiteral("%1, line %2: %3")
+                                          .arg(name)
+                                          .arg(xml.lineNumber())
+                                          .arg(xml.errorString()));
+                return false;
+            }
+            sinceToken = 0;
+            if (token == QXmlStreamReader::StartElement && ++depth > maxDepth) {
+                failure = QStringLiteral("The spreadsheet file nests its elements more than %1 "
+                                         "levels deep in %2; it is not a workbook the tool "
+                                         "reads.")
+                              .arg(maxDepth)
+                              .arg(name);
+                return false;
+            }
+            if (token == QXmlStreamReader::EndElement)
+                --depth;
+            if (token == QXmlStreamReader::EndDocument) {
+                // The rest of the part is inflated too: closing checks its CRC.
+                while (refill()) {
+                }
+                return false;
+            }
+            return true;
+        }
+        return false;
+    }
+
+    // The text of the element the reader stands on, the text of its children included;
+    // leaves the reader on the element's end.
+    QString readText() {
+        QString text;
+        const int outside = depth - 1;
+        while (next()) {
+            if (xml.isCharacters()) {
+                text += xml.text();
+                package.textRead += xml.text().size();
+                if (text.size() > maxCellText)
+                    return refuse(textTooLong(name));
+                if (package.textRead > maxWorkbookText)
+                    return refuse(QStringLiteral("The spreadsheet holds more text than the "
+                                                 "tool reads (%1 million characters).")
+                                      .arg(maxWorkbookText / (1024 * 1024)));
+            } else if (xml.isEndElement() && depth == outside) {
+                break;
+            }
+        }
+        return text;
+    }
+
+    // Leaves the reader on the end of the element it stands on.
+    void skipElement() {
+        const int outside = depth - 1;
+        while (next() && !(xml.isEndElement() && depth == outside)) {
+        }
+    }
+
+    // Stops reading with a reason of the caller's.
+    QString refuse(const QString& reason) {
+        if (failure.isEmpty())
+            failure = reason;
+        return {};
+    }
+
+    // Empty when the part was read to its end (or does not exist).
+    const QString& error() const { return failure; }
+
+    QXmlStreamReader xml;
+
+private:
+    // Hands the next piece of the inflated part to the XML reader; false when there is
+    // none, the part is damaged, or a limit is reached.
+    bool refill() {
+        if (!open || !failure.isEmpty())
+            return false;
+        char buffer[feedSize];
+        const int got = unzReadCurrentFile(package.handle(), buffer, sizeof buffer);
+        if (got <= 0) {
+            // Closing after the last byte checks the part's CRC.
+            const int closed = unzCloseCurrentFile(package.handle());
+            open = false;
+            if (got < 0 || closed != UNZ_OK)
+                failure = damaged(name);
+            return false;
+        }
+        inflated += got;
+        sinceToken += got;
+        if (inflated > maxPartSize)
+            failure = QStringLiteral("The spreadsheet file is too large to read.");
+        else if (sinceToken > maxTokenBytes)
+            failure = textTooLong(name);
+        else
+            xml.addData(QByteArray(buffer, got));
+        return failure.isEmpty();
+    }
+
+    Package& package;
+    const QString name;
+    bool found = false;
+    bool open = false;
+    qint64 inflated = 0;
+    qint64 sinceToken = 0; // bytes handed over since the last token came out
+    int depth = 0;
+    QString failure;
 };
 
 // "xl" + "worksheets/sheet1.xml" -> "xl/worksheets/sheet1.xml"; "/xl/..." is absolute.
@@ -97,20 +239,12 @@ QString relationshipsPartOf(const QString& part) {
            name + QStringLiteral(".rels");
 }
 
-QString xmlError(const QXmlStreamReader& xml, const QString& part) {
-    return damaged(
-        QStringLiteral("%1, line %2: %3").arg(part).arg(xml.lineNumber()).arg(xml.errorString()));
-}
-
-QHash<QString, Relationship> parseRelationships(const QByteArray& bytes, const QString& ownerPart,
-                                                QString* error) {
+QHash<QString, Relationship> parseRelationships(XmlPart& part, const QString& ownerPart) {
     QHash<QString, Relationship> result;
-    QXmlStreamReader xml(bytes);
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.name() != QLatin1String("Relationship"))
+    while (part.next()) {
+        if (!part.xml.isStartElement() || part.xml.name() != QLatin1String("Relationship"))
             continue;
-        const QXmlStreamAttributes a = xml.attributes();
+        const QXmlStreamAttributes a = part.xml.attributes();
         if (a.value(QLatin1String("TargetMode")) == QLatin1String("External"))
             continue;
         result.insert(
@@ -118,8 +252,6 @@ QHash<QString, Relationship> parseRelationships(const QByteArray& bytes, const Q
             {a.value(QLatin1String("Type")).toString(),
              resolvePart(folderOf(ownerPart), a.value(QLatin1String("Target")).toString())});
     }
-    if (xml.hasError())
-        *error = xmlError(xml, relationshipsPartOf(ownerPart));
     return result;
 }
 
@@ -147,47 +279,44 @@ QString decodeEscapes(QString text) {
 
 // The text of a rich or plain string element (<si> or <is>): its <t> runs joined, the
 // phonetic guides (<rPh>) left out. The reader stands on the element's start.
-QString readStringItem(QXmlStreamReader& xml) {
+QString readStringItem(XmlPart& part) {
     QString text;
     int phonetic = 0;
-    const QString element = xml.name().toString();
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            if (xml.name() == QLatin1String("rPh"))
+    const QString element = part.xml.name().toString();
+    while (part.next()) {
+        if (part.xml.isStartElement()) {
+            if (part.xml.name() == QLatin1String("rPh"))
                 ++phonetic;
-            else if (xml.name() == QLatin1String("t") && phonetic == 0)
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (xml.isEndElement()) {
-            if (xml.name() == QLatin1String("rPh"))
+            else if (part.xml.name() == QLatin1String("t") && phonetic == 0)
+                text += part.readText();
+        } else if (part.xml.isEndElement()) {
+            if (part.xml.name() == QLatin1String("rPh"))
                 --phonetic;
-            else if (xml.name() == element)
+            else if (part.xml.name() == element)
                 break;
         }
     }
+    if (text.size() > maxCellText)
+        return part.refuse(textTooLong(part.partName()));
     return decodeEscapes(text);
 }
 
-QStringList parseSharedStrings(const QByteArray& bytes, const QString& part, QString* error) {
+QStringList parseSharedStrings(XmlPart& part) {
     QStringList result;
-    QXmlStreamReader xml(bytes);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("si"))
-            result << readStringItem(xml);
+    while (part.next()) {
+        if (part.xml.isStartElement() && part.xml.name() == QLatin1String("si"))
+            result << readStringItem(part);
     }
-    if (xml.hasError())
-        *error = xmlError(xml, part);
     return result;
 }
 
 // For every cell format index of the workbook: does it show numbers as dates?
-QVector<bool> parseDateStyles(const QByteArray& bytes, const QString& part, QString* error) {
+QVector<bool> parseDateStyles(XmlPart& part) {
     QHash<int, QString> customCodes;
     QVector<int> formatIds;
     bool inCellFormats = false;
-    QXmlStreamReader xml(bytes);
-    while (!xml.atEnd()) {
-        xml.readNext();
+    while (part.next()) {
+        const QXmlStreamReader& xml = part.xml;
         if (xml.isEndElement() && xml.name() == QLatin1String("cellXfs"))
             inCellFormats = false;
         if (!xml.isStartElement())
@@ -201,8 +330,6 @@ QVector<bool> parseDateStyles(const QByteArray& bytes, const QString& part, QStr
         else if (inCellFormats && xml.name() == QLatin1String("xf"))
             formatIds << a.value(QLatin1String("numFmtId")).toInt();
     }
-    if (xml.hasError())
-        *error = xmlError(xml, part);
     QVector<bool> result;
     for (int id : formatIds)
         result << isDateFormat(id, customCodes.value(id));
@@ -240,12 +367,12 @@ public:
         , dates(dateStyles)
         , epoch1904(epoch1904) {}
 
-    QString parse(const QByteArray& bytes, const QString& part) {
-        QXmlStreamReader xml(bytes);
+    // Empty when the sheet was read to its end, else why not.
+    QString parse(XmlPart& part) {
         int row = -1;
         int column = -1;
-        while (!xml.atEnd()) {
-            xml.readNext();
+        while (part.next()) {
+            const QXmlStreamReader& xml = part.xml;
             if (!xml.isStartElement())
                 continue;
             if (xml.name() == QLatin1String("row")) {
@@ -259,36 +386,36 @@ public:
                 parseCellReference(xml.attributes().value(QLatin1String("r")), &r, &c);
                 row = r;
                 column = c;
-                range.setCell(row, column, readCell(xml));
+                range.setCell(row, column, readCell(part));
                 if (range.tooLarge())
                     return QStringLiteral("The worksheet is too large to read.");
             }
         }
-        return xml.hasError() ? xmlError(xml, part) : QString();
+        return part.error();
     }
 
     SheetRows rows() const { return range.rows(); }
 
 private:
     // The reader stands on <c>; leaves it on </c>.
-    QString readCell(QXmlStreamReader& xml) {
-        const QXmlStreamAttributes a = xml.attributes();
+    QString readCell(XmlPart& part) {
+        const QXmlStreamAttributes a = part.xml.attributes();
         const QString type = a.value(QLatin1String("t")).toString();
         const int style = a.value(QLatin1String("s")).toInt();
         QString value;
         QString inlineText;
-        while (!xml.atEnd()) {
-            xml.readNext();
+        while (part.next()) {
+            const QXmlStreamReader& xml = part.xml;
             if (xml.isEndElement() && xml.name() == QLatin1String("c"))
                 break;
             if (!xml.isStartElement())
                 continue;
             if (xml.name() == QLatin1String("v"))
-                value = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                value = part.readText();
             else if (xml.name() == QLatin1String("is"))
-                inlineText = readStringItem(xml);
+                inlineText = readStringItem(part);
             else
-                xml.skipCurrentElement(); // formulas and extensions
+                part.skipElement(); // formulas and extensions
         }
         if (type == QLatin1String("inlineStr"))
             return inlineText;
@@ -325,32 +452,23 @@ private:
 // Finds the first worksheet (chart sheets do not count) and the workbook's string and
 // style parts.
 QString locateWorkbook(Package& package, Workbook* book) {
-    bool found = false;
-    QString error;
     QString workbookPart = QStringLiteral("xl/workbook.xml");
-    const QByteArray rootRels = package.read(QStringLiteral("_rels/.rels"), &found, &error);
-    if (!error.isEmpty())
-        return error;
-    if (found) {
-        const auto rels = parseRelationships(rootRels, QString(), &error);
-        if (!error.isEmpty())
-            return error;
-        for (const Relationship& r : rels) {
+    {
+        XmlPart rootRels(package, QStringLiteral("_rels/.rels"));
+        for (const Relationship& r : parseRelationships(rootRels, QString())) {
             if (typeIs(r, "officeDocument"))
                 workbookPart = r.target;
         }
+        if (!rootRels.error().isEmpty())
+            return rootRels.error();
     }
-    const QByteArray workbookXml = package.read(workbookPart, &found, &error);
-    if (!error.isEmpty())
-        return error;
-    if (!found)
-        return QStringLiteral("The file is a zip archive but not a spreadsheet workbook.");
-    const QByteArray bookRelsXml = package.read(relationshipsPartOf(workbookPart), &found, &error);
-    if (!error.isEmpty())
-        return error;
-    const auto rels = parseRelationships(bookRelsXml, workbookPart, &error);
-    if (!error.isEmpty())
-        return error;
+    QHash<QString, Relationship> rels;
+    {
+        XmlPart bookRels(package, relationshipsPartOf(workbookPart));
+        rels = parseRelationships(bookRels, workbookPart);
+        if (!bookRels.error().isEmpty())
+            return bookRels.error();
+    }
     for (const Relationship& r : rels) {
         if (typeIs(r, "sharedStrings"))
             book->sharedStringsPart = r.target;
@@ -358,10 +476,12 @@ QString locateWorkbook(Package& package, Workbook* book) {
             book->stylesPart = r.target;
     }
 
-    QXmlStreamReader xml(workbookXml);
-    while (!xml.atEnd() && book->sheetPart.isEmpty()) {
-        xml.readNext();
-        if (!xml.isStartElement())
+    XmlPart workbook(package, workbookPart);
+    if (!workbook.exists())
+        return QStringLiteral("The file is a zip archive but not a spreadsheet workbook.");
+    while (workbook.next()) {
+        const QXmlStreamReader& xml = workbook.xml;
+        if (!xml.isStartElement() || !book->sheetPart.isEmpty())
             continue;
         const QXmlStreamAttributes a = xml.attributes();
         if (xml.name() == QLatin1String("workbookPr")) {
@@ -377,8 +497,8 @@ QString locateWorkbook(Package& package, Workbook* book) {
             }
         }
     }
-    if (xml.hasError())
-        return xmlError(xml, workbookPart);
+    if (!workbook.error().isEmpty())
+        return workbook.error();
     if (book->sheetPart.isEmpty())
         return QStringLiteral("The workbook has no worksheet.");
     return {};
@@ -392,35 +512,30 @@ SheetReadResult readXlsxFirstSheet(const QString& path) {
         return SheetReadResult::failure(
             QStringLiteral("The spreadsheet file is damaged and cannot be unpacked."));
     Workbook book;
-    QString error = locateWorkbook(package, &book);
+    const QString error = locateWorkbook(package, &book);
     if (!error.isEmpty())
         return SheetReadResult::failure(error);
 
-    bool found = false;
     QStringList strings;
     if (!book.sharedStringsPart.isEmpty()) {
-        const QByteArray xml = package.read(book.sharedStringsPart, &found, &error);
-        if (error.isEmpty())
-            strings = parseSharedStrings(xml, book.sharedStringsPart, &error);
-        if (!error.isEmpty())
-            return SheetReadResult::failure(error);
+        XmlPart part(package, book.sharedStringsPart);
+        strings = parseSharedStrings(part);
+        if (!part.error().isEmpty())
+            return SheetReadResult::failure(part.error());
     }
     QVector<bool> dateStyles;
     if (!book.stylesPart.isEmpty()) {
-        const QByteArray xml = package.read(book.stylesPart, &found, &error);
-        if (error.isEmpty())
-            dateStyles = parseDateStyles(xml, book.stylesPart, &error);
-        if (!error.isEmpty())
-            return SheetReadResult::failure(error);
+        XmlPart part(package, book.stylesPart);
+        dateStyles = parseDateStyles(part);
+        if (!part.error().isEmpty())
+            return SheetReadResult::failure(part.error());
     }
-    const QByteArray sheetXml = package.read(book.sheetPart, &found, &error);
-    if (!error.isEmpty())
-        return SheetReadResult::failure(error);
-    if (!found)
+    XmlPart sheet(package, book.sheetPart);
+    if (!sheet.exists())
         return SheetReadResult::failure(damaged(book.sheetPart + QStringLiteral(" is missing")));
     SheetCells cells(strings, dateStyles, book.epoch1904);
-    error = cells.parse(sheetXml, book.sheetPart);
-    if (!error.isEmpty())
-        return SheetReadResult::failure(error);
+    const QString sheetError = cells.parse(sheet);
+    if (!sheetError.isEmpty())
+        return SheetReadResult::failure(sheetError);
     return {cells.rows(), {}};
 }

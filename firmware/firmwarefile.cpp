@@ -134,6 +134,9 @@ QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int b
     return {};
 }
 
-bool crcMatches(const QByteArray& content, const QString& expectedCrcText) {
-    return crcText(modbusCrc16(content)) == expectedCrcText;
+ImageCheck checkFirmwareImage(const QByteArray& content, const QString& expectedCrcText) {
+    if (content.isEmpty())
+        return ImageCheck::Empty;
+    return crcText(modbusCrc16(content)) == expectedCrcText ? ImageCheck::Good
+                                                            : ImageCheck::CrcMismatch;
 }

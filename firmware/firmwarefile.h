@@ -56,5 +56,8 @@ RunningVersion parseRunningVersion(const QString& versionText);
 QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int bestMain,
                      int bestSub);
 
-// Whether the content's CRC-16/MODBUS, written low byte first, is the expected text.
-bool crcMatches(const QByteArray& content, const QString& expectedCrcText);
+// What loading an image file finds. Only a good image may be armed for sending: one that
+// holds bytes whose CRC-16/MODBUS, written low byte first, is the text its name carries.
+// An empty file is never good, although its CRC (FFFF) can match a name.
+enum class ImageCheck { Good, Empty, CrcMismatch };
+ImageCheck checkFirmwareImage(const QByteArray& content, const QString& expectedCrcText);

@@ -2,6 +2,7 @@
 
 #include "link/crc.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
@@ -99,4 +100,14 @@ TableScan scanTableFileNames(const QStringList& fileNames, const QString& batter
     }
     scan.shownVersion = scan.selectedFile.isEmpty() ? lastMatchVersion : selected.text();
     return scan;
+}
+
+TableScan scanTableFolder(const QString& folder, const QString& batteryType,
+                          const QString& runningVersionText) {
+    QStringList names;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+        if (file.size() <= maxTableFileSize)
+            names << file.fileName();
+    }
+    return scanTableFileNames(names, batteryType, runningVersionText);
 }

@@ -35,3 +35,11 @@ struct TableScan {
 // matching file's version with the running one (text "V1.5").
 TableScan scanTableFileNames(const QStringList& fileNames, const QString& batteryType,
                              const QString& runningVersionText);
+
+// A table file is about 7 KB (1070 bytes as hex text, Base64-encoded); anything above this
+// is no table and is not read.
+constexpr qint64 maxTableFileSize = 64 * 1024;
+
+// The scan above over the files of a folder, those larger than a table file left out.
+TableScan scanTableFolder(const QString& folder, const QString& batteryType,
+                          const QString& runningVersionText);

@@ -114,8 +114,8 @@ void Update::loadFirmwareFile(int firmwareType) {
         return;
     }
     const QByteArray image = readWholeFile(path);
-    if (!crcMatches(image, best->crcText)) {
-        // A damaged file must not leave an earlier image ready to send.
+    if (checkFirmwareImage(image, best->crcText) != ImageCheck::Good) {
+        // A damaged or empty file must not leave an earlier image ready to send.
         disarmFirmware(true);
         showFirmwareMessage(QLatin1String(incompleteText), PaneText::Red);
         return;
@@ -128,10 +128,7 @@ void Update::loadFirmwareFile(int firmwareType) {
     form->progressBarFW->setRange(0, firmwarePackets.size());
     qDebug() << "firmware" << best->fileName << "bytes" << firmwareSize << "packets"
              << firmwarePackets.size();
-    if (image.isEmpty())
-        showFirmwareMessage(QLatin1String(noImageText), PaneText::Red);
-    else
-        showFirmwareMessage(QStringLiteral("Load Firmware data successfully."), PaneText::Blue);
+    showFirmwareMessage(QStringLiteral("Load Firmware data successfully."), PaneText::Blue);
 }
 
 bool Update::buildFirmwareHeader() {
@@ -146,10 +143,8 @@ bool Update::buildFirmwareHeader() {
 }
 
 void Update::scanTableFiles() {
-    const QStringList files = QDir(dataFolder()).entryList(QDir::Files);
-    qDebug() << "文件数量" << files.size();
     const TableScan scan =
-        scanTableFileNames(files, system->batteryType, system->overview.tableVersion);
+        scanTableFolder(dataFolder(), system->batteryType, system->overview.tableVersion);
     form->label_PT_New->setText(scan.shownVersion);
     if (!scan.selectedFile.isEmpty())
         PaneText::appendColoured(form->textEdit_BMU_Event, QLatin1String(tableNewerHint), "blue");

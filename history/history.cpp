@@ -1,17 +1,12 @@
 #include "history/history.h"
 
 #include "app/mainwindow_form.h"
-#include "app/messages.h"
 #include "history/bmsevents.h"
 #include "history/bmuevents.h"
-#include "history/hvbmudetail.h"
-#include "history/lvbmudetail.h"
 #include "link/bytes.h"
 
 #include <QComboBox>
 #include <QDebug>
-#include <QLabel>
-#include <QRadioButton>
 #include <QTableWidget>
 
 namespace {
@@ -68,53 +63,4 @@ void History::showHistoryRows() {
     for (int j = 0; j < eventRows.size(); ++j)
         fillRow(events, j, eventRows[j]);
     eventRows.clear();
-}
-
-LogUnit History::translationUnit() const {
-    if (form->radioBtn_BMU->isChecked())
-        return LogUnit::Bmu;
-    if (form->radioBtn_BMS->isChecked())
-        return LogUnit::Bms;
-    return LogUnit::None;
-}
-
-void History::translateRecords(const SavedLog& log) {
-    const LogUnit unit = translationUnit();
-    if (unit == LogUnit::None) {
-        if (!log.dateTimes.isEmpty())
-            Messages::warning(form->tableWidget_Events->window(), QStringLiteral("Error"),
-                              QStringLiteral("Please choose BMU or BMS."));
-        return;
-    }
-    QTableWidget* table = unit == LogUnit::Bmu ? form->table_Trans : form->tableWidget_Trans_BMS;
-    const TextRows rows = translateSavedLog(log, unit, form->comboBox_Trans->currentText());
-    if (table->rowCount() < rows.size())
-        table->setRowCount(rows.size());
-    for (int i = 0; i < rows.size(); ++i)
-        fillRow(table, i, rows[i].mid(0, table->columnCount()));
-}
-
-void History::translateHvBmuRecord() {
-    record.detailText = hvBmuDetail(record.code, record.data);
-    if (!record.data.isEmpty())
-        record.translatedTexts << record.detailText;
-}
-
-void History::translateLvBmuRecord() {
-    record.detailText = lvBmuDetail(record.code, record.data);
-    if (!record.data.isEmpty())
-        record.translatedTexts << record.detailText;
-}
-
-void History::describeLvBmuSnapshot() {
-    record.detailText = lvBmuSnapshot(record.data);
-}
-
-void History::translateBmsRecord() {
-    record.translatedTexts << bmsDetailTexts(record.code, record.data,
-                                             form->comboBox_Trans->currentText());
-}
-
-void History::describeBmsSnapshot() {
-    record.warnings = bmsWarningTexts(record.data);
 }

@@ -31,9 +31,13 @@ const quint16 crcTable[256] = {
 } // namespace
 
 quint16 modbusCrc16(const QByteArray& bytes) {
-    quint16 crc = 0xFFFF;
-    for (const char byte : bytes)
-        crc = static_cast<quint16>((crc >> 8) ^ crcTable[(crc ^ static_cast<quint8>(byte)) & 0xFF]);
+    return continueModbusCrc16(0xFFFF, bytes.constData(), bytes.size());
+}
+
+quint16 continueModbusCrc16(quint16 crc, const char* bytes, int size) {
+    for (int i = 0; i < size; ++i)
+        crc = static_cast<quint16>((crc >> 8) ^
+                                   crcTable[(crc ^ static_cast<quint8>(bytes[i])) & 0xFF]);
     return crc;
 }
 

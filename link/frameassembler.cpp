@@ -2,67 +2,98 @@
 
 #include "link/crc.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr quint8 SlaveAddress = 0x01;
 constexpr quint8 ReadHolding = 0x03;
 constexpr quint8 WriteMultiple = 0x10;
-constexpr int MaxReadBytes = 250; // 125 registers, the Modbus limit for one read
+constexpr int MaxReadBytes = FrameAssembler::MaxFrameLength - 5; // address, function, count, CRC
 
-bool crcMatches(const QByteArray& frame) {
-    const int n = frame.size();
-    const quint16 received = static_cast<quint8>(frame[n - 2]) |
-                             static_cast<quint16>(static_cast<quint8>(frame[n - 1]) << 8);
-    return modbusCrc16(frame.left(n - 2)) == received;
-}
-
-} // namespace
-
-int FrameAssembler::expectedLength(const QByteArray& bytes) {
-    if (bytes.isEmpty())
+// Frame length implied by the bytes at `head`, as expectedLength() describes it.
+int lengthAt(const char* head, int available) {
+    if (available < 1)
         return -1;
-    if (static_cast<quint8>(bytes[0]) != SlaveAddress)
+    if (static_cast<quint8>(head[0]) != SlaveAddress)
         return 0;
-    if (bytes.size() < 2)
+    if (available < 2)
         return -1;
-    const quint8 function = static_cast<quint8>(bytes[1]);
+    const quint8 function = static_cast<quint8>(head[1]);
     if (function & 0x80)
         return 5;
     if (function == WriteMultiple)
         return 8;
     if (function != ReadHolding)
         return 0;
-    if (bytes.size() < 3)
+    if (available < 3)
         return -1;
-    const int byteCount = static_cast<quint8>(bytes[2]);
+    const int byteCount = static_cast<quint8>(head[2]);
     if (byteCount % 2 != 0 || byteCount > MaxReadBytes)
         return 0;
     return 5 + byteCount;
+}
+
+} // namespace
+
+int FrameAssembler::expectedLength(const QByteArray& bytes) {
+    return lengthAt(bytes.constData(), bytes.size());
 }
 
 bool FrameAssembler::isException(const QByteArray& frame) {
     return frame.size() == 5 && (static_cast<quint8>(frame[1]) & 0x80);
 }
 
+void FrameAssembler::clear() {
+    pending.clear();
+    crcs.clear();
+}
+
 QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
-    pending.append(chunk);
     QVector<QByteArray> frames;
-    while (!pending.isEmpty()) {
-        const int length = expectedLength(pending);
-        if (length < 0 || (length > 0 && pending.size() < length))
-            break; // wait for the rest of the frame
-        if (length > 0) {
-            const QByteArray candidate = pending.left(length);
-            if (crcMatches(candidate)) {
-                frames.append(candidate);
-                pending.remove(0, length);
-                continue;
-            }
-        }
-        // Not the start of a valid frame: skip one byte and look again.
-        pending.remove(0, 1);
+    // The chunk goes in by pieces, so that the buffer never holds more than a few frames
+    // whatever one read of the socket delivers.
+    for (int offset = 0; offset < chunk.size();) {
+        const int piece = qMin(chunk.size() - offset, BufferLimit - pending.size());
+        pending.append(chunk.constData() + offset, piece);
+        crcs.append(chunk.constData() + offset, piece);
+        offset += piece;
+        takeFrames(&frames);
     }
     return frames;
+}
+
+void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
+    const char* bytes = pending.constData();
+    const int size = pending.size();
+    // Every offset is looked at once: either it starts a frame with a valid CRC, which is
+    // taken whole, or the scan moves one byte on. Each CRC costs the same few steps, so the
+    // work per received byte is bounded whatever the stream holds.
+    int start = 0;
+    while (start < size) {
+        const void* address = std::memchr(bytes + start, SlaveAddress, size_t(size - start));
+        if (!address) {
+            start = size; // nothing here can begin a frame
+            break;
+        }
+        start = int(static_cast<const char*>(address) - bytes);
+        const int length = lengthAt(bytes + start, size - start);
+        if (length < 0 || (length > 0 && size - start < length))
+            break; // wait for the rest of the frame
+        // The CRC closes the frame, low byte first.
+        if (length > 0 && crcs.crcOf(start, start + length - 2) ==
+                              quint16(quint8(bytes[start + length - 2]) |
+                                      quint8(bytes[start + length - 1]) << 8)) {
+            frames->append(QByteArray(bytes + start, length));
+            start += length;
+        } else {
+            ++start;
+        }
+    }
+    // What stays is the beginning of one unfinished frame, shorter than MaxFrameLength:
+    // the junk in front of it has been dropped.
+    pending.remove(0, start);
+    crcs.dropFront(start);
 }
 
 const char* modbusExceptionName(quint8 code) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/stretchcrc.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -9,14 +11,19 @@
 // frame. The length of a frame follows from its function code: 0x03 replies are
 // 5 + byte count bytes, 0x10 echoes 8 bytes, exception replies (function code with the
 // high bit set) 5 bytes. Every complete frame is checked against its CRC; frames that
-// fail it and bytes that cannot start a frame are dropped.
+// fail it and bytes that cannot start a frame are dropped. The work per received byte is
+// bounded and the buffer holds a few frames at most: a flood of garbage costs time in
+// proportion to its length and no memory.
 class FrameAssembler {
 public:
+    // The longest frame: a read reply of 125 registers (the Modbus limit for one read).
+    static constexpr int MaxFrameLength = 5 + 2 * 125;
+
     // Appends a received chunk and returns every complete frame with a valid CRC, in order.
     QVector<QByteArray> feed(const QByteArray& chunk);
 
     // Drops the bytes of an unfinished frame; called when the next request is written.
-    void clear() { pending.clear(); }
+    void clear();
 
     int pendingSize() const { return pending.size(); }
 
@@ -27,7 +34,14 @@ public:
     static bool isException(const QByteArray& frame);
 
 private:
+    // Room for a few frames: a frame still unfinished after a scan is shorter than one frame,
+    // so every piece appended is at least three frames long.
+    static constexpr int BufferLimit = 4 * MaxFrameLength;
+
+    void takeFrames(QVector<QByteArray>* frames);
+
     QByteArray pending;
+    StretchCrc crcs; // of the bytes in pending
 };
 
 // The name of a Modbus exception code ("illegal data address" for 2).

@@ -1,3 +1,4 @@
+#include "app/inifile.h"
 #include "app/login.h"
 #include "app/passwordcodec.h"
 #include "app/settings.h"
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,7 +21,8 @@ private slots:
     void storedValuesDecode_data();
     void storedValuesDecode();
     void zeroByteEndsPassword();
-    void missingKeysReadAsNull();
+    void noStoredPassword_data();
+    void noStoredPassword();
     void login_data();
     void login();
     void defaultRoleIsInstaller();
@@ -82,13 +83,33 @@ void TestLogin::zeroByteEndsPassword() {
     QCOMPARE(decodeStoredPassword(QString::fromLatin1(scrambled.toBase64())), QStringLiteral("ab"));
 }
 
-void TestLogin::missingKeysReadAsNull() {
-    const AppSettings settings = AppSettings::load();
-    QCOMPARE(settings.storedPasswords, QStringList({"null", "null", "null", "null"}));
+// A role whose entry is missing or not the Base64 the tool writes has no password: nothing
+// typed logs it in (lenient decoding once turned "!!!!" into an empty password, and a
+// missing key into the decoding of "null").
+void TestLogin::noStoredPassword_data() {
+    QTest::addColumn<QByteArray>("entry");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not Base64") << QByteArray("1=!!!!\n");
+    QTest::newRow("one Base64 letter") << QByteArray("1=Y\n");
+    QTest::newRow("Base64 without padding") << QByteArray("1=YWI\n");
+}
+
+void TestLogin::noStoredPassword() {
+    QFETCH(QByteArray, entry);
+    QFile config(AppSettings::fileName());
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("[B]\n" + entry + "2=" + encodeStoredPassword("svc").toLatin1() + "\n");
+    config.close();
     Login window;
-    // "null" goes through the same decoding: it is not itself the password.
-    for (const QString& password : window.passwords())
-        QVERIFY(password != QLatin1String("null") && !password.isEmpty());
+    QVERIFY(!window.passwords().value(0));
+    QSignalSpy installer(&window, &Login::installer);
+    const QString lenient = QString::fromUtf8(QByteArray::fromBase64(entry.mid(2).trimmed()));
+    for (const QString& typed : {QString(), QStringLiteral("null"), lenient}) {
+        attempt(window, 0, typed);
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("label_4"))->text(),
+                 QStringLiteral("No password is stored for this role."));
+    }
+    QCOMPARE(installer.count(), 0);
 }
 
 void TestLogin::login_data() {
@@ -169,9 +190,10 @@ void TestLogin::setPasswordRoundTrip() {
     QVERIFY(tool.waitForFinished(30000));
     QVERIFY(tool.exitCode() != 0);
 
-    const QSettings ini(folder.filePath(AppSettings::fileName()), QSettings::IniFormat);
-    QVERIFY(ini.value(QStringLiteral("B/2")).toString() != QLatin1String("s3cret pass"));
-    QVERIFY(!ini.contains(QStringLiteral("B/1")));
+    const IniFile ini = IniFile::load(folder.filePath(AppSettings::fileName()));
+    QCOMPARE(ini.value(QStringLiteral("B"), QStringLiteral("2")),
+             std::optional<QString>(encodeStoredPassword(QStringLiteral("s3cret pass"))));
+    QVERIFY(!ini.value(QStringLiteral("B"), QStringLiteral("1")));
 
     Login window;
     QSignalSpy servicePartner(&window, &Login::service_partner);

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ImageCheck)
+
 class TestFirmwareFile : public QObject {
     Q_OBJECT
 
@@ -17,8 +19,8 @@ private slots:
     void runningVersion();
     void hints_data();
     void hints();
-    void crcOfContent_data();
-    void crcOfContent();
+    void imageChecks_data();
+    void imageChecks();
     void sendChecks_data();
     void sendChecks();
 };
@@ -234,22 +236,28 @@ void TestFirmwareFile::hints() {
              hint);
 }
 
-void TestFirmwareFile::crcOfContent_data() {
+// Only an image with bytes whose CRC is the one in its name may be armed: a 0-byte file
+// named "-FFFF" matches its CRC too and once sent a header of size 0.
+void TestFirmwareFile::imageChecks_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("matches");
-    QTest::newRow("empty file is FFFF") << QByteArray() << "FFFF" << true;
-    QTest::newRow("low byte first") << QByteArray::fromHex("010300000066") << "C5E0" << true;
+    QTest::addColumn<ImageCheck>("check");
+    QTest::newRow("empty file named FFFF") << QByteArray() << "FFFF" << ImageCheck::Empty;
+    QTest::newRow("empty file named otherwise") << QByteArray() << "3FA2" << ImageCheck::Empty;
+    QTest::newRow("low byte first")
+        << QByteArray::fromHex("010300000066") << "C5E0" << ImageCheck::Good;
     QTest::newRow("high byte first is wrong")
-        << QByteArray::fromHex("010300000066") << "E0C5" << false;
-    QTest::newRow("lower-case text is wrong") << QByteArray("123456789") << "374b" << false;
-    QTest::newRow("one byte changed") << QByteArray("123456780") << "374B" << false;
+        << QByteArray::fromHex("010300000066") << "E0C5" << ImageCheck::CrcMismatch;
+    QTest::newRow("lower-case text is wrong")
+        << QByteArray("123456789") << "374b" << ImageCheck::CrcMismatch;
+    QTest::newRow("one byte changed")
+        << QByteArray("123456780") << "374B" << ImageCheck::CrcMismatch;
 }
 
-void TestFirmwareFile::crcOfContent() {
+void TestFirmwareFile::imageChecks() {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected);
-    QTEST(crcMatches(content, expected), "matches");
+    QTEST(checkFirmwareImage(content, expected), "check");
 }
 
 void TestFirmwareFile::sendChecks_data() {

@@ -270,6 +270,36 @@ void fileSeeds(const QDir& fixtures) {
                   QByteArray(reinterpret_cast<const char*>(u"a\tb\r\n1\t2"), 16));
 }
 
+// Workbooks whose cell value nests 100 000 elements: a number, an inline text and a shared
+// string. Read recursively, each of them overflowed the stack.
+void deepXmlSeeds() {
+    const QByteArray deep =
+        QByteArray("<x>").repeated(100000) + "1" + QByteArray("</x>").repeated(100000);
+    const QByteArray relationships =
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    const QByteArray rootRels = relationships + "<Relationship Id=\"rId1\" Type=\"" + type +
+                                "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
+    const QByteArray bookRels =
+        relationships + "<Relationship Id=\"rId1\" Type=\"" + type +
+        "worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"" + type +
+        "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
+    const QByteArray workbook =
+        "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+        "relationships\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets>"
+        "</workbook>";
+    auto seed = [&](const char* name, const QByteArray& strings, const QByteArray& cell) {
+        writeSeed("fuzz_xlsxparts", QLatin1String(name),
+                  XlsxParts::join(
+                      {"<Types/>", rootRels, workbook, bookRels, strings, QByteArray(),
+                       "<worksheet><sheetData><row>" + cell + "</row></sheetData></worksheet>"}));
+    };
+    seed("deep-number", QByteArray(), "<c><v>" + deep + "</v></c>");
+    seed("deep-inline-text", QByteArray(), "<c t=\"inlineStr\"><is><t>" + deep + "</t></is></c>");
+    seed("deep-shared-string", "<sst><si><t>" + deep + "</t></si></sst>",
+         "<c t=\"s\"><v>0</v></c>");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -283,5 +313,6 @@ int main(int argc, char** argv) {
     historySeeds();
     firmwareSeeds();
     fileSeeds(QDir(QString::fromLocal8Bit(argv[2])));
+    deepXmlSeeds();
     return 0;
 }

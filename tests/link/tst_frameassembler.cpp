@@ -1,6 +1,10 @@
+#include "link/crc.h"
 #include "link/frameassembler.h"
 #include "link/hexcommand.h"
+#include "link/stretchcrc.h"
 
+#include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -32,6 +36,9 @@ private slots:
     void garbageAndBadCrcAreDropped();
     void exceptionRepliesAreRecognised();
     void clearDropsUnfinishedFrame();
+    void floodCostsLinearTime_data();
+    void floodCostsLinearTime();
+    void stretchCrcIsTheCrcOfTheStretch();
 };
 
 void TestFrameAssembler::splitAtEveryPosition_data() {
@@ -111,6 +118,69 @@ void TestFrameAssembler::clearDropsUnfinishedFrame() {
     assembler.clear();
     QVERIFY(assembler.feed(frame.mid(40)).isEmpty());
     QCOMPARE(assembler.feed(frame), QVector<QByteArray>{frame});
+}
+
+// A megabyte of junk, fed at once or in 4 KB segments as a flooded socket delivers it,
+// must cost time in proportion to its length (dropping one byte at a time from the front
+// of the buffer made it quadratic: seconds for one readyRead), keep no more than one frame
+// waiting, and leave the next good reply to be found.
+void TestFrameAssembler::floodCostsLinearTime_data() {
+    QTest::addColumn<QByteArray>("flood");
+    QTest::addColumn<int>("segment");
+    constexpr int size = 1 << 20;
+    // Read headers of the longest reply over and over: every third byte starts a frame
+    // whose CRC must be checked, and none is good.
+    QByteArray headers;
+    while (headers.size() < size)
+        headers.append("\x01\x03\xF8", 3);
+    QByteArray noise(size, Qt::Uninitialized);
+    QRandomGenerator random(12);
+    for (char& byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("read headers, at once") << headers << size;
+    QTest::newRow("read headers, 4 KB segments") << headers << 4096;
+    QTest::newRow("noise, at once") << noise << size;
+    QTest::newRow("noise, 4 KB segments") << noise << 4096;
+}
+
+void TestFrameAssembler::floodCostsLinearTime() {
+    QFETCH(QByteArray, flood);
+    QFETCH(int, segment);
+    FrameAssembler assembler;
+    QElapsedTimer clock;
+    clock.start();
+    for (int offset = 0; offset < flood.size(); offset += segment) {
+        assembler.feed(flood.mid(offset, segment));
+        QVERIFY(assembler.pendingSize() < FrameAssembler::MaxFrameLength);
+    }
+    // Well under a second even with sanitizers; the quadratic scan took minutes.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    // Whatever was left waiting is given up for the reply that follows the flood.
+    const QByteArray reply = readReply(3);
+    QVector<QByteArray> frames;
+    for (int i = 0; i < FrameAssembler::MaxFrameLength && frames.isEmpty(); ++i)
+        frames = assembler.feed(i == 0 ? reply : QByteArray(1, '\0'));
+    QCOMPARE(frames, QVector<QByteArray>{reply});
+}
+
+// The constant-time CRC of a stretch is the CRC computed byte by byte, for every stretch up
+// to the longest frame, after the buffer grew in pieces and lost bytes at its front.
+void TestFrameAssembler::stretchCrcIsTheCrcOfTheStretch() {
+    QByteArray stream(700, Qt::Uninitialized);
+    QRandomGenerator random(3);
+    for (char& byte : stream)
+        byte = char(random.bounded(256));
+    StretchCrc crcs;
+    crcs.append(stream.constData(), 100);
+    crcs.append(stream.constData() + 100, 600);
+    crcs.dropFront(300); // the buffer now holds stream[300, 700)
+    const QByteArray buffer = stream.mid(300);
+    for (int start = 0; start < buffer.size(); ++start) {
+        for (int end = start; end <= qMin(buffer.size(), start + StretchCrc::MaxLength); ++end) {
+            if (crcs.crcOf(start, end) != modbusCrc16(buffer.mid(start, end - start)))
+                QFAIL(qPrintable(QStringLiteral("stretch [%1, %2)").arg(start).arg(end)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFrameAssembler)

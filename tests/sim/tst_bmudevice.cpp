@@ -363,7 +363,8 @@ private slots:
             QVERIFY(image);
             QCOMPARE(QStringLiteral("%1.%2").arg(image->main).arg(image->sub),
                      (bms ? p.newBms : p.newBmu).text());
-            QVERIFY(crcMatches(readFile(data.filePath(image->fileName)), image->crcText));
+            QCOMPARE(checkFirmwareImage(readFile(data.filePath(image->fileName)), image->crcText),
+                     ImageCheck::Good);
         }
         const TableScan table = scanTableFileNames(files, p.batteryTypeName, "V" + p.table.text());
         QCOMPARE(table.shownVersion, "V" + p.newTable.text());

@@ -1,30 +1,43 @@
+// Excel 97-2003 workbooks: the compound file around the workbook stream, and the BIFF8
+// records inside it, as written and as damaged.
 #include "compoundfilebuilder.h"
 
+#include "files/compoundfile.h"
 #include "files/xlssheetreader.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace CompoundFileBuilder;
 using Rows = QList<QStringList>;
 Q_DECLARE_METATYPE(Rows)
 
 namespace {
 
+QByteArray pattern(int size) {
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i)
+        bytes.append(char(i * 7 + i / 256));
+    return bytes;
+}
+
+const QStringList workbookNames{QStringLiteral("Workbook"), QStringLiteral("Book")};
+
 // BIFF8 records: id, length, data; numbers little-endian.
 QByteArray record(quint16 id, const QByteArray& data) {
     QByteArray bytes(4, '\0');
-    CompoundFileBuilder::put16(bytes, 0, id);
-    CompoundFileBuilder::put16(bytes, 2, quint16(data.size()));
+    put16(bytes, 0, id);
+    put16(bytes, 2, quint16(data.size()));
     return bytes + data;
 }
 QByteArray le16(quint16 v) {
     QByteArray b(2, '\0');
-    CompoundFileBuilder::put16(b, 0, v);
+    put16(b, 0, v);
     return b;
 }
 QByteArray le32(quint32 v) {
     QByteArray b(4, '\0');
-    CompoundFileBuilder::put32(b, 0, v);
+    put32(b, 0, v);
     return b;
 }
 QByteArray le64(double value) {
@@ -49,7 +62,7 @@ QByteArray workbook(const QByteArray& globals, const QByteArray& sheet) {
     const QByteArray boundSheetHead = QByteArray(4, '\0') + '\0' + '\0' + char(1) + '\0' + 'S';
     QByteArray stream = bof + globals + record(0x0085, boundSheetHead) + eof;
     const int sheetOffset = stream.size();
-    CompoundFileBuilder::put32(stream, stream.indexOf(boundSheetHead), quint32(sheetOffset));
+    put32(stream, stream.indexOf(boundSheetHead), quint32(sheetOffset));
     return stream + sheetBof + sheet + eof;
 }
 
@@ -59,10 +72,14 @@ const QByteArray formats = record(0x00E0, le16(0) + le16(0) + QByteArray(16, '\0
 
 } // namespace
 
-class TestXlsSheetReader : public QObject {
+class TestXlsFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void readsTheStream_data();
+    void readsTheStream();
+    void damagedFilesGiveAnError_data();
+    void damagedFilesGiveAnError();
     void cellRecords_data();
     void cellRecords();
     void damagedWorkbooks_data();
@@ -73,17 +90,91 @@ private:
     QTemporaryDir dir;
 };
 
-SheetReadResult TestXlsSheetReader::read(const QByteArray& stream) {
+void TestXlsFiles::readsTheStream_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::newRow("regular sectors, several") << "Workbook" << 5000;
+    QTest::newRow("mini stream, several mini sectors") << "Workbook" << 1000;
+    QTest::newRow("older name in other case") << "BOOK" << 4500;
+}
+
+void TestXlsFiles::readsTheStream() {
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    const QByteArray content = pattern(size);
+    const CompoundStream stream = readCompoundStream(build(name, content), workbookNames);
+    QVERIFY2(stream.ok(), qPrintable(stream.error));
+    QCOMPARE(stream.bytes, content);
+}
+
+void TestXlsFiles::damagedFilesGiveAnError_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("error");
+    const QByteArray regular = build(QStringLiteral("Workbook"), pattern(5000));
+    const QByteArray small = build(QStringLiteral("Workbook"), pattern(300));
+    const QString damaged = QStringLiteral("damaged");
+    auto changed = [](QByteArray file, int offset, quint32 value) {
+        put32(file, offset, value);
+        return file;
+    };
+
+    QTest::newRow("cut inside the stream") << regular.left(sectorOffset(5)) << damaged;
+    QTest::newRow("sector size 128") << [&] {
+        QByteArray file = regular;
+        put16(file, 0x1E, 7);
+        return file;
+    }() << damaged;
+    // A stated name length far beyond the 64-byte field must not be read beyond it.
+    QTest::newRow("directory name length 0xFFFF") << [&] {
+        QByteArray file = regular;
+        put16(file, directoryEntryOffset(1) + 64, 0xFFFF);
+        return file;
+    }() << "no workbook";
+    QTest::newRow("no workbook stream")
+        << build(QStringLiteral("Contents"), pattern(5000)) << "no workbook";
+    QTest::newRow("chain runs in a circle")
+        << changed(regular, fatEntryOffset(FirstDataSector + 9), FirstDataSector) << damaged;
+    QTest::newRow("chain leaves the file")
+        << changed(regular, fatEntryOffset(FirstDataSector), 100000) << damaged;
+    // Sector numbers with the top bit set once turned negative and passed the bounds checks.
+    QTest::newRow("chain entry 0x80000000")
+        << changed(regular, fatEntryOffset(FirstDataSector), 0x80000000) << damaged;
+    QTest::newRow("mini chain entry 0x80000000")
+        << changed(small, sectorOffset(2), 0x80000000) << damaged;
+    QTest::newRow("stream start past the end")
+        << changed(regular, directoryEntryOffset(1) + 116, 70000) << damaged;
+    QTest::newRow("stream longer than its chain")
+        << changed(regular, directoryEntryOffset(1) + 120, 9000) << damaged;
+    QTest::newRow("DIFAT chain points at itself") << [&] {
+        QByteArray file = changed(regular, 0x44, 2);
+        for (int i = 0; i < 128; ++i)
+            put32(file, sectorOffset(2) + 4 * i, 2);
+        return file;
+    }() << damaged;
+    QTest::newRow("mini chain runs in a circle")
+        << changed(small, sectorOffset(2) + 4 * 4, 0) << damaged;
+}
+
+void TestXlsFiles::damagedFilesGiveAnError() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, error);
+    const CompoundStream stream = readCompoundStream(file, workbookNames);
+    QVERIFY(!stream.ok());
+    QVERIFY2(stream.error.contains(error), qPrintable(stream.error));
+    QVERIFY(stream.bytes.isEmpty());
+}
+
+SheetReadResult TestXlsFiles::read(const QByteArray& stream) {
     const QString path = dir.filePath(QStringLiteral("book.xls"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return SheetReadResult::failure(QStringLiteral("cannot write"));
-    file.write(CompoundFileBuilder::build(QStringLiteral("Workbook"), stream));
+    file.write(build(QStringLiteral("Workbook"), stream));
     file.close();
     return readXlsFirstSheet(path);
 }
 
-void TestXlsSheetReader::cellRecords_data() {
+void TestXlsFiles::cellRecords_data() {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<Rows>("rows");
 
@@ -121,7 +212,7 @@ void TestXlsSheetReader::cellRecords_data() {
         << Rows{{"Date&Time", "TRUE"}, {"42", "from formula"}};
 }
 
-void TestXlsSheetReader::cellRecords() {
+void TestXlsFiles::cellRecords() {
     QFETCH(QByteArray, stream);
     QFETCH(Rows, rows);
     const SheetReadResult result = read(stream);
@@ -129,7 +220,7 @@ void TestXlsSheetReader::cellRecords() {
     QCOMPARE(result.rows, rows);
 }
 
-void TestXlsSheetReader::damagedWorkbooks_data() {
+void TestXlsFiles::damagedWorkbooks_data() {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<QString>("error");
     QTest::newRow("not BIFF8") << record(0x0809, le16(0x0500) + le16(5)) + eof << "not a readable";
@@ -149,7 +240,7 @@ void TestXlsSheetReader::damagedWorkbooks_data() {
         << workbook({}, QByteArray("\x03\x02\xFF\xFF\x01", 5)) << "";
 }
 
-void TestXlsSheetReader::damagedWorkbooks() {
+void TestXlsFiles::damagedWorkbooks() {
     QFETCH(QByteArray, stream);
     QFETCH(QString, error);
     const SheetReadResult result = read(stream);
@@ -163,5 +254,5 @@ void TestXlsSheetReader::damagedWorkbooks() {
     QVERIFY2(result.error.contains(error), qPrintable(result.error));
 }
 
-QTEST_GUILESS_MAIN(TestXlsSheetReader)
-#include "tst_xlssheetreader.moc"
+QTEST_GUILESS_MAIN(TestXlsFiles)
+#include "tst_xlsfiles.moc"

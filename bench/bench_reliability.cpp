@@ -1,0 +1,187 @@
+// Benchmark of the tool under hostile input, with the figures of the README's reliability
+// section:
+//   - the frame assembler under a 1 MB flood that holds no valid frame, fed at once and in
+//     4 KB reads (the longest single read);
+//   - the peak memory of a process reading a 63 KB workbook holding one 60 MB text;
+//   - the longest stall of the window's thread while a 200 000-row log is translated,
+//     as the longest gap between the ticks of a 10 ms timer.
+//
+//   bench_reliability            runs all three
+//   bench_reliability --peak-rss FILE   (internal) reads FILE and prints its peak RSS
+
+#include "app/mainwindow.h"
+#include "files/spreadsheetreader.h"
+#include "files/translationrun.h"
+#include "link/frameassembler.h"
+
+#include <zip.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Peak resident memory of this process so far, in MB.
+double peakRssMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return -1;
+}
+
+void assemblerFlood() {
+    constexpr int size = 1 << 20;
+    QByteArray headers; // the longest read reply's header again and again, no CRC good
+    while (headers.size() < size)
+        headers.append("\x01\x03\xF8", 3);
+    QByteArray noise(size, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    for (char& byte : noise)
+        byte = char(random.bounded(256));
+    for (const auto& [name, flood] : {std::pair<const char*, QByteArray>{"random bytes", noise},
+                                      {"read headers every 3rd byte", headers}}) {
+        FrameAssembler atOnce;
+        QElapsedTimer clock;
+        clock.start();
+        atOnce.feed(flood);
+        const double wholeMs = clock.nsecsElapsed() / 1e6;
+        FrameAssembler inReads;
+        double longestMs = 0;
+        for (int offset = 0; offset < size; offset += 4096) {
+            clock.restart();
+            inReads.feed(flood.mid(offset, 4096));
+            longestMs = qMax(longestMs, clock.nsecsElapsed() / 1e6);
+        }
+        std::printf("assembler, 1 MB of %s: %.1f ms at once; longest 4 KB read %.3f ms\n", name,
+                    wholeMs, longestMs);
+    }
+}
+
+// A workbook of one cell that shows shared string 0: a 60 MB run of one letter, which
+// deflates to some 60 KB.
+bool writeStringBomb(const QString& path) {
+    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    const QByteArray rels =
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    const QList<QPair<const char*, QByteArray>> parts{
+        {"_rels/.rels", rels + "<Relationship Id=\"r1\" Type=\"" + type +
+                            "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+        {"xl/workbook.xml", "<workbook xmlns:r=\"" + type.left(type.size() - 1) +
+                                "\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"r1\"/>"
+                                "</sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         rels + "<Relationship Id=\"r1\" Type=\"" + type +
+             "worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"r2\" Type=\"" +
+             type + "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
+        {"xl/sharedStrings.xml", "<sst><si><t>" + QByteArray(60 << 20, 'a') + "</t></si></sst>"},
+        {"xl/worksheets/sheet1.xml",
+         "<worksheet><sheetData><row><c t=\"s\"><v>0</v></c></row></sheetData></worksheet>"}};
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    bool ok = zip != nullptr;
+    for (const auto& part : parts) {
+        ok = ok &&
+             zipOpenNewFileInZip64(zip, part.first, nullptr, nullptr, 0, nullptr, 0, nullptr,
+                                   Z_DEFLATED, Z_BEST_COMPRESSION, 0) == ZIP_OK &&
+             zipWriteInFileInZip(zip, part.second.constData(), unsigned(part.second.size())) ==
+                 ZIP_OK &&
+             zipCloseFileInZip(zip) == ZIP_OK;
+    }
+    return zip && zipClose(zip, nullptr) == ZIP_OK && ok;
+}
+
+void stringBombMemory(const QString& folder) {
+    const QString path = QDir(folder).filePath(QStringLiteral("bomb.xlsx"));
+    if (!writeStringBomb(path)) {
+        std::printf("string bomb: cannot write %s\n", qPrintable(path));
+        return;
+    }
+    QProcess reader;
+    reader.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak-rss"), path});
+    reader.waitForFinished(600000);
+    std::printf("%.0f KB workbook with a 60 MB shared string: %s", QFile(path).size() / 1024.0,
+                reader.readAllStandardOutput().constData());
+}
+
+// Runs the event loop until done() holds, checking every 20 ms.
+void waitUntil(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    check.start(20);
+    loop.exec();
+}
+
+void translationStall(const QString& folder) {
+    constexpr int rows = 200000;
+    const QString path = QDir(folder).filePath(QStringLiteral("log.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Date&Time\tCode\tDescription\tLog Data\t\n");
+    for (int i = 0; i < rows; ++i)
+        file.write("2023-04-17 08:05:03\t02\tPower OFF\t03 0c 00 00 00 00 00 00 00 00 00 00 00 "
+                   "00 00 00 00 00 00 00 00 00 00 \t\n");
+    file.close();
+
+    MainWindow window;
+    window.findChild<QRadioButton*>(QStringLiteral("radioBtn_BMU"))->setChecked(true);
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("table_Trans"));
+    window.askOpenFileName = [path](QWidget*, const QString&, const QString&, const QString&) {
+        return path;
+    };
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout,
+                     [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
+    QElapsedTimer total;
+    total.start();
+    ticks.start(10);
+    sinceTick.start();
+    window.findChild<QPushButton*>(QStringLiteral("Btn_TransFromFile"))->click();
+    waitUntil([&] { return !window.findChild<TranslationRun*>(); });
+    ticks.stop();
+    std::printf("translating %d rows: %d rows shown after %.1f s; longest stall of the "
+                "window's thread %lld ms\n",
+                rows, table->rowCount(), total.elapsed() / 1000.0, longestGap);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && QByteArray(argv[1]) == "--peak-rss") {
+        const double before = peakRssMb();
+        const SheetReadResult result = readFirstWorksheet(QString::fromLocal8Bit(argv[2]));
+        std::printf("peak RSS %.0f MB (%.0f MB before reading); %s\n", peakRssMb(), before,
+                    result.ok() ? "read" : qPrintable(result.error));
+        return 0;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    assemblerFlood();
+    stringBombMemory(folder.path());
+    translationStall(folder.path());
+    return 0;
+}

@@ -1,0 +1,258 @@
+// The files the tool writes and checks: exports of result tables, the firmware check, a
+// parameter-table sheet packaged into a table file, and the table scan of the Data folder.
+#include "filefixture.h"
+
+#include "files/firmwarecheck.h"
+#include "files/spreadsheetreader.h"
+#include "files/tableexport.h"
+#include "files/tablepackage.h"
+#include "firmware/tablefile.h"
+#include "link/bytes.h"
+#include "link/crc.h"
+
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// A sheet of 89 table rows and a closing row, every value 0, version 3.7, hex "00a5";
+// with `value` in one cell.
+SheetRows tableSheet(int row = 0, int column = 0, const QString& value = QString()) {
+    SheetRows rows;
+    for (int r = 0; r < tableRowCount; ++r) {
+        QStringList cells{"G", "", QStringLiteral("Param %1").arg(r)};
+        for (int v = 0; v < 11; ++v)
+            cells << (v % 2 ? QStringLiteral("unit") : QStringLiteral("0"));
+        rows << cells;
+    }
+    rows.last()[3] = QStringLiteral("3");
+    rows.last()[5] = QStringLiteral("7");
+    rows.last()[13] = QStringLiteral("00a5");
+    rows << QStringList{"End of table"};
+    if (column > 0)
+        rows[row][column] = value;
+    return rows;
+}
+
+// Runs `job` in a child process whose files cannot grow beyond `limit` bytes (writes past
+// it fail with EFBIG, as on a full disk) and returns the text it gave.
+QString withFileSizeLimit(rlim_t limit, const std::function<QString()>& job) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+        const QByteArray text = job().toUtf8();
+        const bool sent = write(channel[1], text.constData(), size_t(text.size())) == text.size();
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    QByteArray text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, int(got));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+class TestToolFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // The CRC as a file name carries it, or why there is none. Sizes beyond an image are
+    // refused before reading: over 2 GB the whole-file read came back empty and the file
+    // was reported as empty.
+    void firmwareCheck_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("hole"); // sparse size instead of content; -1: no file at all
+        QTest::addColumn<QString>("result");
+        QTest::newRow("two bytes") << QByteArray("\xB0\x87") << qint64(0) << "3412"; // 0x1234
+        QTest::newRow("empty") << QByteArray() << qint64(0) << "is empty";
+        QTest::newRow("missing") << QByteArray() << qint64(-1) << "cannot be opened";
+        QTest::newRow("9 MB") << QByteArray() << qint64(9) * 1024 * 1024
+                              << "is too large to be a firmware image";
+        QTest::newRow("over 2 GB") << QByteArray() << (qint64(2) << 30) + 1 << "is too large";
+    }
+    void firmwareCheck() {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, hole);
+        QFETCH(QString, result);
+        const QString path = dir.filePath(QStringLiteral("fw.bin"));
+        QFile::remove(path);
+        QFile file(path);
+        if (hole >= 0) {
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            QVERIFY(file.resize(qMax(hole, qint64(content.size())))); // a hole takes no blocks
+            file.close();
+        }
+        const FirmwareCheck check = checkFirmwareFile(path);
+        if (check.ok()) {
+            QCOMPARE(check.crc, result);
+            QCOMPARE(check.size, qint64(content.size()));
+        } else {
+            QVERIFY2(check.error.contains(path) && check.error.contains(result),
+                     qPrintable(check.error));
+            QCOMPARE(check.crc, QString());
+        }
+    }
+
+    // A file larger than any table is left out of the scan, so the largest version is not
+    // necessarily the one picked (and no refresh reads a huge file whole).
+    void tableScanSkipsLargeFiles() {
+        const QString data = dir.filePath(QStringLiteral("Data"));
+        QVERIFY(QDir().mkpath(data));
+        const QByteArray table = encodeTableFile(QByteArray(tableByteCount, '\0'));
+        QVERIFY(writeBytes(data + QStringLiteral("/QPA-TAB-2-3.7.bin"), table));
+        QVERIFY(writeBytes(data + QStringLiteral("/QPA-TAB-2-3.8.bin"),
+                           QByteArray(int(maxTableFileSize), 'A')));
+        QVERIFY(writeBytes(data + QStringLiteral("/QPA-TAB-2-3.9.bin"),
+                           QByteArray(int(maxTableFileSize) + 1, 'A')));
+        QCOMPARE(scanTableFolder(data, QStringLiteral("QPA"), QStringLiteral("V3.6")).selectedFile,
+                 QStringLiteral("QPA-TAB-2-3.8.bin"));
+        QVERIFY(QFile::remove(data + QStringLiteral("/QPA-TAB-2-3.8.bin")));
+        QCOMPARE(scanTableFolder(data, QStringLiteral("QPA"), QStringLiteral("V3.6")).selectedFile,
+                 QStringLiteral("QPA-TAB-2-3.7.bin"));
+    }
+
+    void fixtureTable_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("openpyxl xlsx") << "param-table-qpa.xlsx";
+        QTest::newRow("LibreOffice xls") << "param-table-qpa-lo.xls";
+    }
+
+    void fixtureTable() {
+        QFETCH(QString, file);
+        const SheetReadResult sheet = readFirstWorksheet(fixture(file));
+        QVERIFY2(sheet.ok(), qPrintable(sheet.error));
+        const TablePackage package = packageParameterTable(sheet.rows, QStringLiteral("QPA"));
+        QVERIFY2(package.ok(), qPrintable(package.error));
+        QCOMPARE(package.fileName, QStringLiteral("QPA-TAB-2-3.7.bin"));
+        QVERIFY(!package.content.contains('\n'));
+        // The layers undone by hand: Base64, then hex text, then the CRC (low byte first).
+        const QByteArray bytes = QByteArray::fromHex(QByteArray::fromBase64(package.content));
+        const QByteArray table = bytes.left(tableByteCount);
+        QCOMPARE(bytes.size(), tableByteCount + 2);
+        QCOMPARE(wordLE(bytes, tableByteCount), modbusCrc16(table));
+        // First row: 65535, 2287, -1, 0, 2996, 300; the version at 1057 and 1059.
+        QCOMPARE(table.left(12).toHex(), QByteArray("ffff08efffff00000bb4012c"));
+        QCOMPARE(table.mid(1056, 4).toHex(), QByteArray("00030007"));
+    }
+
+    // The 16-bit word a value cell becomes, as the table update loads it from the file, or
+    // why the sheet makes no table (and then no file either).
+    void cells_data() {
+        QTest::addColumn<SheetRows>("rows");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("offset"); // of the word in the table
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("-1") << tableSheet(0, 3, "-1") << "QPA" << 0 << 0xFFFF << "";
+        QTest::newRow("lowest") << tableSheet(5, 13, "-32768") << "QPA" << 70 << 0x8000 << "";
+        QTest::newRow("text counts as 0") << tableSheet(0, 7, "n/a") << "QPA" << 4 << 0 << "";
+        QTest::newRow("last value that lost its zeros")
+            << tableSheet(88, 13, "165") << "QPA" << 1066 << 0x0165 << "";
+        QTest::newRow("empty sheet") << SheetRows{} << "QPA" << 0 << 0 << "empty";
+        QTest::newRow("one row short") << tableSheet().mid(1) << "QPA" << 0 << 0 << "holds 89 rows";
+        QTest::newRow("value above the range")
+            << tableSheet(4, 7, "65536") << "QPA" << 0 << 0 << "H5 holds 65536";
+        QTest::newRow("last value not hex")
+            << tableSheet(88, 13, "checksum") << "QPA" << 0 << 0 << "N89";
+        QTest::newRow("version not a byte")
+            << tableSheet(88, 5, "-1") << "QPA" << 0 << 0 << "D89 and F89";
+        QTest::newRow("unknown battery type")
+            << tableSheet() << "ZRD" << 0 << 0 << "Unknown battery type";
+    }
+    void cells() {
+        QFETCH(SheetRows, rows);
+        QFETCH(QString, type);
+        QFETCH(int, offset);
+        QFETCH(int, word);
+        QFETCH(QString, message);
+        const TablePackage package = packageParameterTable(rows, type);
+        if (!message.isEmpty()) {
+            QVERIFY2(package.error.contains(message), qPrintable(package.error));
+            QVERIFY(package.content.isEmpty() && package.fileName.isEmpty());
+            return;
+        }
+        const TableBlock block = decodeTableFile(package.content);
+        QVERIFY(tableCrcMatches(block));
+        QCOMPARE(int(wordBE(block.tableData, offset)), word);
+    }
+
+    // The format follows the name and the file reads back as written. `head` is how the
+    // file starts, none when it cannot be written: then an earlier export stays as it was,
+    // nothing partial is left, and the error names the file and the reason. A full disk is
+    // a child process whose files cannot grow beyond 16 bytes.
+    void exportFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QByteArray>("head");
+        const QByteArray zip("PK\x03\x04");
+        // GB2312 text (℃ is A1 E6), no quoting; 20 digits and leading zeros stay text in a
+        // workbook.
+        const QByteArray text("Date&Time\tCode\tCell_Max_T(\xA1\xE6)\tLog Data\t\n"
+                              "say \"hi\"\t007\t\tx,y\t\n2023-04-17 08:05:03\t00\t25\t"
+                              "00000000000000000012\t");
+        const QByteArray none;
+        const QByteArray earlier("earlier export");
+        QTest::newRow(".xlsx gets a workbook") << "t.xlsx" << earlier << false << zip;
+        QTest::newRow(".XLSX gets a workbook") << "T.XLSX" << none << false << zip;
+        QTest::newRow(".xls gets text") << "t.xls" << earlier << false << text;
+        QTest::newRow(".xlsx.txt gets text") << "t.xlsx.txt" << none << false << text;
+        QTest::newRow("text into a missing folder") << "missing/t.txt" << none << false << none;
+        QTest::newRow("workbook into a missing folder")
+            << "missing/t.xlsx" << none << false << none;
+        QTest::newRow("text over an earlier export, disk full")
+            << "t.txt" << earlier << true << none;
+        QTest::newRow("workbook over an earlier export, disk full")
+            << "t.xlsx" << earlier << true << none;
+        QTest::newRow("new text file, disk full") << "t.txt" << none << true << none;
+        QTest::newRow("new workbook, disk full") << "t.xlsx" << none << true << none;
+    }
+    void exportFiles() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, earlier);
+        QFETCH(bool, fullDisk);
+        QFETCH(QByteArray, head);
+        const ExportTable table{{"Date&Time", "Code", "Cell_Max_T(℃)", "Log Data"},
+                                {{"say \"hi\"", "007", "", "x,y"},
+                                 {"2023-04-17 08:05:03", "00", "25", "00000000000000000012"}}};
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (!earlier.isEmpty())
+            QVERIFY(writeBytes(path, earlier));
+        const auto write = [&] { return writeTableFile(path, table); };
+        const QString error = fullDisk ? withFileSizeLimit(16, write) : write();
+        if (head.isEmpty()) {
+            const QString reason = qt_error_string(fullDisk ? EFBIG : ENOENT);
+            QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error));
+            QCOMPARE(readBytes(path), earlier);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                     earlier.isEmpty() ? 0 : 1);
+            return;
+        }
+        QCOMPARE(error, QString());
+        QVERIFY(readBytes(path).startsWith(head));
+        const SheetReadResult back = readFirstWorksheet(path);
+        QVERIFY2(back.ok(), qPrintable(back.error));
+        QCOMPARE(back.rows, SheetRows() << table.header << table.rows);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToolFiles)
+#include "tst_toolfiles.moc"
