@@ -2,6 +2,7 @@
 
 #include "link/crc.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -136,4 +137,13 @@ QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int b
 
 bool crcMatches(const QByteArray& content, const QString& expectedCrcText) {
     return crcText(modbusCrc16(content)) == expectedCrcText;
+}
+
+bool firmwareFileMatchesName(const QString& path, qint64 maxBytes) {
+    const std::optional<FirmwareFileName> name = parseFirmwareFileName(QFileInfo(path).fileName());
+    QFile file(path);
+    if (!name || !file.open(QIODevice::ReadOnly) || file.size() == 0 || file.size() > maxBytes)
+        return false;
+    const QByteArray content = file.readAll();
+    return content.size() == file.size() && crcMatches(content, name->crcText);
 }

@@ -58,3 +58,8 @@ QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int b
 
 // Whether the content's CRC-16/MODBUS, written low byte first, is the expected text.
 bool crcMatches(const QByteArray& content, const QString& expectedCrcText);
+
+// Whether the file at `path` holds the image its firmware name promises: it can be read,
+// it is not empty, it is at most `maxBytes` long and its CRC is the one in its name. False
+// for a name that is not a firmware image name.
+bool firmwareFileMatchesName(const QString& path, qint64 maxBytes);
