@@ -1,71 +1,104 @@
 #include "firmware/download.h"
 
 #include "firmware/downloadindex.h"
+#include "firmware/firmwarefile.h"
+#include "firmware/ftpclient.h"
 
 #include <QFile>
 #include <QMetaEnum>
-#include <QNetworkAccessManager>
-#include <QNetworkRequest>
+#include <QSet>
 #include <QTimer>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
 
 namespace {
 
 constexpr int DownloadAttempts = 3;
+const char indexName[] = "log.txt";
 const char partSuffix[] = ".part";
 const char progressLineStart[] = "Downloading Firmware: ";
+
+// A name as the pane shows it: control characters spelt out ("\x00").
+QString shownName(const QString& name) {
+    QString shown;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QString writeErrorReason(const QFile& file) {
+    return file.error() == QFileDevice::ResourceError ? QStringLiteral("the disk is full")
+                                                      : file.errorString();
+}
+
+int clampToInt(qint64 value) {
+    return int(qMin<qint64>(value, INT_MAX));
+}
 
 } // namespace
 
 Download::Download(const UpdateServer& server, const QString& dataFolder)
     : server(server)
-    , dataDir(dataFolder)
-    , network(new QNetworkAccessManager(this)) {
-    connect(network, &QNetworkAccessManager::finished, this, &Download::onReplyFinished);
-}
+    , dataDir(dataFolder) {}
 
 Download::~Download() {
-    releaseFile(false);
+    closeAttempt();
 }
 
 void Download::begin() {
     watchdog = makeTimer([this] { onWatchdog(); });
     addNote(PaneNote::Kind::Clear, QString());
     if (!dataDir.exists() && !dataDir.mkpath(QStringLiteral("."))) {
-        endRun(Outcome::Failed, QStringLiteral("Error: Cannot create folder %1")
-                                    .arg(QDir::toNativeSeparators(dataDir.path())));
+        const QString failure = QStringLiteral("Error: Cannot create folder %1")
+                                    .arg(QDir::toNativeSeparators(dataDir.path()));
+        errorLine(failure);
+        endRun(Outcome::Failed, failure);
         return;
     }
     startAttempt();
 }
 
-bool Download::buildUrl() {
-    const QString path = index == 0 ? QStringLiteral("/Data/log.txt")
-                                    : QStringLiteral("/Data/") + files.value(index - 1);
-    url = QUrl();
-    url.setScheme(QStringLiteral("ftp"));
-    url.setHost(server.host);
-    url.setPort(server.port);
-    url.setPath(path, QUrl::DecodedMode);
-    url.setUserName(server.user, QUrl::DecodedMode);
-    url.setPassword(server.password, QUrl::DecodedMode);
-    if (!url.isValid()) {
-        addLine(QStringLiteral("Error: Invalid URL"));
-        return false;
-    }
-    return true;
+void Download::cancel() {
+    Operation::cancel();
+    if (!isRunning())
+        return;
+    closeAttempt();
+    errorLine(QStringLiteral("Download cancelled."));
+    endRun(Outcome::Cancelled);
 }
 
-bool Download::openFile() {
+QString Download::currentName() const {
+    return index == 0 ? QLatin1String(indexName) : files.value(index - 1);
+}
+
+void Download::nextFile() {
+    retries = 0;
+    while (++index <= files.size()) {
+        const QString problem = downloadEntryProblem(currentName());
+        if (problem.isEmpty()) {
+            startAttempt();
+            return;
+        }
+        errorLine(QStringLiteral("Skipped %1: %2.").arg(shownName(currentName()), problem));
+    }
+    endOfFiles();
+}
+
+bool Download::openPart() {
     // The bytes go to "<name>.part" and take the file's name only once complete, so an
-    // interrupted download never passes for a file that is present.
-    targetPath = dataDir.filePath(downloadFileName(url.path()));
-    file = new QFile(targetPath + QLatin1String(partSuffix), this);
-    if (file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // interrupted download never passes for a file that is present. Unbuffered, so that
+    // every write reaches the disk, and a full one shows, when it is made.
+    targetPath = dataDir.filePath(downloadFileName(QLatin1Char('/') + currentName()));
+    part = new QFile(targetPath + QLatin1String(partSuffix), this);
+    if (part->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return true;
-    addLine(QStringLiteral("Error: Cannot write file %1: %2")
-                .arg(QDir::toNativeSeparators(targetPath), file->errorString()));
-    delete file;
-    file = nullptr;
+    writeFailed(writeErrorReason(*part));
     return false;
 }
 
@@ -77,96 +110,86 @@ void Download::progressLine() {
 }
 
 void Download::startAttempt() {
-    if (!buildUrl()) {
-        endRun(Outcome::Failed, QStringLiteral("Invalid URL"));
-        return;
-    }
-    if (!openFile()) {
-        endRun(Outcome::Failed, QStringLiteral("Cannot write into the Data folder."));
-        return;
-    }
-    bytesReceived = 0;
-    bytesAtLastCheck = 0;
     if (index == 0)
         addNote(PaneNote::Kind::ColouredLine,
                 QStringLiteral("Obtaining file information. Please wait..."),
                 QStringLiteral("blue"));
     progressLine();
+    if (!openPart())
+        return;
+    announced = -1;
+    written = 0;
+    writtenAtLastCheck = 0;
+    indexContent.clear();
 
-    reply = network->get(QNetworkRequest(url));
-    QNetworkReply* current = reply;
-    connect(current, &QNetworkReply::readyRead, this, [this, current] {
-        if (current == reply)
-            takeBytes();
-    });
-    connect(current, &QNetworkReply::downloadProgress, this,
-            [this, current](qint64 received, qint64 total) {
-                if (current == reply && total > 0)
-                    emit progress(int(qMin<qint64>(received, INT_MAX)),
-                                  int(qMin<qint64>(total, INT_MAX)));
-            });
-    connect(current, &QNetworkReply::errorOccurred, this,
-            [this, current](QNetworkReply::NetworkError code) {
-                if (current == reply)
-                    onError(code);
-            });
+    client = new FtpClient(this);
+    connect(client, &FtpClient::sizeAnnounced, this, &Download::onSizeAnnounced);
+    connect(client, &FtpClient::dataReceived, this, &Download::onData);
+    connect(client, &FtpClient::completed, this, &Download::onCompleted);
+    connect(client, &FtpClient::failed, this, &Download::onFailed);
+    client->retrieve(server, QStringLiteral("/Data/") + currentName());
     watchdog->setInterval(server.watchdogMs);
     watchdog->start();
 }
 
-void Download::takeBytes() {
-    if (!reply || !file)
+void Download::onSizeAnnounced(qint64 bytes) {
+    announced = bytes;
+    const qint64 limit = downloadSizeLimit(currentName());
+    if (bytes > limit) {
+        closeAttempt();
+        giveUp(QStringLiteral("it is larger than %1 bytes").arg(limit));
+    }
+}
+
+void Download::onData(const QByteArray& bytes) {
+    const qint64 limit = downloadSizeLimit(currentName());
+    if (written + bytes.size() > limit) {
+        closeAttempt();
+        giveUp(QStringLiteral("it is larger than %1 bytes").arg(limit));
         return;
-    file->write(reply->readAll());
-    bytesReceived = file->size();
+    }
+    if (part->write(bytes) != bytes.size()) {
+        writeFailed(writeErrorReason(*part));
+        return;
+    }
+    written += bytes.size();
+    if (index == 0)
+        indexContent += bytes;
+    if (announced > 0)
+        emit progress(clampToInt(written), clampToInt(announced));
 }
 
 void Download::onWatchdog() {
-    if (!reply)
-        return;
-    if (bytesReceived != bytesAtLastCheck) {
-        bytesAtLastCheck = bytesReceived;
+    if (written != writtenAtLastCheck) {
+        writtenAtLastCheck = written;
         watchdog->start();
         return;
     }
     // Nothing arrived for a whole interval: the attempt is abandoned as timed out.
-    QNetworkReply* stalled = reply;
-    releaseReply();
-    stalled->abort();
-    onError(QNetworkReply::TimeoutError);
+    onFailed(QNetworkReply::TimeoutError);
 }
 
-void Download::releaseReply() {
-    if (!reply)
-        return;
-    disconnect(reply, nullptr, this, nullptr);
-    reply->deleteLater();
-    reply = nullptr;
-}
-
-void Download::releaseFile(bool keep) {
-    if (!file)
-        return;
-    file->close();
-    if (keep) {
-        QFile::remove(targetPath);
-        file->rename(targetPath);
+void Download::onFailed(QNetworkReply::NetworkError error) {
+    closeAttempt();
+    const char* key = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(error);
+    errorLine(QStringLiteral("Download file occur error: ") +
+              QLatin1String(key ? key : "UnknownNetworkError"));
+    if (error == QNetworkReply::ContentNotFoundError) {
+        giveUp(QStringLiteral("the server does not have it"));
+    } else if (error == QNetworkReply::AuthenticationRequiredError) {
+        // The same account would be refused again: no retry.
+        const QString failure =
+            QStringLiteral("Download failure, the update server refused the user name or "
+                           "password. ");
+        errorLine(failure);
+        endRun(Outcome::Failed, failure.trimmed());
     } else {
-        file->remove();
+        retryOrEnd();
     }
-    delete file;
-    file = nullptr;
 }
 
-void Download::onError(QNetworkReply::NetworkError code) {
-    watchdog->stop();
-    const char* key = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(code);
-    addNote(PaneNote::Kind::ColouredLine,
-            QStringLiteral("Download file occur error: ") +
-                QLatin1String(key ? key : "UnknownNetworkError"),
-            QStringLiteral("red"));
-    releaseReply();
-    releaseFile(false);
+void Download::retryOrEnd() {
+    closeAttempt();
     retries += 1;
     if (retries < DownloadAttempts) {
         addNote(PaneNote::Kind::ColouredLine,
@@ -175,65 +198,74 @@ void Download::onError(QNetworkReply::NetworkError code) {
         startAttempt();
         return;
     }
-    const QString failure = QStringLiteral("Download failure, please check the internet connection. ");
-    addNote(PaneNote::Kind::ColouredLine, failure, QStringLiteral("red"));
+    const QString failure =
+        QStringLiteral("Download failure, please check the internet connection. ");
+    errorLine(failure);
     endRun(Outcome::Failed, failure.trimmed());
 }
 
-void Download::onReplyFinished(QNetworkReply* finished) {
-    // Completions of attempts that already failed or were given up are not this run's.
-    if (finished != reply || !isRunning())
-        return;
-    if (finished->error() != QNetworkReply::NoError) {
-        onError(finished->error());
+void Download::giveUp(const QString& reason) {
+    if (index > 0) {
+        errorLine(QStringLiteral("Skipped %1: %2.").arg(shownName(currentName()), reason));
+        nextFile();
         return;
     }
-    watchdog->stop();
-    takeBytes();
-    file->flush();
-    const qint64 size = file->size();
-    const bool lastFile = index == files.size() && !files.isEmpty();
-    releaseReply();
-    if (size == 0) {
-        addNote(PaneNote::Kind::ColouredLine, QStringLiteral("Nothing be downloaded."),
-                QStringLiteral("red"));
-        // An empty index is a valid index; an empty image is not kept as if present.
-        releaseFile(index == 0);
-    } else {
-        releaseFile(true);
-        if (index == 0) {
-            addNote(PaneNote::Kind::ColouredLine,
-                    QStringLiteral("Obtain file information success."), QStringLiteral("blue"));
-        } else {
-            downloaded += 1;
-            if (lastFile)
-                emit lastFileArrived();
-            if (lastFile)
-                addNote(PaneNote::Kind::StyledLine,
-                        QStringLiteral("Download firmware file success. Please connect the WiFi "
-                                       "of battery system then click 'Update' to start updating "
-                                       "Firmware!"),
-                        QStringLiteral("green"));
-        }
-    }
-
-    if (index == 0)
-        selectMissingFiles();
-    else
-        retries = 0;
-    index += 1;
-    if (index <= files.size())
-        startAttempt();
-    else
-        endRun(Outcome::Done);
+    const QString failure = QStringLiteral("The file list log.txt was not taken: %1.").arg(reason);
+    errorLine(failure);
+    endRun(Outcome::Failed, failure);
 }
 
-void Download::selectMissingFiles() {
-    QFile indexFile(dataDir.filePath(QStringLiteral("log.txt")));
-    QStringList entries;
-    if (indexFile.open(QIODevice::ReadOnly))
-        entries = parseDownloadIndex(indexFile.readAll());
-    files = ::selectMissingFiles(entries, dataDir.entryList(QDir::Files));
+void Download::writeFailed(const QString& reason) {
+    closeAttempt();
+    const QString failure = QStringLiteral("Error: Cannot write file %1: %2.")
+                                .arg(QDir::toNativeSeparators(targetPath), reason);
+    errorLine(failure);
+    endRun(Outcome::Failed, failure);
+}
+
+void Download::onCompleted() {
+    watchdog->stop();
+    if (announced >= 0 && written != announced) {
+        // The server said the transfer was complete, but it was not.
+        errorLine(QStringLiteral("%1 arrived incomplete: %2 of %3 bytes.")
+                      .arg(shownName(currentName()))
+                      .arg(written)
+                      .arg(announced));
+        retryOrEnd();
+        return;
+    }
+    if (written == 0) {
+        closeAttempt();
+        errorLine(QStringLiteral("Nothing be downloaded."));
+        if (index == 0)
+            giveUp(QStringLiteral("it is empty"));
+        else
+            nextFile();
+        return;
+    }
+    if (index == 0) {
+        takeIndex();
+        return;
+    }
+    if (!commitPart())
+        return;
+    downloaded += 1;
+    nextFile();
+}
+
+void Download::takeIndex() {
+    const QStringList entries = parseDownloadIndex(indexContent);
+    const int named = entries.size() - entries.count(QString());
+    if (named > MaxIndexEntries) {
+        closeAttempt();
+        giveUp(QStringLiteral("it names more than %1 files").arg(MaxIndexEntries));
+        return;
+    }
+    if (!commitPart())
+        return;
+    addNote(PaneNote::Kind::ColouredLine, QStringLiteral("Obtain file information success."),
+            QStringLiteral("blue"));
+    selectMissingFiles(entries);
     if (files.isEmpty()) {
         addNote(PaneNote::Kind::ReplacePane, QStringLiteral("The local Firmware have been latest."),
                 QString());
@@ -241,20 +273,89 @@ void Download::selectMissingFiles() {
                 QStringLiteral("Please connect the WiFi of battery system and refresh the system "
                                "info. Then choose 'BMU' or 'BMS' to update the Firmware. "),
                 QStringLiteral("green"));
+        endRun(Outcome::Done);
+        return;
+    }
+    nextFile();
+}
+
+bool Download::commitPart() {
+    part->close();
+    if (part->error() != QFileDevice::NoError) {
+        writeFailed(writeErrorReason(*part));
+        return false;
+    }
+    // rename() replaces the old file in one step: there is never a moment without it.
+    if (std::rename(QFile::encodeName(part->fileName()).constData(),
+                    QFile::encodeName(targetPath).constData()) != 0) {
+        writeFailed(qt_error_string(errno));
+        return false;
+    }
+    delete part;
+    part = nullptr;
+    closeAttempt();
+    return true;
+}
+
+void Download::selectMissingFiles(const QStringList& entries) {
+    // A firmware image already here counts only if it is the one its name promises; a
+    // damaged or cut one is fetched again.
+    const QSet<QString> listed(entries.begin(), entries.end());
+    QStringList present;
+    for (const QString& name : dataDir.entryList(QDir::Files)) {
+        if (listed.contains(name) && parseFirmwareFileName(name) &&
+            !firmwareFileMatchesName(dataDir.filePath(name), downloadSizeLimit(name)))
+            continue;
+        present << name;
+    }
+    files = ::selectMissingFiles(entries, present);
+}
+
+void Download::endOfFiles() {
+    if (downloaded > 0)
+        emit lastFileArrived();
+    if (downloaded == files.size()) {
+        addNote(PaneNote::Kind::StyledLine,
+                QStringLiteral("Download firmware file success. Please connect the WiFi of battery "
+                               "system then click 'Update' to start updating Firmware!"),
+                QStringLiteral("green"));
+        endRun(Outcome::Done);
+        return;
+    }
+    const QString summary = QStringLiteral("%1 of %2 files downloaded; the others are named above.")
+                                .arg(downloaded)
+                                .arg(files.size());
+    errorLine(summary);
+    endRun(Outcome::Done, summary);
+}
+
+void Download::closeAttempt() {
+    if (watchdog)
+        watchdog->stop();
+    if (client) {
+        disconnect(client, nullptr, this, nullptr);
+        client->abort();
+        client->deleteLater();
+        client = nullptr;
+    }
+    if (part) {
+        part->close();
+        part->remove();
+        delete part;
+        part = nullptr;
     }
 }
 
 void Download::endRun(Outcome outcome, const QString& message) {
-    watchdog->stop();
-    releaseReply();
-    releaseFile(false);
-    // No idle session is kept open to the server once the run is over.
-    network->clearConnectionCache();
+    closeAttempt();
     finish(outcome, message);
 }
 
+void Download::errorLine(const QString& text) {
+    addNote(PaneNote::Kind::ColouredLine, text, QStringLiteral("red"));
+}
+
 void Download::onStop(const QString& reason) {
-    addNote(PaneNote::Kind::ColouredLine, reason, QStringLiteral("red"));
-    releaseReply();
-    releaseFile(false);
+    errorLine(reason);
+    closeAttempt();
 }

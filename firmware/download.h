@@ -6,16 +6,19 @@
 #include <QDir>
 #include <QNetworkReply>
 #include <QStringList>
-#include <QUrl>
 
+class FtpClient;
 class QFile;
-class QNetworkAccessManager;
 class QTimer;
 
 // The download from the update server: log.txt, the list of files it offers, then each
-// listed file the Data folder does not hold yet, one after another. A file is written
-// under its own name only once complete. An attempt that fails, or receives nothing for
-// the watchdog interval, is tried again, three attempts in all per file.
+// listed file the Data folder does not hold yet (or holds damaged), one after another.
+// A file is written to "<name>.part" and takes its own name only once complete: every
+// write succeeded, and as many bytes arrived as the server announced. An attempt that
+// fails, ends short or receives nothing for the watchdog interval is tried again, three
+// attempts in all per file. An entry that cannot be fetched (a bad name, a file the
+// server does not have, one larger than such a file can be) is reported and skipped;
+// a log.txt that is not taken ends the run and leaves the previous one in place.
 class Download : public Operation {
     Q_OBJECT
 
@@ -25,12 +28,14 @@ public:
     QString name() const override { return QStringLiteral("download"); }
     PaneNote::Pane pane() const override { return PaneNote::Pane::Update; }
     bool usesLink() const override { return false; }
+    // Ends the run at once; the file in progress is removed.
+    void cancel() override;
 
     // Files of this run that arrived complete (log.txt not counted).
     int filesDownloaded() const { return downloaded; }
 
 signals:
-    // The last missing file has arrived: the firmware choice may read the Data folder anew.
+    // The run has brought new files: the firmware choice may read the Data folder anew.
     void lastFileArrived();
 
 protected:
@@ -39,31 +44,39 @@ protected:
     void onStop(const QString& reason) override;
 
 private:
-    bool buildUrl();
-    bool openFile();
+    QString currentName() const;
+    void nextFile();
     void startAttempt();
-    void takeBytes();
+    bool openPart();
+    void onSizeAnnounced(qint64 bytes);
+    void onData(const QByteArray& bytes);
+    void onCompleted();
+    void onFailed(QNetworkReply::NetworkError error);
     void onWatchdog();
-    void onError(QNetworkReply::NetworkError code);
-    void onReplyFinished(QNetworkReply* reply);
-    void selectMissingFiles();
-    void releaseReply();
-    void releaseFile(bool keep);
+    void retryOrEnd();
+    void giveUp(const QString& reason);
+    void writeFailed(const QString& reason);
+    bool commitPart();
+    void takeIndex();
+    void selectMissingFiles(const QStringList& entries);
+    void endOfFiles();
+    void closeAttempt();
     void endRun(Outcome outcome, const QString& message = QString());
+    void errorLine(const QString& text);
     void progressLine();
 
     UpdateServer server;
     QDir dataDir;
-    QNetworkAccessManager* network;
     QTimer* watchdog = nullptr;
-    QUrl url;
+    FtpClient* client = nullptr;
+    QFile* part = nullptr;
+    QString targetPath;
     int index = 0; // 0 log.txt, n the nth missing file
     QStringList files;
     int retries = 0;
     int downloaded = 0;
-    qint64 bytesReceived = 0;
-    qint64 bytesAtLastCheck = 0;
-    QFile* file = nullptr;
-    QNetworkReply* reply = nullptr;
-    QString targetPath;
+    qint64 announced = -1; // the size the server gave, -1 when it gave none
+    qint64 written = 0;
+    qint64 writtenAtLastCheck = 0;
+    QByteArray indexContent; // log.txt as it arrives, checked before it replaces the old one
 };

@@ -3,6 +3,15 @@
 #include <QFileInfo>
 #include <QSet>
 
+namespace {
+
+constexpr int maxNameBytes = 255; // the longest file name the local file systems take
+constexpr qint64 maxIndexBytes = 1024 * 1024;
+constexpr qint64 maxTableBytes = 64 * 1024;
+constexpr qint64 maxFirmwareBytes = 9 * 1024 * 1024;
+
+} // namespace
+
 QStringList parseDownloadIndex(const QByteArray& content) {
     if (content.isEmpty())
         return {};
@@ -12,8 +21,9 @@ QStringList parseDownloadIndex(const QByteArray& content) {
         lines.removeLast();
     QStringList entries;
     entries.reserve(lines.size());
+    // The explicit length keeps a NUL and what follows it.
     for (const QByteArray& line : qAsConst(lines))
-        entries << QString::fromUtf8(line).simplified();
+        entries << QString::fromUtf8(line.constData(), line.size()).simplified();
     return entries;
 }
 
@@ -35,6 +45,29 @@ QStringList selectMissingFiles(const QStringList& indexEntries, const QStringLis
         }
     }
     return missing;
+}
+
+QString downloadEntryProblem(const QString& entry) {
+    for (const QChar c : entry) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("its name holds a control character");
+    }
+    if (entry.endsWith(QLatin1Char('/')))
+        return QStringLiteral("its name ends in \"/\"");
+    const QString fileName = downloadFileName(QLatin1Char('/') + entry);
+    if (fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return QStringLiteral("its name is not a file name");
+    if (entry.toUtf8().size() > maxNameBytes)
+        return QStringLiteral("its name is longer than %1 bytes").arg(maxNameBytes);
+    return {};
+}
+
+qint64 downloadSizeLimit(const QString& fileName) {
+    if (fileName == QLatin1String("log.txt"))
+        return maxIndexBytes;
+    if (fileName.section(QLatin1Char('-'), 1, 1) == QLatin1String("TAB"))
+        return maxTableBytes;
+    return maxFirmwareBytes;
 }
 
 QString downloadFileName(const QString& urlPath) {

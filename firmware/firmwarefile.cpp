@@ -2,6 +2,7 @@
 
 #include "link/crc.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -139,4 +140,14 @@ ImageCheck checkFirmwareImage(const QByteArray& content, const QString& expected
         return ImageCheck::Empty;
     return crcText(modbusCrc16(content)) == expectedCrcText ? ImageCheck::Good
                                                             : ImageCheck::CrcMismatch;
+}
+
+bool firmwareFileMatchesName(const QString& path, qint64 maxBytes) {
+    const std::optional<FirmwareFileName> name = parseFirmwareFileName(QFileInfo(path).fileName());
+    QFile file(path);
+    if (!name || !file.open(QIODevice::ReadOnly) || file.size() == 0 || file.size() > maxBytes)
+        return false;
+    const QByteArray content = file.readAll();
+    return content.size() == file.size() &&
+           checkFirmwareImage(content, name->crcText) == ImageCheck::Good;
 }

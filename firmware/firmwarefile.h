@@ -61,3 +61,8 @@ QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int b
 // An empty file is never good, although its CRC (FFFF) can match a name.
 enum class ImageCheck { Good, Empty, CrcMismatch };
 ImageCheck checkFirmwareImage(const QByteArray& content, const QString& expectedCrcText);
+
+// Whether the file at `path` holds the image its firmware name promises: it can be read,
+// it is not empty, it is at most `maxBytes` long and its CRC is the one in its name. False
+// for a name that is not a firmware image name.
+bool firmwareFileMatchesName(const QString& path, qint64 maxBytes);

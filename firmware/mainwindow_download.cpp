@@ -8,6 +8,7 @@
 #include "link/bmusession.h"
 
 #include <QProgressBar>
+#include <QProgressDialog>
 
 void MainWindow::on_BtnDownloadFWfile_clicked() {
     auto* download = new Download(appSettings.updateServer, Update::dataFolder());
@@ -16,5 +17,14 @@ void MainWindow::on_BtnDownloadFWfile_clicked() {
         ui->pBar_Download_FW->setValue(received);
     });
     connect(download, &Download::lastFileArrived, this, &MainWindow::reloadFirmwareFiles);
+    // A Cancel for a run that takes a while; it goes with the run (the session deletes a
+    // download it ran or refused).
+    auto* cancelDialog =
+        new QProgressDialog(QStringLiteral("Downloading from the update server..."),
+                            QStringLiteral("Cancel"), 0, 0, this);
+    cancelDialog->setWindowTitle(QStringLiteral("please wait..."));
+    cancelDialog->setMinimumDuration(2000);
+    connect(cancelDialog, &QProgressDialog::canceled, download, &Download::cancel);
+    connect(download, &QObject::destroyed, cancelDialog, &QObject::deleteLater);
     startOperation(download);
 }

@@ -14,13 +14,14 @@ public:
 
     ~FtpServerProcess() override { stop(); }
 
-    // Serves `root` (its files under /Data/); files named in `stalled` hang after their
-    // first bytes. Check port() afterwards: 0 when the server did not come up.
-    void start(const QString& root, const QStringList& stalled = {}) {
-        QStringList arguments{QStringLiteral(VOLTARO_SOURCE_DIR "/tests/firmware/ftpserver.py"),
-                              root, QLatin1String(user), QLatin1String(password)};
-        for (const QString& name : stalled)
-            arguments << QStringLiteral("--stall") << name;
+    // Serves `root` (its files under /Data/), with the behaviour ftpserver.py takes as
+    // `behaviour` ({"--stall", "a.bin"}; none: a well-behaved server). Check port()
+    // afterwards: 0 when the server did not come up.
+    void start(const QString& root, const QStringList& behaviour = {}) {
+        const QStringList arguments =
+            QStringList{QStringLiteral(VOLTARO_SOURCE_DIR "/tests/firmware/ftpserver.py"), root,
+                        QLatin1String(user), QLatin1String(password)} +
+            behaviour;
         connect(&process, &QProcess::readyReadStandardOutput, this,
                 [this] { output += process.readAllStandardOutput(); });
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
