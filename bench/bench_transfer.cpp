@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
         return fail("no link to the simulator");
 
     // The last acknowledgement is followed by the first result read, one result wait later.
-    const QByteArray resultRead = hexToBytes(QLatin1String(targetInfo(FirmwareTarget::Bmu).resultRead));
+    const QByteArray resultRead =
+        hexToBytes(QLatin1String(targetInfo(FirmwareTarget::Bmu).resultRead));
     QElapsedTimer clock;
     qint64 resultReadAt = -1;
     QObject::connect(&simulator, &BmuSimulator::requestReceived, [&](const QByteArray& frame) {

@@ -1,8 +1,8 @@
 #include "config/setupread.h"
 
 #include "link/bmusession.h"
-#include "link/catalogue.h"
 #include "link/bytes.h"
+#include "link/catalogue.h"
 #include "monitor/bmsinforead.h"
 
 namespace {

@@ -103,8 +103,8 @@ void MainWindow::on_BtnSendFW_clicked() {
     }
     if (userRole == QLatin1String("installer")) {
         const FirmwareVersions v = firmwareUpdate->firmwareVersions();
-        const SendCheck check = checkFirmwareSend(v.newMain, v.newSub, v.runningMain,
-                                                  v.runningSub, session->snapshot().batteryType);
+        const SendCheck check = checkFirmwareSend(v.newMain, v.newSub, v.runningMain, v.runningSub,
+                                                  session->snapshot().batteryType);
         showSendCheck(pane, check, ui->comboBox->currentText());
         if (!sendAllowed(check))
             return;
@@ -134,8 +134,8 @@ void MainWindow::on_Btn_PT_Update_clicked() {
         PaneText::show(pane, refusal, PaneText::Red);
         return;
     }
-    auto* transfer = new Transfer(TransferPlan::table(
-        hexToBytes(firmwareUpdate->tableHeaderFrame), firmwareUpdate->tablePackets));
+    auto* transfer = new Transfer(TransferPlan::table(hexToBytes(firmwareUpdate->tableHeaderFrame),
+                                                      firmwareUpdate->tablePackets));
     connect(transfer, &Operation::progress, ui->progressBar_PT, &QProgressBar::setValue);
     startOperation(transfer);
 }

@@ -200,7 +200,8 @@ void Transfer::fail(const QString& line) {
 }
 
 void Transfer::onStop(const QString& reason) {
-    addNote(PaneNote::Kind::StyledLine,
-            QStringLiteral("The update did not end: %1 Nothing is known to be updated.").arg(reason),
-            QStringLiteral("red"));
+    addNote(
+        PaneNote::Kind::StyledLine,
+        QStringLiteral("The update did not end: %1 Nothing is known to be updated.").arg(reason),
+        QStringLiteral("red"));
 }

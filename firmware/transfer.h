@@ -13,7 +13,7 @@ struct TransferPlan {
     enum class Kind { Firmware, Table };
     Kind kind = Kind::Firmware;
     FirmwareTarget target = FirmwareTarget::Bmu; // firmware only
-    QByteArray header;    // the header write, CRC included
+    QByteArray header;                           // the header write, CRC included
     quint16 packetRegister = 0;
     QStringList packets; // hex of each packet's data (see packets.h)
     QByteArray resultRead;

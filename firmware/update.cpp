@@ -81,11 +81,11 @@ void Update::loadFirmwareFile(int firmwareType) {
         return;
     }
     const FirmwareTarget target = FirmwareTarget(firmwareType);
-    const QString runningText = target == FirmwareTarget::Bmu ? system->overview.bmuVersion
-                                                              : system->overview.bmsVersion;
+    const QString runningText =
+        target == FirmwareTarget::Bmu ? system->overview.bmuVersion : system->overview.bmsVersion;
     const QStringList files = QDir(dataFolder()).entryList(QDir::Files);
-    const std::optional<FirmwareFileName> best = selectFirmwareFile(
-        files, targetText(target), familyCode(system->batteryType), runningText);
+    const std::optional<FirmwareFileName> best =
+        selectFirmwareFile(files, targetText(target), familyCode(system->batteryType), runningText);
 
     const RunningVersion running = parseRunningVersion(runningText);
     versions.runningMain = running.main;

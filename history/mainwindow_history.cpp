@@ -11,16 +11,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QSettings>
-#include <QStatusBar>
 #include <QDebug>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <climits>
@@ -94,7 +94,8 @@ void MainWindow::on_Btn_HistoryInfo_clicked() {
                           QStringLiteral("Please input the correct Number."));
         return;
     }
-    auto* read = new HistoryRead(qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex()), int(blocks));
+    auto* read =
+        new HistoryRead(qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex()), int(blocks));
     if (historyProgress)
         historyProgress->deleteLater();
     historyProgress = new QProgressDialog(QStringLiteral("Reading historical data..."),

@@ -34,9 +34,9 @@ public:
     bool send(const QByteArray& frame);
 
 signals:
-    void connected(bool byUser);  // byUser: the attempt the user started
-    void connectFailed();         // the user's attempt failed or timed out
-    void disconnected();          // the link went down, for whatever reason
+    void connected(bool byUser);    // byUser: the attempt the user started
+    void connectFailed();           // the user's attempt failed or timed out
+    void disconnected();            // the link went down, for whatever reason
     void reconnecting(int attempt); // the link was lost; attempt N to re-establish it begins
     void frameReceived(const QByteArray& frame);
     void exceptionReceived(quint8 code, const QByteArray& frame);

@@ -58,7 +58,8 @@ void MainWindow::setupSession() {
     linkState->setObjectName(QStringLiteral("label_LinkState"));
     statusBar()->addPermanentWidget(linkState);
     connect(link, &BmuLink::connected, this, [this, link] {
-        linkState->setText(QStringLiteral("Connected to %1:%2").arg(link->host()).arg(link->port()));
+        linkState->setText(
+            QStringLiteral("Connected to %1:%2").arg(link->host()).arg(link->port()));
     });
     connect(link, &BmuLink::connectFailed, linkState,
             [this] { linkState->setText(QStringLiteral("Disconnected")); });

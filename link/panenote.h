@@ -9,12 +9,12 @@
 struct PaneNote {
     enum class Pane { Overview, Bms, Update };
     enum class Kind {
-        Line,          // appended as it is
-        ColouredLine,  // appended in the named colour ("red", "blue", "green")
-        StyledLine,    // appended, and the whole pane takes the colour
-        ReplacePane,   // the pane's text replaced, and the whole pane takes the colour
-        ProgressLine,  // replaces the previous progress line, in the named colour
-        Clear,         // the pane emptied
+        Line,         // appended as it is
+        ColouredLine, // appended in the named colour ("red", "blue", "green")
+        StyledLine,   // appended, and the whole pane takes the colour
+        ReplacePane,  // the pane's text replaced, and the whole pane takes the colour
+        ProgressLine, // replaces the previous progress line, in the named colour
+        Clear,        // the pane emptied
     };
 
     Pane pane = Pane::Overview;

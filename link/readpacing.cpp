@@ -2,8 +2,7 @@
 
 #include <QTimer>
 
-ReadPacing::ReadPacing(QTimer* step, const SessionTiming& timing,
-                       std::function<void()> onFallBack)
+ReadPacing::ReadPacing(QTimer* step, const SessionTiming& timing, std::function<void()> onFallBack)
     : step(step)
     , timing(timing)
     , onFallBack(std::move(onFallBack)) {}

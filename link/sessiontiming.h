@@ -8,7 +8,7 @@
 // system's own pacing; tests run the same sequences scaled down.
 struct SessionTiming {
     // Link.
-    int connectLimitMs = 5000;  // a connection attempt that has not succeeded by then fails
+    int connectLimitMs = 5000;    // a connection attempt that has not succeeded by then fails
     int reconnectFirstMs = 1000;  // a dropped link is retried at once, then after 1, 2, 4 ... s
     int reconnectLimitMs = 30000; // ... up to this
 
@@ -43,12 +43,12 @@ struct SessionTiming {
     // The same pacing with every interval multiplied by `factor` (at least 1 ms).
     SessionTiming scaled(double factor) const {
         SessionTiming t = *this;
-        for (int* field : {&t.connectLimitMs, &t.reconnectFirstMs, &t.reconnectLimitMs, &t.statusStepMs,
-                           &t.replyLimitMs, &t.bmsInfoPollMs, &t.bmsInfoPageMs,
-                           &t.setupEchoLimitMs, &t.historyPollMs, &t.historyPageMs,
-                           &t.historyNextBlockMs, &t.historyStallMs, &t.packetGapMs,
-                           &t.transferRepeatMs, &t.firstHeaderWaitMs, &t.resultWaitMs,
-                           &t.minimumGapMs})
+        for (int* field :
+             {&t.connectLimitMs, &t.reconnectFirstMs, &t.reconnectLimitMs, &t.statusStepMs,
+              &t.replyLimitMs, &t.bmsInfoPollMs, &t.bmsInfoPageMs, &t.setupEchoLimitMs,
+              &t.historyPollMs, &t.historyPageMs, &t.historyNextBlockMs, &t.historyStallMs,
+              &t.packetGapMs, &t.transferRepeatMs, &t.firstHeaderWaitMs, &t.resultWaitMs,
+              &t.minimumGapMs})
             *field = qMax(1, int(*field * factor + 0.5));
         return t;
     }

@@ -67,8 +67,7 @@ BMS_Info::BMS_Info(Ui_MainWindow* form, QWidget* parent)
     buildCellTable();
 }
 
-void BMS_Info::showBmsInfo(const QByteArray& block, bool secondPass,
-                           const QString& batteryType) {
+void BMS_Info::showBmsInfo(const QByteArray& block, bool secondPass, const QString& batteryType) {
     const BmsInfoTexts texts = decodeBmsInfo(block);
     showLabels(texts);
     showEvents(texts);
@@ -106,8 +105,7 @@ void BMS_Info::showEvents(const BmsInfoTexts& t) {
     pane->setStyleSheet(QLatin1String(Style::TextRed));
 }
 
-void BMS_Info::fillTables(const QStringList& values, bool secondPass,
-                          const QString& batteryType) {
+void BMS_Info::fillTables(const QStringList& values, bool secondPass, const QString& batteryType) {
     QTableWidget* info = form->tableWidget_BMSInfo;
     for (const ValuePlacement& p : infoTableValuePlacements())
         info->setItem(p.row, p.column, new QTableWidgetItem(values.value(p.valueIndex)));

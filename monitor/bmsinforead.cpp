@@ -32,9 +32,10 @@ void BmsInfoRead::begin() {
         finish(Outcome::Failed, QStringLiteral("No BMS to read."));
         return;
     }
-    guardReplies(timing().replyLimitMs,
-                 [this] { fail(QStringLiteral("No valid reply from the BMU: the BMS information "
-                                              "was not read.")); });
+    guardReplies(timing().replyLimitMs, [this] {
+        fail(QStringLiteral("No valid reply from the BMU: the BMS information "
+                            "was not read."));
+    });
     stepTimer = makeTimer([this] { onStep(); });
     pacing = std::make_unique<ReadPacing>(stepTimer, timing(), [this] { noteFallBack(); });
     requestInfo();

@@ -22,5 +22,4 @@ public:
 
 private:
     QTextEdit* eventPane;
-
 };

@@ -88,6 +88,13 @@ void MainWindow::showMeasurements() {
         ui->label_Temp->setText(t.extraTemp);
 
     bmuData->showWarnings(system.statusBlock, system.family());
+    if (t.countImpossible) {
+        ui->textEdit_BMU_Event->setTextColor(Qt::red);
+        ui->textEdit_BMU_Event->append(
+            QStringLiteral("The BMU reports %1 towers of %2 modules, more than a system can "
+                           "have: check the number of modules in the setup.")
+                .arg(t.bmsCount, t.modulesPerTower));
+    }
 
     ui->label_ThresholdVersion->setText(t.tableVersion);
     ui->label_PT_Running->setText(t.tableVersion);

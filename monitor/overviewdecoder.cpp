@@ -18,7 +18,7 @@ QString volts(const QByteArray& block, int offset) {
 int OverviewTexts::bmsListSize() const {
     bool ok = false;
     const int n = bmsCount.toInt(&ok, 10);
-    return ok && n > 0 ? n : 0;
+    return ok && n > 0 && !countImpossible ? n : 0;
 }
 
 OverviewTexts decodeOverview(const QByteArray& block) {
@@ -38,10 +38,13 @@ OverviewTexts decodeOverview(const QByteArray& block) {
 
     const quint8 count = byteAt(block, 36);
     if (hv) {
-        // High hex digit: towers (one BMS each); low digit: modules per tower.
-        const QString digits = QStringLiteral("%1").arg(count, 2, 16, QLatin1Char('0'));
-        t.bmsCount = digits.left(1);
-        t.modulesPerTower = digits.mid(1, 1);
+        // High hex digit: towers (one BMS each); low digit: modules per tower. A digit
+        // above 9 is no count a system has: it is shown as the number it is and reported.
+        const int towers = count >> 4;
+        const int modules = count & 0x0F;
+        t.bmsCount = QString::number(towers);
+        t.modulesPerTower = QString::number(modules);
+        t.countImpossible = towers > MaxHvDigit || modules > MaxHvDigit;
     } else {
         t.bmsCount = QString::number(count);
     }

@@ -12,9 +12,9 @@
 // files fit), never from what a window happens to show.
 struct SystemSnapshot {
     bool hasStatus = false;
-    QByteArray statusBlock; // the last complete status block
-    OverviewTexts overview; // decoded from it
-    QString batteryType;    // the battery type's name ("QPA", "QPB", ...)
+    QByteArray statusBlock;              // the last complete status block
+    OverviewTexts overview;              // decoded from it
+    QString batteryType;                 // the battery type's name ("QPA", "QPB", ...)
     std::optional<SetupSelection> setup; // the last setup read
     quint8 setupCountByte = 0;           // the module-count byte of the last setup read
 
@@ -29,6 +29,7 @@ struct SystemSnapshot {
     bool hasBms() const { return !hasStatus || overview.bmsCount != QLatin1String("0"); }
     // A five-module "QPA" tower carries 160 cells, read in two passes.
     bool readsCellsTwice() const {
-        return batteryType == QLatin1String("QPA") && overview.modulesPerTower == QLatin1String("5");
+        return batteryType == QLatin1String("QPA") &&
+               overview.modulesPerTower == QLatin1String("5");
     }
 };

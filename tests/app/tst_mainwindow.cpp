@@ -12,15 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
-
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -140,7 +139,9 @@ void TestMainWindow::pressPerTab() {
     window.bmuSession()->setTiming(SessionTiming().scaled(0.2));
     auto button = [&](const char* name) { return child<QPushButton>(window, name); };
     auto label = [&](const char* name) { return child<QLabel>(window, name)->text(); };
-    auto settled = [&] { return button("Btn_Refresh")->isEnabled() && !window.bmuSession()->isBusy(); };
+    auto settled = [&] {
+        return button("Btn_Refresh")->isEnabled() && !window.bmuSession()->isBusy();
+    };
 
     button("Btn_ConnectTCP")->click();
     QTRY_COMPARE(button("Btn_ConnectTCP")->text(), QStringLiteral("Disconnect"));

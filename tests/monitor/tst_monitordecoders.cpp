@@ -119,7 +119,8 @@ private slots:
         row("inverter 20 unknown", hv, 35, "14", "inverter", "");
         // Towers | modules per tower | BMS entries. HV: two hex digits; LV: a decimal byte.
         row("HV 0x25", hv, 36, "25", "towers", "2|5|2");
-        row("HV tower digit a gives no BMS", hv, 36, "A3", "towers", "a|3|0");
+        row("HV tower digit above 9: shown as a number, no BMS", hv, 36, "A3", "towers", "10|3|0");
+        row("HV module digit above 9: no BMS", hv, 36, "2F", "towers", "2|15|0");
         row("E0P3 serial is HV", "E0P3X", 36, "25", "towers", "2|5|2");
         row("LV 0x0C decimal", lv, 36, "0C", "towers", "12||12");
         row("lower-case p03 is LV", "p03X", 36, "25", "towers", "37||37");

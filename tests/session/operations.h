@@ -18,23 +18,22 @@ inline Operation* firmwareTransfer(SessionRig& rig, const QByteArray& image,
     const bool bmu = target == FirmwareTarget::Bmu;
     const FirmwareVersion version = bmu ? p.newBmu : p.newBms;
     const QString section = (bmu ? p.bmuRunning : p.bmsRunning) == SectionA ? "B" : "A";
-    const QString header = appendCrcHex(
-        firmwareHeaderText(target, version.main, version.sub, section, image.size()));
+    const QString header =
+        appendCrcHex(firmwareHeaderText(target, version.main, version.sub, section, image.size()));
     return new Transfer(
         TransferPlan::firmware(target, hexToBytes(header), splitIntoPackets(image)));
 }
 
 inline Operation* tableTransfer(SessionRig& rig) {
     const QByteArray table = demoTableBytes(rig.profile());
-    const QString header =
-        appendCrcHex(tableHeaderText(rig.session.snapshot().batteryType, table));
+    const QString header = appendCrcHex(tableHeaderText(rig.session.snapshot().batteryType, table));
     return new Transfer(TransferPlan::table(hexToBytes(header), splitIntoPackets(table)));
 }
 
 inline Operation* setupWriteOfRead(SessionRig& rig) {
     const SetupSelection s = rig.session.snapshot().setup.value_or(SetupSelection{});
-    const SetupBytes bytes = composeSetupBytes(s.inverterName, s.moduleCount,
-                                               s.batteryTypeIndex, s.gridIndex, s.phaseIndex);
+    const SetupBytes bytes = composeSetupBytes(s.inverterName, s.moduleCount, s.batteryTypeIndex,
+                                               s.gridIndex, s.phaseIndex);
     return new SetupWrite(bytes.bytes);
 }
 

@@ -20,8 +20,8 @@ private slots:
     void droppedLinkIsReestablished();
     void exceptionReplyIsOneLine();
     void reconnectionBacksOff();
-    void strayFramesEndTheRefreshWithOneLine_data();
-    void strayFramesEndTheRefreshWithOneLine();
+    void strayFramesEndWithOneLine_data();
+    void strayFramesEndWithOneLine();
 
     // Session.
     void headlessRound();
@@ -133,16 +133,21 @@ void TestSession::reconnectionBacksOff() {
     link.disconnectFromBmu();
 }
 
-void TestSession::strayFramesEndTheRefreshWithOneLine_data() {
+void TestSession::strayFramesEndWithOneLine_data() {
     QTest::addColumn<QByteArray>("stray");
-    QTest::newRow("replies of another length")
-        << hexToBytes(appendCrcHex(QStringLiteral("01 03 04 00 01 00 02")));
-    QTest::newRow("garbage") << QByteArray::fromHex("ff00ee11dd22cc33bb44");
-    QTest::newRow("echoes of nothing") << hexToBytes(appendCrcHex(QStringLiteral("01 10 07 00 00 01")));
+    QTest::addColumn<bool>("setup"); // a setup write instead of a refresh
+    const QByteArray shortReply = hexToBytes(appendCrcHex(QStringLiteral("01 03 04 00 01 00 02")));
+    const QByteArray otherEcho = hexToBytes(appendCrcHex(QStringLiteral("01 10 07 00 00 01")));
+    QTest::newRow("replies of another length") << shortReply << false;
+    QTest::newRow("garbage") << QByteArray::fromHex("ff00ee11dd22cc33bb44") << false;
+    QTest::newRow("echoes of nothing") << otherEcho << false;
+    QTest::newRow("setup write answered by another reply") << shortReply << true;
+    QTest::newRow("setup write answered by another echo") << otherEcho << true;
 }
 
-void TestSession::strayFramesEndTheRefreshWithOneLine() {
+void TestSession::strayFramesEndWithOneLine() {
     QFETCH(QByteArray, stray);
+    QFETCH(bool, setup);
     // A peer that floods the link with what is no reply of the refresh.
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
@@ -167,10 +172,16 @@ void TestSession::strayFramesEndTheRefreshWithOneLine() {
     });
     QSignalSpy busy(&session, &BmuSession::busyChanged);
     QSignalSpy ended(&session, &BmuSession::operationFinished);
-    QVERIFY(session.start(new StatusRefresh));
+    QSignalSpy written(&session, &BmuSession::setupWritten);
+    QVERIFY(session.start(
+        setup ? static_cast<Operation*>(new SetupWrite(QByteArray::fromHex("070201000100")))
+              : new StatusRefresh));
     QVERIFY(ended.wait(5000));
     QCOMPARE(ended.first().first().value<OperationResult>().outcome, Outcome::Failed);
-    QCOMPARE(lines, QStringList{"No valid reply from the BMU: the refresh ended."});
+    QCOMPARE(lines, QStringList{setup ? "The BMU did not confirm the setup: nothing is known to "
+                                        "be written."
+                                      : "No valid reply from the BMU: the refresh ended."});
+    QCOMPARE(written.count(), 0);
     QCOMPARE(busy.count(), 2); // the buttons follow the operation, not the frames
 }
 
@@ -197,9 +208,12 @@ void TestSession::headlessRound() {
 void TestSession::secondOperationIsRefused_data() {
     QTest::addColumn<QString>("running");
     QTest::addColumn<QString>("pressed");
-    QTest::newRow("table update during a firmware update") << "firmware" << "table";
-    QTest::newRow("setup read during a table update") << "table" << "setup read";
-    QTest::newRow("refresh during a BMS information read") << "bms" << "refresh";
+    QTest::newRow("table update during a firmware update") << "firmware"
+                                                           << "table";
+    QTest::newRow("setup read during a table update") << "table"
+                                                      << "setup read";
+    QTest::newRow("refresh during a BMS information read") << "bms"
+                                                           << "refresh";
 }
 
 void TestSession::secondOperationIsRefused() {
