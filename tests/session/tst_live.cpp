@@ -23,11 +23,12 @@ private slots:
 
 namespace {
 
-const QByteArray statusFirst = hexToBytes(QLatin1String(Command::StatusFirst));
-const QByteArray statusSecond = hexToBytes(QLatin1String(Command::StatusSecond));
+QByteArray statusRequest(int part) {
+    return hexToBytes(QLatin1String(part == 1 ? Command::StatusFirst : Command::StatusSecond));
+}
 
 bool isStatusRequest(const QByteArray& frame) {
-    return frame == statusFirst || frame == statusSecond;
+    return frame == statusRequest(1) || frame == statusRequest(2);
 }
 
 constexpr int SocRegister = 0x0500;
@@ -51,7 +52,7 @@ void TestLive::followsTheValues() {
     // from one pair to the next.
     QVERIFY(reads.count() >= 3);
     for (int i = 0; i < rig.requests.size(); ++i) {
-        QCOMPARE(rig.requests[i].frame, i % 2 == 0 ? statusFirst : statusSecond);
+        QCOMPARE(rig.requests[i].frame, statusRequest(i % 2 == 0 ? 1 : 2));
         if (i % 2 == 0 && i > 0)
             QVERIFY2(rig.requests[i].gapMs >= 300 - rig.ms(500) - 20, "a read came early");
     }
@@ -75,18 +76,20 @@ void TestLive::otherOperationsRunAlone() {
 
     rig.markLog();
     QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
+    int operationRequests = -1; // the requests received up to the operation's end
+    connect(&rig.session, &BmuSession::operationFinished, this,
+            [&] { operationRequests = rig.requests.size(); });
     QVERIFY(rig.session.start(operationNamed(rig, operation)));
     const QString running = rig.session.currentOperation()->name();
     QTRY_COMPARE(live.statusText(), QStringLiteral("Paused: %1 running").arg(running));
     QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 60000);
     QCOMPARE(ended.first().first().value<OperationResult>().outcome, Outcome::Done);
-    const int operationRequests = rig.requests.size();
-    for (const LoggedRequest& request : rig.requests)
-        QVERIFY2(!isStatusRequest(request.frame), "a status read interleaved");
+    QVERIFY(operationRequests > 0);
+    for (int i = 0; i < operationRequests; ++i)
+        QVERIFY2(!isStatusRequest(rig.requests[i].frame), "a status read interleaved");
 
     // Live resumes at once with the read that fell due.
-    QSignalSpy reads(&rig.session, &BmuSession::statusRead);
-    QVERIFY(reads.wait(2000));
+    QTRY_VERIFY(rig.requests.size() > operationRequests);
     QVERIFY(isStatusRequest(rig.requests.value(operationRequests).frame));
 }
 
@@ -167,6 +170,9 @@ void TestLive::setupWriteCountByte() {
         QVERIFY(!setupRefusalMessage(setup.outcome).isEmpty());
         return;
     }
+    QCOMPARE(quint8(setup.bytes.at(1)), quint8(written));
+    if ((written & 0x0F) > 5)
+        return; // more modules than the simulated towers hold: composed, not sent
     QCOMPARE(rig.run(new SetupWrite(setup.bytes)).outcome, Outcome::Done);
     QCOMPARE(rig.simulator.setupWrites().size(), 1);
     QCOMPARE(quint8(rig.simulator.setupWrites().first().at(1)), quint8(written));
