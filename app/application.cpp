@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/demomode.h"
+#include "app/login.h"
 #include "app/mainwindow.h"
 #include "app/settings.h"
 #include "sim/bmusimulator.h"
@@ -87,6 +88,14 @@ int runVoltaro(int argc, char* argv[]) {
         }
         QTextStream(stdout) << "Demo mode: simulated " << command.system
                             << " system on 127.0.0.1:" << window.settings().bmuPort << '\n';
+        // Connected and refreshed once the user has logged in, whichever role.
+        auto* once = new QObject(&window);
+        for (auto role :
+             {&Login::installer, &Login::service_partner, &Login::inverter_partner, &Login::admin})
+            QObject::connect(window.loginWindow(), role, once, [&window, once] {
+                once->deleteLater(); // the first login only
+                window.connectAndRefresh();
+            });
     }
     return app->exec();
 }

@@ -5,6 +5,7 @@
 #include "app/version.h"
 #include "ui_login.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 
 Login::Login(QWidget* parent)
@@ -18,6 +19,14 @@ Login::Login(QWidget* parent)
 
     for (const std::optional<QString>& stored : AppSettings::load().storedPasswords)
         rolePasswords << (stored ? readStoredPassword(*stored) : std::nullopt);
+    // Without the file no role can log in, whatever is typed: say how to set passwords.
+    passwordsFileFound = QFileInfo::exists(AppSettings::fileName());
+    connect(form->lineEdit_Password, &QLineEdit::returnPressed, this, &Login::on_Btn_Login_clicked);
+}
+
+void Login::selectRole(int role) {
+    if (role >= 0 && role < form->comboBox->count())
+        form->comboBox->setCurrentIndex(role);
 }
 
 Login::~Login() {
@@ -28,6 +37,12 @@ void Login::on_Btn_Login_clicked() {
     const int role = form->comboBox->currentIndex();
     if (role < 0 || role >= rolePasswords.size())
         return;
+    if (!passwordsFileFound) {
+        form->label_4->setText(tr("No passwords are set for this folder (no %1 here).\n"
+                                  "Set them with: voltaro --set-password ROLE PASSWORD")
+                                   .arg(AppSettings::fileName()));
+        return;
+    }
     if (!rolePasswords[role]) {
         form->label_4->setText(QStringLiteral("No password is stored for this role."));
         return;

@@ -23,6 +23,9 @@ public:
     // none for a role whose entry is missing or damaged: that role cannot log in.
     QVector<std::optional<QString>> passwords() const { return rolePasswords; }
 
+    // The role offered first (the one last logged in with), by its index in the list.
+    void selectRole(int role);
+
 signals:
     void installer();
     void service_partner();
@@ -36,4 +39,5 @@ private slots:
 private:
     Ui::Login* form;
     QVector<std::optional<QString>> rolePasswords;
+    bool passwordsFileFound = false;
 };

@@ -11,6 +11,7 @@
 #include "monitor/bms_info.h"
 #include "monitor/bmu_data.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -68,6 +69,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusTime->setObjectName(QStringLiteral("label_StatusTime"));
 
     setupSession();
+    setupLive();
+    login->selectRole(userSettings().value(QStringLiteral("lastRole"), 0).toInt());
     fillSetupLists();
     setupHistoryTables();
     setupTranslationTables();
@@ -106,6 +109,16 @@ MainWindow::MainWindow(QWidget* parent)
     setupEventsTable();
     unlockButtons();
     applyStyles();
+    ui->Btn_ConnectTCP->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    ui->Btn_Refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    ui->Btn_CellInfo_Export->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    for (QPushButton* button : {ui->Btn_ConnectTCP, ui->Btn_Refresh, ui->Btn_CellInfo_Export})
+        button->setToolTip(button->shortcut().toString(QKeySequence::NativeText));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    userSettings().setValue(QStringLiteral("window/geometry"), saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 MainWindow::~MainWindow() {

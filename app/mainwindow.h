@@ -11,6 +11,7 @@
 class BMS_Info;
 class BMU_Data;
 class History;
+class LiveRefresh;
 class Login;
 class QFile;
 class QLabel;
@@ -26,6 +27,7 @@ class Update;
 struct OperationResult;
 struct PaneNote;
 struct SetupSelection;
+struct UpdateSummary;
 
 // The one window of the tool: a view of the session. Its slots gather input, start an
 // operation of the session and show the results; the session does everything on the
@@ -47,12 +49,17 @@ public:
     // Where the BMU is reached; replaces the Config.ini endpoint (command line, demo mode).
     void setBmuEndpoint(const QString& host, quint16 port);
     void setUpdateServer(const UpdateServer& server);
+    // Connects and runs the first Refresh as soon as the link is up (demo mode).
+    void connectAndRefresh();
 
     // How the window asks for file paths; tests replace these to answer without a dialog.
     using PathQuestion = std::function<QString(QWidget* parent, const QString& caption,
                                                const QString& path, const QString& filter)>;
     PathQuestion askSaveFileName;
     PathQuestion askOpenFileName;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 public slots:
     void lockButtons();
@@ -121,9 +128,17 @@ private:
     void setupSession();
     // Starts the operation; a refusal (another one runs) is written into its pane.
     bool startOperation(Operation* operation);
+    // Says at once that the BMU is not connected, sending nothing; false when it is.
+    bool refuseWithoutLink();
     void showNote(const PaneNote& note);
     QTextEdit* paneOf(int pane) const;
     void onOperationFinished(const OperationResult& result);
+
+    // ---- Live view (monitor/mainwindow_live.cpp)
+    void setupLive();
+    void followDiagnosisTower();
+    // Greys what an earlier read shows while the link is down, with its time.
+    void markValuesStale(bool stale);
 
     // ---- Monitoring (monitor/mainwindow_monitor.cpp)
     void refreshOverview(const QByteArray& block);
@@ -143,6 +158,8 @@ private:
 
     // ---- Firmware and parameter tables (firmware/)
     void reloadFirmwareFiles();
+    // Asks before an update goes out, for every role; `onYes` starts it.
+    void confirmUpdate(const UpdateSummary& update, std::function<void()> onYes);
 
     // The user's own settings (not Config.ini, which belongs to the deployment).
     static QSettings& userSettings();
@@ -163,6 +180,9 @@ private:
     BmuSession* session = nullptr;
     QLabel* fastReadsNotice = nullptr;
     QLabel* linkState = nullptr;
+    LiveRefresh* live = nullptr;
+    QLabel* liveState = nullptr;
+    QLabel* staleNotice = nullptr;
     QVector<QTableWidget*> historyTables;
     QPointer<QProgressDialog> historyProgress;
 

@@ -4,6 +4,7 @@
 #include "app/styles.h"
 
 #include <QLabel>
+#include <QSettings>
 #include <QTabWidget>
 
 namespace {
@@ -28,6 +29,8 @@ void MainWindow::applyRoleView(const RoleView& view) {
         ui->label_APPVersion->hide();
     }
     userRole = view.role;
+    userSettings().setValue(QStringLiteral("lastRole"), roleNames().indexOf(view.role));
+    restoreGeometry(userSettings().value(QStringLiteral("window/geometry")).toByteArray());
     show();
     login->hide();
 }

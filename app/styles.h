@@ -7,7 +7,9 @@ inline constexpr char BlackButton[] =
     "QPushButton{font-family:'Arial';font-size:18px;font-weight:bold;background-color:black;"
     "color: white;border-radius: 10px;  border: 2px groove gray; border-style: outset;}"
     "QPushButton:hover{font-size:22px;background-color:white; color: black;}"
-    "QPushButton:pressed{background-color:rgb(85, 170, 255);border-style: inset; }";
+    "QPushButton:pressed{background-color:rgb(85, 170, 255);border-style: inset; }"
+    // The keyboard's place is always visible.
+    "QPushButton:focus{border: 3px solid rgb(85, 170, 255);}";
 
 inline constexpr char GrayButton[] =
     "QPushButton{font-family:'Arial';font-size:18px;font-weight:bold;background-color:gray;"

@@ -25,6 +25,8 @@ void MainWindow::fillSetupLists() {
 }
 
 void MainWindow::on_Btn_Read_clicked() {
+    if (refuseWithoutLink())
+        return;
     startOperation(new SetupRead(ui->comboBox_BMSInfo->currentIndex() + 1));
 }
 
@@ -39,10 +41,12 @@ void MainWindow::showSetupRead(const SetupSelection& setup) {
 }
 
 void MainWindow::on_BtnSetup_clicked() {
-    const SetupBytes setup = composeSetupBytes(
-        ui->comboBoxSetupInverter->currentText(), ui->lineEditSetupParallels->text(),
-        ui->comboBoxSetupBMS->currentIndex(), ui->comboBoxSetupGrid->currentIndex(),
-        ui->comboBox_SetupPhase->currentIndex());
+    if (refuseWithoutLink())
+        return;
+    const SetupBytes setup = composeSetupWrite(
+        session->snapshot(), ui->comboBoxSetupInverter->currentText(),
+        ui->lineEditSetupParallels->text(), ui->comboBoxSetupBMS->currentIndex(),
+        ui->comboBoxSetupGrid->currentIndex(), ui->comboBox_SetupPhase->currentIndex());
     const QString refusal = setupRefusalMessage(setup.outcome);
     if (!refusal.isEmpty()) {
         // Refused before anything is sent: the buttons stay usable.

@@ -1,6 +1,9 @@
 #include "config/setup.h"
 
 #include "link/bytes.h"
+#include "monitor/systemsnapshot.h"
+
+#include <QCoreApplication>
 
 std::optional<SetupLists> setupListsForSerial(const QString& serial) {
     BatteryFamily family;
@@ -67,8 +70,52 @@ SetupBytes composeSetupBytes(const QString& inverterText, const QString& moduleC
     return {SetupBytes::Ok, bytes};
 }
 
+namespace {
+
+// Modules per tower as typed: a decimal 0..15 or the single hex digit a read shows.
+std::optional<int> modulesPerTower(const QString& text) {
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return 0;
+    bool ok = false;
+    int value = typed.toInt(&ok, 10);
+    if (!ok && typed.size() == 1)
+        value = typed.toInt(&ok, 16);
+    if (!ok || value < 0 || value > 15)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+SetupBytes composeSetupWrite(const SystemSnapshot& system, const QString& inverterText,
+                             const QString& moduleCountText, int batteryTypeIndex, int gridIndex,
+                             int phaseIndex) {
+    if (!system.setup)
+        return {SetupBytes::NoSetupRead, {}};
+    if (system.family() != BatteryFamily::HV)
+        return composeSetupBytes(inverterText, moduleCountText, batteryTypeIndex, gridIndex,
+                                 phaseIndex);
+    const std::optional<int> modules = modulesPerTower(moduleCountText);
+    if (!modules)
+        return {SetupBytes::BadModulesPerTower, {}};
+    SetupBytes setup = composeSetupBytes(inverterText, QString::number(*modules), batteryTypeIndex,
+                                         gridIndex, phaseIndex);
+    if (setup.outcome == SetupBytes::Ok)
+        setup.bytes[1] = char((system.setupCountByte & 0xF0) | *modules);
+    return setup;
+}
+
 QString setupRefusalMessage(SetupBytes::Outcome outcome) {
     switch (outcome) {
+    case SetupBytes::NoSetupRead:
+        return QCoreApplication::translate(
+            "Setup", "The setup has not been read yet: press Refresh first, so that the "
+                     "number of towers the BMU reports is kept. Nothing was written.");
+    case SetupBytes::BadModulesPerTower:
+        return QCoreApplication::translate(
+            "Setup", "On a high-voltage system the modules per tower are a number from 0 to "
+                     "15. Nothing was written.");
     case SetupBytes::BadModuleCount:
         return QStringLiteral("The number of modules must be a whole number from 0 to 255. "
                               "Nothing was written.");

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <optional>
 
+struct SystemSnapshot;
+
 // The system setup: five settings in registers 0x0010..0x0012 (inverter code, module
 // count, battery type, grid mode, phase; the last byte is always 0).
 
@@ -38,7 +40,14 @@ std::optional<SetupSelection> decodeSetupReply(const QByteArray& frame, BatteryF
 
 // The six setup bytes composed from the controls, or why nothing may be sent.
 struct SetupBytes {
-    enum Outcome { Ok, NoInverter, BadModuleCount, NoSelection } outcome = Ok;
+    enum Outcome {
+        Ok,
+        NoInverter,
+        BadModuleCount,
+        NoSelection,
+        NoSetupRead,        // nothing is known of the system's towers yet
+        BadModulesPerTower, // a high-voltage count that is no single hex digit
+    } outcome = Ok;
     QByteArray bytes;
 };
 
@@ -46,6 +55,15 @@ struct SetupBytes {
 // number 0..255 (an empty text is 0); the three indexes must be chosen (not -1).
 SetupBytes composeSetupBytes(const QString& inverterText, const QString& moduleCountText,
                              int batteryTypeIndex, int gridIndex, int phaseIndex);
+
+// The setup write for the system as the session last read it. A high-voltage system's
+// count byte holds the towers in its high hex digit and the modules per tower in its low
+// one; the controls edit only the modules (0..15, or a..f as a read shows them), so the
+// towers are kept as the BMU last reported them. Before any setup read the towers are
+// unknown and the write is refused.
+SetupBytes composeSetupWrite(const SystemSnapshot& system, const QString& inverterText,
+                             const QString& moduleCountText, int batteryTypeIndex, int gridIndex,
+                             int phaseIndex);
 
 // The message shown when the outcome refuses the write ("" for Ok and NoInverter, which
 // send nothing without a message).

@@ -3,11 +3,13 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
+#include "app/messages.h"
 #include "firmware/panetext.h"
 #include "firmware/sendcheck.h"
 #include "firmware/tablefile.h"
 #include "firmware/transfer.h"
 #include "firmware/update.h"
+#include "firmware/updateconfirmation.h"
 #include "link/bmusession.h"
 #include "link/hexcommand.h"
 
@@ -93,6 +95,8 @@ void MainWindow::reloadFirmwareFiles() {
 }
 
 void MainWindow::on_BtnSendFW_clicked() {
+    if (refuseWithoutLink())
+        return;
     QTextEdit* pane = ui->textEdit_FW_Update;
     pane->clear();
     const FirmwareTarget target = targetFromText(ui->comboBox->currentText());
@@ -113,13 +117,38 @@ void MainWindow::on_BtnSendFW_clicked() {
         PaneText::append(pane, QStringLiteral("The firmware image cannot be sent."), PaneText::Red);
         return;
     }
-    auto* transfer = new Transfer(TransferPlan::firmware(
-        target, hexToBytes(firmwareUpdate->firmwareHeaderFrame), firmwareUpdate->firmwarePackets));
-    connect(transfer, &Operation::progress, ui->progressBarFW, &QProgressBar::setValue);
-    startOperation(transfer);
+    const FirmwareVersions v = firmwareUpdate->firmwareVersions();
+    const UpdateSummary summary{targetText(target),
+                                v.runningMain + QLatin1Char('.') + v.runningSub,
+                                v.newMain + QLatin1Char('.') + v.newSub,
+                                firmwareUpdate->firmwareFileName,
+                                firmwareUpdate->firmwareSize,
+                                int(firmwareUpdate->firmwarePackets.size())};
+    confirmUpdate(summary, [this, target] {
+        // A refresh while the question was open reloads the files: the header anew.
+        if (!firmwareUpdate->firmwareArmedFor(target) || !firmwareUpdate->buildFirmwareHeader())
+            return PaneText::append(ui->textEdit_FW_Update,
+                                    tr("The firmware image cannot be sent."), PaneText::Red);
+        auto* transfer = new Transfer(
+            TransferPlan::firmware(target, hexToBytes(firmwareUpdate->firmwareHeaderFrame),
+                                   firmwareUpdate->firmwarePackets));
+        connect(transfer, &Operation::progress, ui->progressBarFW, &QProgressBar::setValue);
+        startOperation(transfer);
+    });
+}
+
+void MainWindow::confirmUpdate(const UpdateSummary& update, std::function<void()> onYes) {
+    Messages::ask(this, tr("Confirm the update"), updateConfirmationText(update, session->timing()),
+                  QMessageBox::Yes | QMessageBox::Cancel,
+                  [onYes = std::move(onYes)](QMessageBox::StandardButton answer) {
+                      if (answer == QMessageBox::Yes)
+                          onYes();
+                  });
 }
 
 void MainWindow::on_Btn_PT_Update_clicked() {
+    if (refuseWithoutLink())
+        return;
     QTextEdit* pane = ui->textEdit_FW_Update;
     const TableBlock block{firmwareUpdate->tableData, firmwareUpdate->tableCrcText};
     if (!tableCrcMatches(block)) {
@@ -134,8 +163,19 @@ void MainWindow::on_Btn_PT_Update_clicked() {
         PaneText::show(pane, refusal, PaneText::Red);
         return;
     }
-    auto* transfer = new Transfer(TransferPlan::table(hexToBytes(firmwareUpdate->tableHeaderFrame),
-                                                      firmwareUpdate->tablePackets));
-    connect(transfer, &Operation::progress, ui->progressBar_PT, &QProgressBar::setValue);
-    startOperation(transfer);
+    const UpdateSummary summary{tr("parameter table"),
+                                session->snapshot().overview.tableVersion,
+                                firmwareUpdate->tableNewVersion,
+                                firmwareUpdate->tableFileName,
+                                firmwareUpdate->tableData.size(),
+                                int(firmwareUpdate->tablePackets.size())};
+    confirmUpdate(summary, [this] {
+        if (!firmwareUpdate->buildTableHeader())
+            return PaneText::show(ui->textEdit_FW_Update, firmwareUpdate->tableHeaderRefusal(),
+                                  PaneText::Red);
+        auto* transfer = new Transfer(TransferPlan::table(
+            hexToBytes(firmwareUpdate->tableHeaderFrame), firmwareUpdate->tablePackets));
+        connect(transfer, &Operation::progress, ui->progressBar_PT, &QProgressBar::setValue);
+        startOperation(transfer);
+    });
 }

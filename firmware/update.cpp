@@ -123,6 +123,7 @@ void Update::loadFirmwareFile(int firmwareType) {
 
     firmwarePackets = splitIntoPackets(image);
     firmwareSize = qint32(image.size());
+    firmwareFileName = best->fileName;
     firmwareHeaderFrame.clear();
     armed = ArmedImage{target, best->main, best->sub, best->section};
     form->progressBarFW->setRange(0, firmwarePackets.size());
@@ -155,6 +156,8 @@ void Update::scanTableFiles() {
     const TableBlock block = decodeTableFile(content);
     tableData = block.tableData;
     tableCrcText = block.crcText;
+    tableFileName = scan.selectedFile;
+    tableNewVersion = scan.shownVersion;
     tableHeaderFrame.clear();
     qDebug() << "arrayData_PT:" << tableData.toHex() << tableData.size() << tableCrcText;
 

@@ -51,10 +51,13 @@ public:
     // State shared with the transfer state machine.
     QStringList firmwarePackets; // lower-case hex of each 128-byte packet
     qint32 firmwareSize = 0;
+    QString firmwareFileName; // of the armed image, for the confirmation
     QString firmwareHeaderFrame;
     QByteArray tableData; // table bytes, CRC removed
     QString tableCrcText; // the file's CRC bytes in file order
     QStringList tablePackets;
+    QString tableFileName;
+    QString tableNewVersion;
     QString tableHeaderFrame;
 
 private:

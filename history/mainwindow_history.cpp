@@ -83,6 +83,8 @@ void MainWindow::setupHistoryTables() {
 }
 
 void MainWindow::on_Btn_HistoryInfo_clicked() {
+    if (refuseWithoutLink())
+        return;
     static const QRegularExpression digitsOnly(QStringLiteral("^\\d+$"));
     const QString text = ui->lineEdit_His_Data_Qty->text();
     bool number = false;

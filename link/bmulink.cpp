@@ -5,6 +5,25 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace {
+
+QString failureText(QAbstractSocket::SocketError error, const QString& systemText) {
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return BmuLink::tr("connection refused");
+    case QAbstractSocket::SocketTimeoutError:
+        return BmuLink::tr("timed out");
+    case QAbstractSocket::NetworkError:
+        return BmuLink::tr("no route to the BMU (is this PC on the system's WiFi?)");
+    case QAbstractSocket::HostNotFoundError:
+        return BmuLink::tr("host not found");
+    default:
+        return systemText;
+    }
+}
+
+} // namespace
+
 BmuLink::BmuLink(QObject* parent)
     : QObject(parent)
     , socket(new QTcpSocket(this))
@@ -16,11 +35,16 @@ BmuLink::BmuLink(QObject* parent)
     connect(socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         // A link the BMU closes ends through disconnected(); only failed attempts here.
         if (e != QAbstractSocket::RemoteHostClosedError &&
-            socket->state() != QAbstractSocket::ConnectedState)
+            socket->state() != QAbstractSocket::ConnectedState) {
+            failure = failureText(e, socket->errorString());
             onConnectFailed();
+        }
     });
     connectTimer->setSingleShot(true);
-    connect(connectTimer, &QTimer::timeout, this, &BmuLink::onConnectFailed);
+    connect(connectTimer, &QTimer::timeout, this, [this] {
+        failure = tr("timed out after %1 s").arg(intervals.connectLimitMs / 1000.0);
+        onConnectFailed();
+    });
     reconnectTimer->setSingleShot(true);
     connect(reconnectTimer, &QTimer::timeout, this, [this] {
         emit reconnecting(reconnectAttempts);
@@ -48,6 +72,7 @@ void BmuLink::connectToBmu() {
     reconnectTimer->stop();
     socket->abort();
     attemptByUser = true;
+    failure.clear();
     open();
     connectTimer->start(intervals.connectLimitMs);
 }

@@ -28,6 +28,8 @@ public:
     void connectToBmu();
     void disconnectFromBmu();
     bool isConnected() const;
+    // Why the user's last attempt failed: refused, timed out, no route, ...
+    QString failureReason() const { return failure; }
 
     // Writes one request frame; false when the link is down. The bytes of a reply that
     // never completed belong to an earlier request and are dropped first.
@@ -62,4 +64,5 @@ private:
     // Attempts since the link last carried a frame: the first at once, then after 1, 2,
     // 4 ... 30 s, so that a BMU that accepts and closes at once is not hammered.
     int reconnectAttempts = 0;
+    QString failure;
 };

@@ -10,6 +10,7 @@ BmuSession::BmuSession(QObject* parent)
     connect(bmuLink, &BmuLink::frameReceived, this, &BmuSession::onFrame);
     connect(bmuLink, &BmuLink::exceptionReceived, this, &BmuSession::onException);
     connect(bmuLink, &BmuLink::frameSent, this, &BmuSession::frameSent);
+    connect(bmuLink, &BmuLink::disconnected, this, &BmuSession::onLinkLost);
 }
 
 BmuSession::~BmuSession() {
@@ -32,6 +33,12 @@ bool BmuSession::start(Operation* operation, QString* refusal) {
         delete operation;
         return false;
     }
+    if (operation->usesLink() && !bmuLink->isConnected()) {
+        if (refusal)
+            *refusal = notConnectedText();
+        delete operation;
+        return false;
+    }
     running = operation;
     operation->setParent(this);
     operation->attach(this);
@@ -51,6 +58,10 @@ void BmuSession::disconnectFromBmu() {
     if (running && running->usesLink())
         running->stop(QStringLiteral("Stopped: the link to the BMU was disconnected."));
     bmuLink->disconnectFromBmu();
+}
+
+QString BmuSession::notConnectedText() {
+    return tr("Not connected to the BMU: press Connect first.");
 }
 
 bool BmuSession::sendFrame(const QByteArray& frame) {
@@ -84,4 +95,11 @@ void BmuSession::onFinished(const OperationResult& result) {
     }
     emit operationFinished(result);
     emit busyChanged(false);
+}
+
+void BmuSession::onLinkLost() {
+    // The user's Disconnect has stopped the operation already; a link that dropped leaves
+    // it running with its own retries, and it says so now rather than at its time-out.
+    if (running && running->usesLink())
+        running->linkLost();
 }

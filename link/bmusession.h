@@ -28,12 +28,15 @@ public:
     bool isBusy() const { return !running.isNull(); }
     Operation* currentOperation() const { return running; }
 
-    // Starts the operation and takes it over. While another operation runs, the new one
-    // is refused (and deleted): false, with the reason in `refusal`.
+    // Starts the operation and takes it over. While another operation runs, or while no
+    // link is up for one that needs it, the new one is refused (and deleted) before
+    // anything is sent: false, with the reason in `refusal`.
     bool start(Operation* operation, QString* refusal = nullptr);
     void cancel();
     // The user's Disconnect: ends the running operation, then the link for good.
     void disconnectFromBmu();
+
+    static QString notConnectedText();
 
     // Writes one request of the running operation.
     bool sendFrame(const QByteArray& frame);
@@ -56,6 +59,7 @@ private:
     void onFrame(const QByteArray& frame);
     void onException(quint8 code, const QByteArray& frame);
     void onFinished(const OperationResult& result);
+    void onLinkLost();
 
     BmuLink* bmuLink;
     SessionTiming intervals;

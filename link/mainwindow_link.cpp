@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "firmware/panetext.h"
 #include "link/bmusession.h"
+#include "monitor/statusrefresh.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -86,6 +87,13 @@ bool MainWindow::startOperation(Operation* operation) {
     return false;
 }
 
+bool MainWindow::refuseWithoutLink() {
+    if (session->link()->isConnected())
+        return false;
+    Messages::warning(this, tr("Not connected"), BmuSession::notConnectedText());
+    return true;
+}
+
 QTextEdit* MainWindow::paneOf(int pane) const {
     switch (PaneNote::Pane(pane)) {
     case PaneNote::Pane::Bms:
@@ -150,9 +158,22 @@ void MainWindow::onConnect(bool byUser) {
 }
 
 void MainWindow::onConnectFailed() {
-    Messages::open(this, QMessageBox::Information, QStringLiteral("information"),
-                   QStringLiteral("Connection failed!"), QMessageBox::Ok | QMessageBox::Cancel,
-                   QMessageBox::Cancel);
+    const BmuLink* link = session->link();
+    Messages::open(
+        this, QMessageBox::Warning, QStringLiteral("information"),
+        QStringLiteral("Connection failed!\n") +
+            tr("%1:%2: %3").arg(link->host()).arg(link->port()).arg(link->failureReason()),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+}
+
+void MainWindow::connectAndRefresh() {
+    auto* once = new QObject(this);
+    connect(session->link(), &BmuLink::connected, once, [this, once] {
+        once->deleteLater();
+        startOperation(new StatusRefresh);
+    });
+    connect(session->link(), &BmuLink::connectFailed, once, &QObject::deleteLater);
+    on_Btn_ConnectTCP_clicked();
 }
 
 void MainWindow::onDisConnect() {

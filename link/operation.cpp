@@ -31,6 +31,16 @@ void Operation::stop(const QString& reason) {
     finish(Outcome::Stopped, reason);
 }
 
+void Operation::linkLost() {
+    if (!running)
+        return;
+    addNote(PaneNote::Kind::ColouredLine,
+            tr("The link to the BMU was lost during the %1: reconnecting, the %1 goes on once "
+               "the BMU answers again or ends at its time-out.")
+                .arg(name()),
+            QStringLiteral("red"));
+}
+
 void Operation::deliver(const QByteArray& frame) {
     if (!running)
         return;

@@ -54,6 +54,8 @@ public:
     virtual void cancel();
     // Ends the operation at once (Disconnect), with the reason as its message.
     void stop(const QString& reason);
+    // The link dropped while the operation runs: it says so in its pane and goes on.
+    void linkLost();
 
 signals:
     void note(const PaneNote& note);

@@ -8,6 +8,7 @@
 #include "monitor/bmsinforead.h"
 #include "monitor/bmstables.h"
 #include "monitor/bmu_data.h"
+#include "monitor/liverefresh.h"
 #include "monitor/statusrefresh.h"
 
 #include <QComboBox>
@@ -29,12 +30,17 @@ void setLabel(QLabel* label, const QString& text) {
 } // namespace
 
 void MainWindow::on_Btn_Refresh_clicked() {
+    if (refuseWithoutLink())
+        return;
     startOperation(new StatusRefresh);
 }
 
 void MainWindow::refreshOverview(const QByteArray&) {
+    markValuesStale(false);
     showSystemInfo();
     showMeasurements();
+    if (live->isReading())
+        return; // values only: the lists, files and tables stay as the user has them
     ui->comboBoxSetupInverter->clear();
     fillSetupLists();
     bmsInfo->layoutCellTable(session->snapshot().batteryType);
@@ -105,6 +111,12 @@ void MainWindow::showMeasurements() {
     QStringList units;
     for (int n = 1; n <= t.bmsListSize(); ++n)
         units << QStringLiteral("BMS%1").arg(n);
+    // Refilled only when the towers change, so that a live read keeps the user's choice.
+    QStringList listed;
+    for (int i = 0; i < ui->comboBox_BMSInfo->count(); ++i)
+        listed << ui->comboBox_BMSInfo->itemText(i);
+    if (listed == units)
+        return;
     ui->comboBox_ReadHistoryInfo->clear();
     ui->comboBox_ReadHistoryInfo->addItems(QStringList{QStringLiteral("BMU")} + units);
     ui->comboBox_BMSInfo->clear();
@@ -112,6 +124,8 @@ void MainWindow::showMeasurements() {
 }
 
 void MainWindow::on_Btn_BMSInfo_Read_clicked() {
+    if (refuseWithoutLink())
+        return;
     startOperation(new BmsInfoRead(ui->comboBox_BMSInfo->currentIndex() + 1));
 }
 

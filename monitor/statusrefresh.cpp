@@ -7,7 +7,9 @@
 #include <QTimer>
 
 void StatusRefresh::begin() {
-    addNote(PaneNote::Kind::Clear, QString());
+    // The live view's reads leave the pane to what the user did last.
+    if (scope == Scope::Full)
+        addNote(PaneNote::Kind::Clear, QString());
     guardReplies(timing().replyLimitMs, [this] {
         addNote(PaneNote::Kind::ColouredLine,
                 QStringLiteral("No valid reply from the BMU: the refresh ended."),
@@ -43,6 +45,8 @@ void StatusRefresh::onFrame(const QByteArray& frame) {
     // Without the first reply the fixed offsets would show misplaced values: what was
     // shown stays, and the refresh goes on with the setup read.
     block.clear();
+    if (scope == Scope::StatusOnly)
+        return finish(Outcome::Done);
     // The BMS lists start at the first BMS after a refresh; without any, none is read.
     const bool listed = snapshot().hasStatus && snapshot().overview.bmsListSize() > 0;
     runStep(new SetupRead(listed ? 1 : 0));

@@ -5,6 +5,7 @@
 void SystemSnapshot::takeStatus(const QByteArray& block) {
     hasStatus = true;
     statusBlock = block;
+    statusReadAt = QDateTime::currentDateTime();
     overview = decodeOverview(block);
     batteryType = overview.batteryType;
 }

@@ -4,6 +4,7 @@
 #include "monitor/overviewdecoder.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,7 @@
 struct SystemSnapshot {
     bool hasStatus = false;
     QByteArray statusBlock;              // the last complete status block
+    QDateTime statusReadAt;              // when it was read
     OverviewTexts overview;              // decoded from it
     QString batteryType;                 // the battery type's name ("QPA", "QPB", ...)
     std::optional<SetupSelection> setup; // the last setup read

@@ -182,6 +182,9 @@ void TestMainWindow::pressPerTab() {
 
     // Update: the newer image loaded by the refresh goes out.
     button("BtnSendFW")->click();
+    QMessageBox* question = window.findChild<QMessageBox*>();
+    QVERIFY(question && question->text().contains(QStringLiteral("Keep the system powered")));
+    question->button(QMessageBox::Yes)->click();
     auto* pane = child<QTextEdit>(window, "textEdit_FW_Update");
     QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().endsWith("Update Successful!!!"), 10000);
     QCOMPARE(simulator.bmuFirmwareImage(), image);

@@ -32,8 +32,9 @@ inline Operation* tableTransfer(SessionRig& rig) {
 
 inline Operation* setupWriteOfRead(SessionRig& rig) {
     const SetupSelection s = rig.session.snapshot().setup.value_or(SetupSelection{});
-    const SetupBytes bytes = composeSetupBytes(s.inverterName, s.moduleCount, s.batteryTypeIndex,
-                                               s.gridIndex, s.phaseIndex);
+    const SetupBytes bytes =
+        composeSetupWrite(rig.session.snapshot(), s.inverterName, s.moduleCount, s.batteryTypeIndex,
+                          s.gridIndex, s.phaseIndex);
     return new SetupWrite(bytes.bytes);
 }
 
