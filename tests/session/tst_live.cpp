@@ -54,7 +54,7 @@ void TestLive::followsTheValues() {
     for (int i = 0; i < rig.requests.size(); ++i) {
         QCOMPARE(rig.requests[i].frame, statusRequest(i % 2 == 0 ? 1 : 2));
         if (i % 2 == 0 && i > 0)
-            QVERIFY2(rig.requests[i].gapMs >= 300 - rig.ms(500) - 20, "a read came early");
+            QVERIFY2(rig.requests[i].gapMs >= 150, "a read came early"); // half the interval
     }
 }
 
