@@ -124,9 +124,7 @@ void TestLogin::login_data() {
     };
     row("installer right", 0, "inst-pw", "installer", "");
     row("installer wrong", 0, "svc-pw", "", installerHint);
-    row("service partner right", 1, "svc-pw", "service_partner", "");
     row("service partner, case matters", 1, "SVC-PW", "", wrong);
-    row("inverter partner right", 2, "inv-pw", "inverter_partner", "");
     row("inverter partner empty", 2, "", "", wrong);
     row("admin right", 3, "", "admin", "");
     row("admin with text", 3, " ", "", wrong);
