@@ -62,10 +62,6 @@ private slots:
         };
         row("HV no data bytes, no text", Hv, 2, {}, "");
         row("LV no data bytes, no text", Lv, 0, {}, "");
-        row("HV events, warnings big-endian, first and last bit", Hv, 2, hex("0000 8001"),
-            "| Total Voltage too High |Battery Over Voltage;Current sensor failure;| "
-            "Cell_Max._V:0mV || Cell_Min._V:0mV || Battery_Temp_Max:0℃ || Battery_Temp_Min:0℃ "
-            "|| Battery Total Voltage:0.0V || SOC:0% || SOH:0% |");
         row("LV snapshot, code 2", Lv, 2, hex(lvSnapshotBytes), lvSnapshotText);
         row("HV state change to unknown", Hv, 32, hex("0c0b"), "| SYS_INIT -->| Not defined |");
         row("HV SOP info, unnamed inverter, four towers", Hv, 38,
@@ -104,6 +100,8 @@ private slots:
                       const char* piece) {
             QTest::newRow(name) << family << code << data << piece;
         };
+        row("HV events, warnings big-endian, first and last bit", Hv, 2, hex("0000 8001"),
+            "|Battery Over Voltage;Current sensor failure;|");
         row("HV current most negative", Hv, 36, with(12, "8000"),
             "| BMU detected Current: -3276.8A |");
         row("HV running time 32 bits", Hv, 36, with(0, "01020304"), "| Running Time: 16909060s |");
