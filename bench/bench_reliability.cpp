@@ -12,9 +12,8 @@
 #include "app/mainwindow.h"
 #include "files/spreadsheetreader.h"
 #include "files/translationrun.h"
+#include "files/workbookbuilder.h"
 #include "link/frameassembler.h"
-
-#include <zip.h>
 
 #include <QApplication>
 #include <QDir>
@@ -73,41 +72,12 @@ void assemblerFlood() {
     }
 }
 
-// A workbook of one cell that shows shared string 0: a 60 MB run of one letter, which
-// deflates to some 60 KB.
-bool writeStringBomb(const QString& path) {
-    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    const QByteArray rels =
-        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
-    const QList<QPair<const char*, QByteArray>> parts{
-        {"_rels/.rels", rels + "<Relationship Id=\"r1\" Type=\"" + type +
-                            "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
-        {"xl/workbook.xml", "<workbook xmlns:r=\"" + type.left(type.size() - 1) +
-                                "\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"r1\"/>"
-                                "</sheets></workbook>"},
-        {"xl/_rels/workbook.xml.rels",
-         rels + "<Relationship Id=\"r1\" Type=\"" + type +
-             "worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"r2\" Type=\"" +
-             type + "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
-        {"xl/sharedStrings.xml", "<sst><si><t>" + QByteArray(60 << 20, 'a') + "</t></si></sst>"},
-        {"xl/worksheets/sheet1.xml",
-         "<worksheet><sheetData><row><c t=\"s\"><v>0</v></c></row></sheetData></worksheet>"}};
-    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    bool ok = zip != nullptr;
-    for (const auto& part : parts) {
-        ok = ok &&
-             zipOpenNewFileInZip64(zip, part.first, nullptr, nullptr, 0, nullptr, 0, nullptr,
-                                   Z_DEFLATED, Z_BEST_COMPRESSION, 0) == ZIP_OK &&
-             zipWriteInFileInZip(zip, part.second.constData(), unsigned(part.second.size())) ==
-                 ZIP_OK &&
-             zipCloseFileInZip(zip) == ZIP_OK;
-    }
-    return zip && zipClose(zip, nullptr) == ZIP_OK && ok;
-}
-
 void stringBombMemory(const QString& folder) {
     const QString path = QDir(folder).filePath(QStringLiteral("bomb.xlsx"));
-    if (!writeStringBomb(path)) {
+    // One cell showing a 60 MB run of one letter, which deflates to some 60 KB.
+    const Parts bomb =
+        WorkbookBuilder::sharedStringBook("<si><t>" + QByteArray(60 << 20, 'a') + "</t></si>");
+    if (!WorkbookBuilder::writeZip(path, bomb, Z_BEST_COMPRESSION)) {
         std::printf("string bomb: cannot write %s\n", qPrintable(path));
         return;
     }

@@ -20,42 +20,20 @@ void TestCommandLine::parse_data() {
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("bmu");
     QTest::addColumn<QString>("role");
-    QTest::newRow("nothing") << QStringList{} << true << false << "hv"
-                             << ""
-                             << "";
-    QTest::newRow("demo lv") << QStringList{"--demo", "--system", "lv"} << true << true << "lv"
-                             << ""
-                             << "";
-    QTest::newRow("unknown system")
-        << QStringList{"--demo", "--system", "xx"} << false << true << "xx"
-        << ""
-        << "";
-    QTest::newRow("bmu with port") << QStringList{"--bmu", "10.0.0.7:9000"} << true << false << "hv"
-                                   << "10.0.0.7:9000"
-                                   << "";
-    QTest::newRow("bmu bad port") << QStringList{"--bmu", "10.0.0.7:99999"} << false << false
-                                  << "hv"
-                                  << "10.0.0.7:99999"
-                                  << "";
-    QTest::newRow("set password") << QStringList{"--set-password", "admin", "pw"} << true << false
-                                  << "hv"
-                                  << ""
-                                  << "admin";
-    QTest::newRow("set password unknown role")
-        << QStringList{"--set-password", "root", "pw"} << false << false << "hv"
-        << ""
-        << "";
-    QTest::newRow("set password without password")
-        << QStringList{"--set-password", "admin"} << false << false << "hv"
-        << ""
-        << "";
-    QTest::newRow("stray argument") << QStringList{"admin"} << false << false << "hv"
-                                    << ""
-                                    << "";
-    QTest::newRow("update server")
-        << QStringList{"--update-server", "http://example"} << false << false << "hv"
-        << ""
-        << "";
+    const auto row = [](const char* name, const QStringList& arguments, bool ok, bool demo,
+                        const char* system, const char* bmu, const char* role) {
+        QTest::newRow(name) << arguments << ok << demo << system << bmu << role;
+    };
+    row("nothing", {}, true, false, "hv", "", "");
+    row("demo lv", {"--demo", "--system", "lv"}, true, true, "lv", "", "");
+    row("unknown system", {"--demo", "--system", "xx"}, false, true, "xx", "", "");
+    row("bmu with port", {"--bmu", "10.0.0.7:9000"}, true, false, "hv", "10.0.0.7:9000", "");
+    row("bmu bad port", {"--bmu", "10.0.0.7:99999"}, false, false, "hv", "", "");
+    row("set password", {"--set-password", "admin", "pw"}, true, false, "hv", "", "admin");
+    row("set password unknown role", {"--set-password", "root", "pw"}, false, false, "hv", "", "");
+    row("set password without password", {"--set-password", "admin"}, false, false, "hv", "", "");
+    row("stray argument", {"admin"}, false, false, "hv", "", "");
+    row("update server", {"--update-server", "http://example"}, false, false, "hv", "", "");
 }
 
 void TestCommandLine::parse() {

@@ -11,27 +11,18 @@ class TestDemoMode : public QObject {
     Q_OBJECT
 
 private slots:
-    void connectReachesSimulator_data();
     void connectReachesSimulator();
     void unknownSystemIsRefused();
 };
 
-void TestDemoMode::connectReachesSimulator_data() {
-    QTest::addColumn<QString>("system");
-    QTest::newRow("high voltage") << "hv";
-    QTest::newRow("low voltage") << "lv";
-    QTest::newRow("five-module QPA") << "qpa5";
-}
-
 void TestDemoMode::connectReachesSimulator() {
-    QFETCH(QString, system);
     QTemporaryDir folder;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
     {
         MainWindow window;
         QString error;
-        std::unique_ptr<BmuSimulator> simulator = startDemo(window, system, &error);
+        std::unique_ptr<BmuSimulator> simulator = startDemo(window, QStringLiteral("qpa5"), &error);
         QVERIFY2(simulator, qPrintable(error));
         QCOMPARE(window.settings().bmuHost, QStringLiteral("127.0.0.1"));
         QCOMPARE(window.settings().bmuPort, simulator->serverPort());

@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("20 000 rows") << longLog << "" << 20000 << "";
         QTest::newRow("cancelled while reading") << longLog << "reading" << 1 << "";
         QTest::newRow("cancelled while filling") << longLog << "filling" << 0 << "";
-        QTest::newRow("header only") << savedLog(0) << "" << 0 << "";
         QTest::newRow("three columns") << QByteArray("a\tb\tc\n1\t2\t3\n") << "" << 1
                                        << "Please choose the correct data file!!";
     }

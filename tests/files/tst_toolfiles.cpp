@@ -128,15 +128,9 @@ private slots:
                  QStringLiteral("QPA-TAB-2-3.7.bin"));
     }
 
-    void fixtureTable_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("openpyxl xlsx") << "param-table-qpa.xlsx";
-        QTest::newRow("LibreOffice xls") << "param-table-qpa-lo.xls";
-    }
-
+    // The same sheet saved by another program reads the same (tst_sheetfiles).
     void fixtureTable() {
-        QFETCH(QString, file);
-        const SheetReadResult sheet = readFirstWorksheet(fixture(file));
+        const SheetReadResult sheet = readFirstWorksheet(fixture("param-table-qpa.xlsx"));
         QVERIFY2(sheet.ok(), qPrintable(sheet.error));
         const TablePackage package = packageParameterTable(sheet.rows, QStringLiteral("QPA"));
         QVERIFY2(package.ok(), qPrintable(package.error));
@@ -180,7 +174,6 @@ private slots:
         QFETCH(SheetRows, rows);
         QFETCH(QString, type);
         QFETCH(int, offset);
-        QFETCH(int, word);
         QFETCH(QString, message);
         const TablePackage package = packageParameterTable(rows, type);
         if (!message.isEmpty()) {
@@ -190,7 +183,7 @@ private slots:
         }
         const TableBlock block = decodeTableFile(package.content);
         QVERIFY(tableCrcMatches(block));
-        QCOMPARE(int(wordBE(block.tableData, offset)), word);
+        QTEST(int(wordBE(block.tableData, offset)), "word");
     }
 
     // The format follows the name and the file reads back as written. `head` is how the
@@ -215,8 +208,6 @@ private slots:
         QTest::newRow(".xls gets text") << "t.xls" << earlier << false << text;
         QTest::newRow(".xlsx.txt gets text") << "t.xlsx.txt" << none << false << text;
         QTest::newRow("text into a missing folder") << "missing/t.txt" << none << false << none;
-        QTest::newRow("workbook into a missing folder")
-            << "missing/t.xlsx" << none << false << none;
         QTest::newRow("text over an earlier export, disk full")
             << "t.txt" << earlier << true << none;
         QTest::newRow("workbook over an earlier export, disk full")

@@ -1,5 +1,6 @@
 #include "firmware/packets.h"
 #include "firmware/transferheader.h"
+#include "link/bytes.h"
 #include "link/crc.h"
 #include "link/hexcommand.h"
 
@@ -13,14 +14,6 @@ QByteArray imageOf(int size) {
     for (int i = 0; i < size; ++i)
         image[i] = char((i * 7 + i / 128) & 0xFF);
     return image;
-}
-
-quint16 be16(const QByteArray& bytes, int offset) {
-    return quint16(quint8(bytes[offset]) << 8 | quint8(bytes[offset + 1]));
-}
-
-quint32 be32(const QByteArray& bytes, int offset) {
-    return quint32(be16(bytes, offset)) << 16 | be16(bytes, offset + 2);
 }
 
 } // namespace
@@ -59,16 +52,12 @@ private slots:
             const QByteArray frame = hexToBytes(packetCommand(Packet::BmuFirstRegister, list, i));
             const int length = last ? lastLength : 128;
             QCOMPARE(frame.size(), 13 + length + 2);
-            QCOMPARE(quint8(frame[0]), quint8(0x01));
-            QCOMPARE(quint8(frame[1]), quint8(0x10));
-            QCOMPARE(be16(frame, 2), quint16(0x05F7));
-            QCOMPARE(int(be16(frame, 4)), last ? lastRegisterCount : 0x43);
-            QCOMPARE(int(quint8(frame[6])), length + 6);
-            QCOMPARE(int(be16(frame, 7)), i + 1);
-            QCOMPARE(int(be32(frame, 9)), length);
-            const quint16 crc = modbusCrc16(frame.left(frame.size() - 2));
-            QCOMPARE(quint8(frame[frame.size() - 2]), quint8(crc & 0xFF));
-            QCOMPARE(quint8(frame[frame.size() - 1]), quint8(crc >> 8));
+            QCOMPARE(frame.left(4), QByteArray::fromHex("011005F7"));
+            QCOMPARE(int(wordBE(frame, 4)), last ? lastRegisterCount : 0x43);
+            QCOMPARE(int(byteAt(frame, 6)), length + 6);
+            QCOMPARE(int(wordBE(frame, 7)), i + 1);
+            QCOMPARE(int(wordBE(frame, 9) << 16 | wordBE(frame, 11)), length);
+            QCOMPARE(modbusCrc16(frame.left(frame.size() - 2)), wordLE(frame, frame.size() - 2));
             received += frame.mid(13, length);
         }
         QCOMPARE(received, image);
@@ -169,16 +158,12 @@ private slots:
     void tableHeader_data() {
         QTest::addColumn<QString>("batteryType");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ZRC") << "ZRC"
-                             << "01 10 04 00 00 05 0A 00 00 03 07 81 00 04 2C 00 00";
-        QTest::newRow("QPB") << "QPB"
-                             << "01 10 04 00 00 05 0A 00 01 03 07 81 00 04 2C 00 00";
-        QTest::newRow("ZRA/ZRA Mini") << "ZRA/ZRA Mini"
-                                      << "01 10 04 00 00 05 0A 00 02 03 07 81 00 04 2C 00 00";
-        QTest::newRow("ZRA alone is unknown") << "ZRA"
-                                              << "";
-        QTest::newRow("no battery type") << ""
-                                         << "";
+        const auto row = [](const char* type, const char* expected) {
+            QTest::newRow(*type ? type : "no type") << type << expected;
+        };
+        row("ZRA/ZRA Mini", "01 10 04 00 00 05 0A 00 02 03 07 81 00 04 2C 00 00");
+        row("ZRA", ""); // alone, unknown
+        row("", "");
     }
 
     void tableHeader() {

@@ -12,6 +12,7 @@
 #include "files/compoundfile.h"
 #include "files/spreadsheetreader.h"
 #include "files/tableexport.h"
+#include "files/workbookbuilder.h"
 #include "firmware/tablefile.h"
 #include "link/catalogue.h"
 #include "link/crc.h"
@@ -275,29 +276,18 @@ void fileSeeds(const QDir& fixtures) {
 void deepXmlSeeds() {
     const QByteArray deep =
         QByteArray("<x>").repeated(100000) + "1" + QByteArray("</x>").repeated(100000);
-    const QByteArray relationships =
-        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
-    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    const QByteArray rootRels = relationships + "<Relationship Id=\"rId1\" Type=\"" + type +
-                                "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
-    const QByteArray bookRels =
-        relationships + "<Relationship Id=\"rId1\" Type=\"" + type +
-        "worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"" + type +
-        "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
-    const QByteArray workbook =
-        "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-        "relationships\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets>"
-        "</workbook>";
-    auto seed = [&](const char* name, const QByteArray& strings, const QByteArray& cell) {
-        writeSeed("fuzz_xlsxparts", QLatin1String(name),
-                  XlsxParts::join(
-                      {"<Types/>", rootRels, workbook, bookRels, strings, QByteArray(),
-                       "<worksheet><sheetData><row>" + cell + "</row></sheetData></worksheet>"}));
+    auto seed = [](const char* name, const Parts& parts) {
+        QList<QByteArray> contents;
+        for (const char* part : XlsxParts::names)
+            contents << parts.value(QLatin1String(part));
+        writeSeed("fuzz_xlsxparts", QLatin1String(name), XlsxParts::join(contents));
     };
-    seed("deep-number", QByteArray(), "<c><v>" + deep + "</v></c>");
-    seed("deep-inline-text", QByteArray(), "<c t=\"inlineStr\"><is><t>" + deep + "</t></is></c>");
-    seed("deep-shared-string", "<sst><si><t>" + deep + "</t></si></sst>",
-         "<c t=\"s\"><v>0</v></c>");
+    const auto cell = [](const QByteArray& xml) {
+        return WorkbookBuilder::book(WorkbookBuilder::sheet("<row>" + xml + "</row>"));
+    };
+    seed("deep-number", cell("<c><v>" + deep + "</v></c>"));
+    seed("deep-inline-text", cell("<c t=\"inlineStr\"><is><t>" + deep + "</t></is></c>"));
+    seed("deep-shared-string", WorkbookBuilder::sharedStringBook("<si><t>" + deep + "</t></si>"));
 }
 
 } // namespace

@@ -62,21 +62,14 @@ private slots:
         };
         row("HV no data bytes, no text", Hv, 2, {}, "");
         row("LV no data bytes, no text", Lv, 0, {}, "");
-        row("HV events, warnings big-endian, first and last bit", Hv, 2, hex("0000 8001"),
-            "| Total Voltage too High |Battery Over Voltage;Current sensor failure;| "
-            "Cell_Max._V:0mV || Cell_Min._V:0mV || Battery_Temp_Max:0℃ || Battery_Temp_Min:0℃ "
-            "|| Battery Total Voltage:0.0V || SOC:0% || SOH:0% |");
         row("LV snapshot, code 2", Lv, 2, hex(lvSnapshotBytes), lvSnapshotText);
-        row("LV snapshot, code 118", Lv, 118, hex(lvSnapshotBytes), lvSnapshotText);
         row("HV state change to unknown", Hv, 32, hex("0c0b"), "| SYS_INIT -->| Not defined |");
         row("HV SOP info, unnamed inverter, four towers", Hv, 38,
             hex("0001 0000 0000 0000 0c 00 02 04"),
             "| Charge Max. Current:0.1A || Discharge Max. Current:0.0A || Charge Max. Voltage:0.0V "
             "|| Discharge Min. Voltage:0.0V || Not defined || Battery Temperature:0℃ |");
-        row("HV hardware, other value", Hv, 39, hex("03"), "");
         row("LV BMU update, no section", Lv, 101, hex("55020102"),
             "| BMU Update || F/W Version:V1.2 |");
-        row("LV finish, lower-case letter", Lv, 102, hex("73"), "| Not defined |");
         row("LV BMS table", Lv, 105, hex("53010207"),
             "| BMS Updating || P/T Version:V1.2 || P/T No.7 table updating |");
         row("HV timing log", Hv, 118,
@@ -88,15 +81,13 @@ private slots:
             "Warning3:1111111111111111 |");
         row("LV stop charging, leading blank", Lv, 5, hex("00"), " | Stop Charging |");
         row("HV code 4 has no detail", Hv, 4, hex("01"), "| Not defined. |");
-        row("LV code 32 has no detail", Lv, 32, hex("00"), "| Not defined |");
     }
 
     void bmuDetail() {
         QFETCH(Family, family);
         QFETCH(int, code);
         QFETCH(QByteArray, data);
-        QFETCH(QString, text);
-        QCOMPARE(family == Hv ? hvBmuDetail(code, data) : lvBmuDetail(code, data), text);
+        QTEST(family == Hv ? hvBmuDetail(code, data) : lvBmuDetail(code, data), "text");
     }
 
     // One field of a long text, the rest of the record zero.
@@ -109,6 +100,8 @@ private slots:
                       const char* piece) {
             QTest::newRow(name) << family << code << data << piece;
         };
+        row("HV events, warnings big-endian, first and last bit", Hv, 2, hex("0000 8001"),
+            "|Battery Over Voltage;Current sensor failure;|");
         row("HV current most negative", Hv, 36, with(12, "8000"),
             "| BMU detected Current: -3276.8A |");
         row("HV running time 32 bits", Hv, 36, with(0, "01020304"), "| Running Time: 16909060s |");
@@ -117,12 +110,9 @@ private slots:
         row("HV module type unknown", Hv, 36, with(19, "03"), "| Moduel type: Not defined |");
         row("HV safety bits 12..15 have no text", Hv, 36, with(21, "f004"),
             "| Moduel Number: 0 | Cell OverTemp.;");
-        row("HV three towers counted", Hv, 38, with(11, "03"), "| BMS Qty:3 |");
         row("HV timing log temperatures are words", Hv, 118, with(12, "0100"),
             "| Battery_Temp_Max:256℃ |");
-        row("LV current 10.0, low byte first", Lv, 116, with(5, "6400"), "| Current:10.0A |");
         row("LV current most negative", Lv, 2, with(5, "0080"), "| Current:-3276.8A |");
-        row("LV current most positive", Lv, 2, with(5, "ff7f"), "| Current:3276.7A |");
         row("LV SOH is not shown", Lv, 2, with(4, "63"), "| SOC:0% || Battery Total");
         row("LV warnings 1 and 3, first and last bit", Lv, 2, with(15, "0080 0000 0100"),
             "| Warning1:I-sensor failure; || No warning2 || Warning3:Battery over voltage; |");
@@ -152,23 +142,18 @@ private slots:
 
     void bmsWarningWords() {
         QFETCH(QByteArray, data);
-        QFETCH(QStringList, texts);
         const BmsWarningTexts w = bmsWarningTexts(data);
-        QCOMPARE((QStringList{w.warning1, w.warning2, w.warning3, w.fault}), texts);
+        QTEST((QStringList{w.warning1, w.warning2, w.warning3, w.fault}), "texts");
     }
 
     void bmsSwitches_data() {
         QTest::addColumn<int>("switches");
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("text");
-        QTest::newRow("nothing set, HV") << 0 << LumenoHv << "";
         QTest::newRow("HV relay and air switch on")
             << 0x18 << LumenoHv << "| Relay is on; || Air Switch is on; |";
         QTest::newRow("HV shows only relay and air switch")
             << 0x01 << LumenoHv << "| Relay is off; || Air Switch is off; |";
-        QTest::newRow("LV charge, discharge, relay")
-            << 0x0B << LumenoLv
-            << "| Charge Mos_Switch is on; || DisCharge Mos_Switch is on; || Relay is on; |";
         QTest::newRow("LV hides precharge bits 2 and 5")
             << 0x24 << LumenoLv
             << "| Charge Mos_Switch is off; || DisCharge Mos_Switch is off; || Relay is off; |";
@@ -180,8 +165,7 @@ private slots:
     void bmsSwitches() {
         QFETCH(int, switches);
         QFETCH(QString, family);
-        QFETCH(QString, text);
-        QCOMPARE(bmsSwitchText(quint8(switches), family), text);
+        QTEST(bmsSwitchText(quint8(switches), family), "text");
     }
 
     void bmsDetail_data() {
@@ -221,10 +205,6 @@ private slots:
         row("balancing, LV extremes", 17, with(0, "e40c 800c"), lv,
             columns({{10, "3300"}, {11, "3200"}}));
         row("balancing start, other family", 17, with(0, "e40c"), "Other", {});
-        row("functional safety faults", 20, with(0, "0102 0200 0000 0000 00 03 04"), hv,
-            {"BMU serial port V3", "BMS serial port V4",
-             "BMU functional safety fault code:Cells Over Voltage;Main Circuit Fault;",
-             "BMS functional safety fault code:BMU heartbeat Abnormal;"});
         row("additional info, module faulted", 21,
             hex("0000 0000 0000 0100 00 50 63 0802 1002 0300 07 0b 02 05 04"), hv,
             {"None", "None", "None", "Cells Voltage Sensor Failure;", "", "80%", "99%", "52.0",
@@ -236,10 +216,6 @@ private slots:
             {"Target Area:B", "Before Update: V0.0", "After Update: V0.0"});
         row("update, LV 0xAA is area A", 101, hex("aa000304"), lv,
             {"Target Area:A", "Current Version: V4.3"});
-        row("current calibration", 107, hex("19 0a 6400 c800 2c01 9001 f401"), hv,
-            {"TempH:25℃", "TempL:10℃", "Charge I1:100A", "Charge I2:200A", "Charge I3:300A",
-             "Charge I4:400A", "DisCharge I1:500A"});
-        row("pack voltage calibration", 109, hex("1e14"), hv, columns({{12, "30"}, {13, "20℃"}}));
         row("code 255 without data", 255, {}, lv, {"Not defined"});
     }
 
@@ -247,8 +223,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QByteArray, data);
         QFETCH(QString, family);
-        QFETCH(QStringList, texts);
-        QCOMPARE(bmsDetailTexts(code, data, family), texts);
+        QTEST(bmsDetailTexts(code, data, family), "texts");
     }
 };
 

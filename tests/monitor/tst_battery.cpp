@@ -76,12 +76,6 @@ private slots:
         QTest::addColumn<QRectF>("fill");
         QTest::addColumn<QRectF>("head");
         // 150 × 80: head height 8, margin 2, body (5,13)-(145,75), head x 50..100.
-        QTest::newRow("150x80 empty")
-            << QSize(150, 80) << 0.0 << QRectF(QPointF(5, 13), QPointF(145, 75))
-            << QRectF(QPointF(7, 73), QPointF(143, 73)) << QRectF(QPointF(50, 5), QPointF(100, 13));
-        QTest::newRow("150x80 half")
-            << QSize(150, 80) << 50.0 << QRectF(QPointF(5, 13), QPointF(145, 75))
-            << QRectF(QPointF(7, 44), QPointF(143, 73)) << QRectF(QPointF(50, 5), QPointF(100, 13));
         QTest::newRow("tall 100x300 at 25")
             << QSize(100, 300) << 25.0 << QRectF(QPointF(5, 35), QPointF(95, 295))
             << QRectF(QPointF(8, 35 + 3 + 254.0 / 100 * 75), QPointF(92, 292))

@@ -1,0 +1,80 @@
+#pragma once
+
+// Xlsx workbooks written by hand for the readers' tests, fuzz seeds and benchmarks: the
+// bare-bones parts of a workbook of one sheet, each case replacing what it is about.
+
+#include <zip.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QMap>
+#include <QString>
+
+using Parts = QMap<QString, QByteArray>;
+
+namespace WorkbookBuilder {
+
+inline QByteArray workbook(const QByteArray& sheets, const QByteArray& properties = {}) {
+    return "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">" +
+           properties + "<sheets>" + sheets + "</sheets></workbook>";
+}
+
+inline QByteArray relationship(const char* id, const char* type, const char* target) {
+    return QByteArray("<Relationship Id=\"") + id +
+           "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/" + type +
+           "\" Target=\"" + target + "\"/>";
+}
+
+inline QByteArray relationships(const QByteArray& entries) {
+    return "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+           "relationships\">" +
+           entries + "</Relationships>";
+}
+
+inline QByteArray sheet(const QByteArray& rows) {
+    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+           "<sheetData>" +
+           rows + "</sheetData></worksheet>";
+}
+
+// A workbook of one sheet; `rels` are added to the workbook's relationships, `extra`
+// parts are added or replace the default ones.
+inline Parts book(const QByteArray& sheetXml, const QByteArray& rels = {},
+                  const Parts& extra = {}) {
+    Parts parts{
+        {"[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>"},
+        {"_rels/.rels", relationships(relationship("rId1", "officeDocument", "xl/workbook.xml"))},
+        {"xl/workbook.xml", workbook("<sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>")},
+        {"xl/_rels/workbook.xml.rels",
+         relationships(relationship("rId1", "worksheet", "worksheets/sheet1.xml") + rels)},
+        {"xl/worksheets/sheet1.xml", sheetXml}};
+    for (auto part = extra.cbegin(); part != extra.cend(); ++part)
+        parts[part.key()] = part.value();
+    return parts;
+}
+
+// A one-cell sheet showing shared string 0 of xl/sharedStrings.xml, which holds `strings`.
+inline Parts sharedStringBook(const QByteArray& strings) {
+    return book(sheet("<row><c t=\"s\"><v>0</v></c></row>"),
+                relationship("rId2", "sharedStrings", "sharedStrings.xml"),
+                {{"xl/sharedStrings.xml", "<sst>" + strings + "</sst>"}});
+}
+
+inline bool writeZip(const QString& path, const Parts& parts, int level = Z_DEFAULT_COMPRESSION) {
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
+        return false;
+    bool ok = true;
+    for (auto part = parts.cbegin(); part != parts.cend(); ++part) {
+        ok = ok &&
+             zipOpenNewFileInZip64(zip, part.key().toUtf8().constData(), nullptr, nullptr, 0,
+                                   nullptr, 0, nullptr, Z_DEFLATED, level, 0) == ZIP_OK &&
+             zipWriteInFileInZip(zip, part.value().constData(), unsigned(part.value().size())) ==
+                 ZIP_OK &&
+             zipCloseFileInZip(zip) == ZIP_OK;
+    }
+    return zipClose(zip, nullptr) == ZIP_OK && ok;
+}
+
+} // namespace WorkbookBuilder
