@@ -3,6 +3,7 @@
 #include "app/customtabstyle.h"
 #include "app/login.h"
 #include "app/mainwindow_form.h"
+#include "app/rememberedfolders.h"
 #include "app/styles.h"
 #include "firmware/update.h"
 #include "history/history.h"
@@ -33,11 +34,19 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , askSaveFileName(
           [](QWidget* parent, const QString& caption, const QString& path, const QString& filter) {
-              return QFileDialog::getSaveFileName(parent, caption, path, filter);
+              RememberedFolders folders(userSettings());
+              const QString chosen = QFileDialog::getSaveFileName(
+                  parent, caption, folders.startPath(QStringLiteral("export"), path), filter);
+              folders.remember(QStringLiteral("export"), chosen);
+              return chosen;
           })
     , askOpenFileName(
           [](QWidget* parent, const QString& caption, const QString& path, const QString& filter) {
-              return QFileDialog::getOpenFileName(parent, caption, path, filter);
+              RememberedFolders folders(userSettings());
+              const QString chosen = QFileDialog::getOpenFileName(
+                  parent, caption, folders.startPath(QStringLiteral("import"), path), filter);
+              folders.remember(QStringLiteral("import"), chosen);
+              return chosen;
           })
     , ui(new Ui_MainWindow)
     , blackButtonStyle(QLatin1String(Style::BlackButton))

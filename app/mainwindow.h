@@ -119,6 +119,8 @@ private:
         bool section;     // the section of the loaded firmware image
     };
     void applyRoleView(const RoleView& view);
+    // Shrinks and moves the window into the screen's available area.
+    void fitToScreen();
     void applyStyles();
     void setupEventsTable();
     QVector<QPushButton*> lockedButtons() const;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScrollArea>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -67,7 +68,13 @@ void Ui_MainWindow::setupUi(QMainWindow* window) {
     setupHistoryTab();
     setupContactTab();
 
-    window->setCentralWidget(centralWidget);
+    // On a small or scaled screen the window shrinks and its content scrolls, so that no
+    // control is ever out of reach.
+    auto* scroll = make<QScrollArea>(window, "scrollArea_Central");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(centralWidget);
+    window->setCentralWidget(scroll);
     retranslateUi(window);
 
     tabWidget->setCurrentIndex(0);

@@ -4,6 +4,7 @@
 #include "app/styles.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -31,8 +32,19 @@ void MainWindow::applyRoleView(const RoleView& view) {
     userRole = view.role;
     userSettings().setValue(QStringLiteral("lastRole"), roleNames().indexOf(view.role));
     restoreGeometry(userSettings().value(QStringLiteral("window/geometry")).toByteArray());
+    fitToScreen();
     show();
+    fitToScreen(); // again, now that the frame around the window is known
     login->hide();
+}
+
+void MainWindow::fitToScreen() {
+    const QRect available = screen()->availableGeometry();
+    // Room for the frame the window manager adds.
+    const QSize limit = available.size() - (frameGeometry().size() - geometry().size());
+    resize(size().boundedTo(limit));
+    if (!available.contains(frameGeometry()))
+        move(available.topLeft());
 }
 
 void MainWindow::showInstallerView() {

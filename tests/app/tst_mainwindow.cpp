@@ -1,5 +1,6 @@
 #include "app/login.h"
 #include "app/mainwindow.h"
+#include "app/rememberedfolders.h"
 #include "app/settings.h"
 #include "app/styles.h"
 #include "firmware/firmwarefile.h"
@@ -13,6 +14,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -30,6 +35,9 @@ private slots:
     void roleViews_data();
     void roleViews();
     void pressPerTab();
+    void rememberedFolders_data();
+    void rememberedFolders();
+    void fitsASmallScreen();
 
 private:
     template <class T> T* child(MainWindow& window, const QString& name) {
@@ -188,6 +196,57 @@ void TestMainWindow::pressPerTab() {
     auto* pane = child<QTextEdit>(window, "textEdit_FW_Update");
     QTRY_VERIFY_WITH_TIMEOUT(pane->toPlainText().endsWith("Update Successful!!!"), 10000);
     QCOMPARE(simulator.bmuFirmwareImage(), image);
+}
+
+void TestMainWindow::rememberedFolders_data() {
+    QTest::addColumn<QString>("remembered"); // the folder chosen last ("" none, "gone" deleted)
+    QTest::addColumn<QString>("suggested");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("nothing remembered") << ""
+                                        << "/desk/log.xlsx"
+                                        << "/desk/log.xlsx";
+    QTest::newRow("the name goes to the folder") << "out"
+                                                 << "/desk/log.xlsx"
+                                                 << "out/log.xlsx";
+    QTest::newRow("no name suggested") << "out"
+                                       << ""
+                                       << "out";
+    QTest::newRow("folder since deleted") << "gone"
+                                          << "/desk/log.xlsx"
+                                          << "/desk/log.xlsx";
+}
+
+void TestMainWindow::rememberedFolders() {
+    QFETCH(QString, remembered);
+    QFETCH(QString, suggested);
+    QFETCH(QString, start);
+    QSettings settings(folder.filePath("folders.ini"), QSettings::IniFormat);
+    settings.clear();
+    RememberedFolders folders(settings);
+    const QString out = folder.filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    folders.remember("export", QString()); // a cancelled dialog remembers nothing
+    if (remembered == "out")
+        folders.remember("export", out + "/earlier.xlsx");
+    if (remembered == "gone")
+        folders.remember("export", folder.filePath("gone/earlier.xlsx"));
+    start.replace("out", out);
+    QCOMPARE(folders.startPath("export", suggested), start);
+    QCOMPARE(folders.startPath("import", suggested), suggested); // kept apart
+}
+
+void TestMainWindow::fitsASmallScreen() {
+    MainWindow window;
+    emit window.loginWindow()->admin();
+    const QRect available = window.screen()->availableGeometry();
+    QVERIFY(available.contains(window.frameGeometry()));
+    // What no longer fits is reached by scrolling.
+    auto* scroll = child<QScrollArea>(window, "scrollArea_Central");
+    const QSize needed = scroll->widget()->minimumSizeHint();
+    if (needed.width() > scroll->viewport()->width())
+        QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
+    if (needed.height() > scroll->viewport()->height())
+        QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
 }
 
 QTEST_MAIN(TestMainWindow)
