@@ -1,9 +1,11 @@
+#include "app/linkmonitorwindow.h"
 #include "app/login.h"
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "app/styles.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -28,6 +30,7 @@ void MainWindow::applyRoleView(const RoleView& view) {
         ui->label_APPVersion->hide();
     }
     userRole = view.role;
+    linkMonitorEntry->setVisible(LinkMonitorWindow::allowedFor(view.role));
     show();
     login->hide();
 }

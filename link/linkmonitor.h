@@ -1,0 +1,47 @@
+#pragma once
+
+#include "link/linklog.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+#include <QObject>
+#include <QVector>
+
+class BmuSession;
+struct OperationResult;
+
+// Records the frames of a session's link into a LinkLog while recording is on: each with
+// its time since the link came up, what it is, the operation it belongs to and, for a
+// reply, its latency. While off, no frame signal of the link is even connected, so the
+// link pays nothing for a monitor nobody looks at.
+class LinkMonitor : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LinkMonitor(BmuSession* session, QObject* parent = nullptr);
+
+    LinkLog* log() { return &frames; }
+    void setRecording(bool on);
+    bool isRecording() const { return !connections.isEmpty(); }
+
+    // What a frame is, in words: function, first register and count. A reply names the
+    // registers of `request`, the request it answers, when that is a read.
+    static QString describe(const QByteArray& frame, bool sent, const QByteArray& request);
+
+private:
+    void onSent(const QByteArray& frame);
+    void onReceived(const QByteArray& frame, bool crcGood, bool exception);
+    void onOperationFinished();
+    qint64 sinceConnect() const;
+
+    BmuSession* session;
+    LinkLog frames;
+    QElapsedTimer sinceLinkUp;
+    QVector<QMetaObject::Connection> connections;
+
+    // The request last sent and not yet answered.
+    QByteArray request;
+    QString requestOperation;
+    QElapsedTimer sinceRequest;
+    bool awaitingReply = false;
+};
