@@ -35,7 +35,7 @@ void LinkMonitor::setRecording(bool on) {
         for (const QMetaObject::Connection& c : connections)
             disconnect(c);
         connections.clear();
-        awaitingReply = false;
+        pending.clear();
         return;
     }
     BmuLink* link = session->link();
@@ -47,26 +47,51 @@ void LinkMonitor::setRecording(bool on) {
                 [this](quint8, const QByteArray& frame) { onReceived(frame, true, true); }),
         connect(link, &BmuLink::frameRejected, this,
                 [this](const QByteArray& frame) { onReceived(frame, false, false); }),
-        connect(session, &BmuSession::operationFinished, this, &LinkMonitor::onOperationFinished),
+        // The session hears a reply before the monitor does, and the reply may end the
+        // operation: its end is taken once that reply has been recorded.
+        connect(session, &BmuSession::operationFinished, this, &LinkMonitor::onOperationFinished,
+                Qt::QueuedConnection),
     };
 }
 
-void LinkMonitor::onSent(const QByteArray& frame) {
-    if (awaitingReply)
+void LinkMonitor::countUnanswered(int requests) {
+    for (int i = 0; i < requests; ++i)
         frames.countTimeout();
+}
+
+void LinkMonitor::onSent(const QByteArray& frame) {
     Operation* operation = session->currentOperation();
-    request = frame;
-    requestOperation = operation ? operation->name() : QString();
-    awaitingReply = true;
-    sinceRequest.start();
+    PendingRequest request{frame, operation ? operation->name() : QString(), {}};
+    request.sent.start();
+    if (pending.size() == PendingLimit) {
+        pending.removeFirst();
+        countUnanswered(1);
+    }
+    pending.append(request);
 
     FrameRecord record;
     record.atMs = sinceConnect();
     record.direction = FrameRecord::Direction::Sent;
     record.bytes = frame;
     record.what = describe(frame, true, QByteArray());
-    record.operation = requestOperation;
+    record.operation = request.operation;
     frames.append(std::move(record));
+}
+
+int LinkMonitor::answeredRequest(const QByteArray& reply) const {
+    const quint8 function = byteAt(reply, 1);
+    for (int i = 0; i < pending.size(); ++i) {
+        const QByteArray& request = pending[i].frame;
+        const quint8 asked = byteAt(request, 1);
+        const bool answers = function & 0x80           ? (function & 0x7F) == asked
+                             : function != asked       ? false
+                             : function == ReadHolding ? byteAt(reply, 2) == 2 * wordBE(request, 4)
+                                                       : function != WriteMultiple ||
+                                                             reply.mid(2, 4) == request.mid(2, 4);
+        if (answers)
+            return i;
+    }
+    return -1;
 }
 
 void LinkMonitor::onReceived(const QByteArray& frame, bool crcGood, bool exception) {
@@ -76,12 +101,18 @@ void LinkMonitor::onReceived(const QByteArray& frame, bool crcGood, bool excepti
     record.bytes = frame;
     record.crcGood = crcGood;
     record.exception = exception;
-    if (awaitingReply) {
-        record.what = describe(frame, false, request);
-        record.operation = requestOperation;
-        record.latencyMs = sinceRequest.nsecsElapsed() / 1e6;
-        // A reply with a bad CRC is no answer: the request still waits for one.
-        awaitingReply = !crcGood;
+    const int answered = answeredRequest(frame);
+    if (answered >= 0) {
+        const PendingRequest& request = pending[answered];
+        record.what = describe(frame, false, request.frame);
+        record.operation = request.operation;
+        record.latencyMs = request.sent.nsecsElapsed() / 1e6;
+        // A reply with a bad CRC is no answer: its request still waits for one. A good one
+        // answers its request, and the BMU has passed over the requests before it.
+        if (crcGood) {
+            countUnanswered(answered);
+            pending.remove(0, answered + 1);
+        }
     } else {
         Operation* operation = session->currentOperation();
         record.what = describe(frame, false, QByteArray());
@@ -91,9 +122,8 @@ void LinkMonitor::onReceived(const QByteArray& frame, bool crcGood, bool excepti
 }
 
 void LinkMonitor::onOperationFinished() {
-    if (awaitingReply)
-        frames.countTimeout();
-    awaitingReply = false;
+    countUnanswered(pending.size());
+    pending.clear();
 }
 
 QString LinkMonitor::describe(const QByteArray& frame, bool sent, const QByteArray& request) {

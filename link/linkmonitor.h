@@ -32,6 +32,7 @@ private:
     void onSent(const QByteArray& frame);
     void onReceived(const QByteArray& frame, bool crcGood, bool exception);
     void onOperationFinished();
+    void countUnanswered(int requests);
     qint64 sinceConnect() const;
 
     BmuSession* session;
@@ -39,9 +40,14 @@ private:
     QElapsedTimer sinceLinkUp;
     QVector<QMetaObject::Connection> connections;
 
-    // The request last sent and not yet answered.
-    QByteArray request;
-    QString requestOperation;
-    QElapsedTimer sinceRequest;
-    bool awaitingReply = false;
+    // Requests sent and not yet answered, oldest first. The tool may send the next request
+    // before the reply to the last has come, and the BMU answers in order.
+    struct PendingRequest {
+        QByteArray frame;
+        QString operation;
+        QElapsedTimer sent;
+    };
+    static constexpr int PendingLimit = 32;
+    QVector<PendingRequest> pending;
+    int answeredRequest(const QByteArray& reply) const;
 };
