@@ -43,9 +43,14 @@ LinkMonitorWindow::LinkMonitorWindow(LinkMonitor* monitor, QWidget* parent)
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     view->verticalHeader()->hide();
-    const int widths[] = {80, 70, 170, 250, 45, 85};
+    const QString widest[] = {QStringLiteral("0000000"),
+                              tr("received"),
+                              QStringLiteral("BMS information read"),
+                              QStringLiteral("reply: 125 registers from 0x0000"),
+                              tr("good"),
+                              tr("Latency (ms)")};
     for (int column = 0; column < LinkLog::Hex; ++column)
-        view->setColumnWidth(column, widths[column]);
+        view->setColumnWidth(column, fontMetrics().horizontalAdvance(widest[column]) + 16);
     view->horizontalHeader()->setStretchLastSection(true);
 
     auto* clear = new QPushButton(tr("Clear"), this);

@@ -36,6 +36,7 @@ void LinkMonitor::setRecording(bool on) {
             disconnect(c);
         connections.clear();
         pending.clear();
+        sentBeforeEnd = 0;
         return;
     }
     BmuLink* link = session->link();
@@ -48,7 +49,9 @@ void LinkMonitor::setRecording(bool on) {
         connect(link, &BmuLink::frameRejected, this,
                 [this](const QByteArray& frame) { onReceived(frame, false, false); }),
         // The session hears a reply before the monitor does, and the reply may end the
-        // operation: its end is taken once that reply has been recorded.
+        // operation: what the operation left unanswered is told once that reply has been
+        // recorded, and before then the next operation may have sent its first request.
+        connect(session, &BmuSession::operationFinished, this, &LinkMonitor::onOperationEnding),
         connect(session, &BmuSession::operationFinished, this, &LinkMonitor::onOperationFinished,
                 Qt::QueuedConnection),
     };
@@ -64,7 +67,7 @@ void LinkMonitor::onSent(const QByteArray& frame) {
     PendingRequest request{frame, operation ? operation->name() : QString(), {}};
     request.sent.start();
     if (pending.size() == PendingLimit) {
-        pending.removeFirst();
+        dropFront(1);
         countUnanswered(1);
     }
     pending.append(request);
@@ -111,7 +114,7 @@ void LinkMonitor::onReceived(const QByteArray& frame, bool crcGood, bool excepti
         // answers its request, and the BMU has passed over the requests before it.
         if (crcGood) {
             countUnanswered(answered);
-            pending.remove(0, answered + 1);
+            dropFront(answered + 1);
         }
     } else {
         Operation* operation = session->currentOperation();
@@ -121,9 +124,18 @@ void LinkMonitor::onReceived(const QByteArray& frame, bool crcGood, bool excepti
     frames.append(std::move(record));
 }
 
+void LinkMonitor::dropFront(int requests) {
+    pending.remove(0, requests);
+    sentBeforeEnd = qMax(0, sentBeforeEnd - requests);
+}
+
+void LinkMonitor::onOperationEnding() {
+    sentBeforeEnd = pending.size();
+}
+
 void LinkMonitor::onOperationFinished() {
-    countUnanswered(pending.size());
-    pending.clear();
+    countUnanswered(sentBeforeEnd);
+    dropFront(sentBeforeEnd);
 }
 
 QString LinkMonitor::describe(const QByteArray& frame, bool sent, const QByteArray& request) {

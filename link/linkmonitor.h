@@ -31,6 +31,7 @@ public:
 private:
     void onSent(const QByteArray& frame);
     void onReceived(const QByteArray& frame, bool crcGood, bool exception);
+    void onOperationEnding();
     void onOperationFinished();
     void countUnanswered(int requests);
     qint64 sinceConnect() const;
@@ -49,5 +50,9 @@ private:
     };
     static constexpr int PendingLimit = 32;
     QVector<PendingRequest> pending;
+    // The first requests of `pending` that were sent before an operation ended: unanswered
+    // once the reply that ended it has been taken.
+    int sentBeforeEnd = 0;
+    void dropFront(int requests);
     int answeredRequest(const QByteArray& reply) const;
 };

@@ -10,9 +10,9 @@ const QColor lowColour(230, 130, 0);
 const QColor meanColour(0, 140, 60);
 
 // Space around the plot for the title, the axis figures, the line names and module labels.
-constexpr int LeftMargin = 64;
+constexpr int LeftMargin = 84;
 constexpr int RightMargin = 92;
-constexpr int TopMargin = 44;
+constexpr int TopMargin = 50;
 constexpr int BottomMargin = 22;
 
 } // namespace
@@ -118,9 +118,13 @@ void BarChart::paintEvent(QPaintEvent*) {
             at += group.values.size();
         }
         const QRectF bar = g.bars.value(at);
+        const QString text = tr("No.%1").arg(number);
+        QRectF box(0, 0, p.fontMetrics().horizontalAdvance(text) + 6, p.fontMetrics().height());
+        box.moveCenter(QPointF(bar.center().x(), bar.top() - box.height() / 2 - 2));
+        p.fillRect(box, Qt::white);
         p.setPen(colour);
-        p.drawText(QRectF(bar.center().x() - 40, bar.top() - 18, 80, 16),
-                   Qt::AlignHCenter | Qt::AlignBottom, tr("No.%1").arg(number));
+        p.drawRect(box);
+        p.drawText(box, Qt::AlignCenter, text);
     };
     p.setFont(bold);
     mark(shown.highestNumber, highColour);

@@ -1,6 +1,7 @@
 // The link monitor against the simulated BMU: its rows are the frames the BMU received
 // and answered, under link faults too, and it records nothing while off.
 
+#include "config/setupread.h"
 #include "link/linkmonitor.h"
 #include "tests/session/operations.h"
 
@@ -10,6 +11,7 @@ class TestLinkMonitor : public QObject {
 private slots:
     void rowsFollowTheLink_data();
     void rowsFollowTheLink();
+    void nextOperationAtOnce();
 };
 
 void TestLinkMonitor::rowsFollowTheLink_data() {
@@ -69,6 +71,28 @@ void TestLinkMonitor::rowsFollowTheLink() {
     const int rows = log.rowCount();
     rig.run(new StatusRefresh);
     QCOMPARE(log.rowCount(), rows);
+}
+
+// An operation started the moment the last one ends (its end comes to the monitor after
+// the next request has gone out): nothing of either is taken for unanswered.
+void TestLinkMonitor::nextOperationAtOnce() {
+    SessionRig rig;
+    LinkMonitor monitor(&rig.session);
+    QVERIFY(rig.connectLink());
+    monitor.setRecording(true);
+    QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
+    bool next = true;
+    QObject::connect(&rig.session, &BmuSession::operationFinished, &monitor, [&] {
+        if (std::exchange(next, false))
+            rig.session.start(new SetupRead(1));
+    });
+    QCOMPARE(rig.run(new StatusRefresh).outcome, Outcome::Done);
+    QVERIFY(ended.count() == 2 || ended.wait());
+    QCoreApplication::processEvents();
+    const LinkLog& log = *monitor.log();
+    QCOMPARE(log.record(log.rowCount() - 1).operation, QString("setup read"));
+    QCOMPARE(log.counters().timeouts, qint64(0));
+    QCOMPARE(log.counters().replies * 2, log.counters().frames);
 }
 
 QTEST_GUILESS_MAIN(TestLinkMonitor)
