@@ -46,7 +46,7 @@ LinkMonitorWindow::LinkMonitorWindow(LinkMonitor* monitor, QWidget* parent)
     const QString widest[] = {QStringLiteral("0000000"),
                               tr("received"),
                               QStringLiteral("BMS information read"),
-                              QStringLiteral("reply: 125 registers from 0x0000"),
+                              QStringLiteral("echo of write 0x0000, count 125"),
                               tr("good"),
                               tr("Latency (ms)")};
     for (int column = 0; column < LinkLog::Hex; ++column)

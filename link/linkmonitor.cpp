@@ -153,16 +153,16 @@ QString LinkMonitor::describe(const QByteArray& frame, bool sent, const QByteArr
     const int count = wordBE(frame, 4);
     if (function == ReadHolding) {
         if (sent)
-            return tr("read %1, %2 registers").arg(first).arg(count);
+            return tr("read %1, count %2").arg(first).arg(count);
         const int registers = byteAt(frame, 2) / 2;
         if (byteAt(request, 1) == ReadHolding)
-            return tr("reply: %1 registers from %2")
+            return tr("reply to read %2, count %1")
                 .arg(registers)
                 .arg(registerText(wordBE(request, 2)));
-        return tr("reply: %1 registers").arg(registers);
+        return tr("reply, count %1").arg(registers);
     }
     if (function == WriteMultiple)
-        return (sent ? tr("write %1, %2 registers") : tr("echo: write %1, %2 registers"))
+        return (sent ? tr("write %1, count %2") : tr("echo of write %1, count %2"))
             .arg(first)
             .arg(count);
     return tr("function %1").arg(function, 2, 16, QLatin1Char('0'));

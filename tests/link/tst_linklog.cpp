@@ -108,16 +108,16 @@ void TestLinkLog::frameDescriptions_data() {
     QTest::addColumn<QString>("request");
     QTest::addColumn<QString>("what");
     QTest::newRow("read request") << "01 03 05 58 00 41 04 E5" << true << ""
-                                  << "read 0x0558, 65 registers";
+                                  << "read 0x0558, count 65";
     QTest::newRow("read reply names its request")
         << appendCrcHex("01 03 04 00 01 00 02") << false << "01 03 00 10 00 02 C5 CE"
-        << "reply: 2 registers from 0x0010";
+        << "reply to read 0x0010, count 2";
     QTest::newRow("reply with no request") << appendCrcHex("01 03 02 00 01") << false << ""
-                                           << "reply: 1 registers";
+                                           << "reply, count 1";
     QTest::newRow("write") << appendCrcHex("01 10 05 A0 00 02 04 00 01 81 00") << true << ""
-                           << "write 0x05A0, 2 registers";
+                           << "write 0x05A0, count 2";
     QTest::newRow("echo") << appendCrcHex("01 10 05 A0 00 02") << false << ""
-                          << "echo: write 0x05A0, 2 registers";
+                          << "echo of write 0x05A0, count 2";
     QTest::newRow("exception") << appendCrcHex("01 83 02") << false << ""
                                << "exception 2 (illegal data address) to function 03";
     QTest::newRow("other function") << appendCrcHex("01 06 00 10 00 01") << true << ""
