@@ -48,7 +48,6 @@ public:
     void countTimeout();
     void clear();
 
-    int capacity() const { return ring.size(); }
     const FrameRecord& record(int row) const { return ring[(first + row) % ring.size()]; }
     const LinkCounters& counters() const { return totals; }
     // Operations seen since the last clear, in the order they first appeared.

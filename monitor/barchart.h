@@ -13,9 +13,8 @@ class BarChart : public QWidget {
 public:
     explicit BarChart(QWidget* parent = nullptr);
 
-    // `unit` follows every figure ("mV"); `numberText` names a bar ("No.%1").
+    // `unit` follows every figure ("mV").
     void setSeries(const ChartSeries& series, const QString& title, const QString& unit);
-    const ChartSeries& series() const { return shown; }
 
     QSize sizeHint() const override { return {900, 260}; }
 

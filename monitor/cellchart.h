@@ -20,9 +20,6 @@ public:
     void takeBlock(int bmsNumber, const QByteArray& block, int pass, CellTableShape shape,
                    int modules);
 
-    BarChart* voltageChart() const { return voltages; }
-    BarChart* temperatureChart() const { return temperatures; }
-
 private:
     void showTower();
 
