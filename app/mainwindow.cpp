@@ -11,6 +11,7 @@
 #include "monitor/battery.h"
 #include "monitor/bms_info.h"
 #include "monitor/bmu_data.h"
+#include "monitor/cellchart.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -89,6 +90,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     firmwareUpdate = new Update(ui, &session->snapshot(), this);
     bmsInfo = new BMS_Info(ui, this);
+    // Last on Diagnosis, so that the role views keep the indexes of the others.
+    cellChart = new CellChart(ui->tabWidget_2);
+    cellChart->setObjectName(QStringLiteral("tab_CellChart"));
+    ui->tabWidget_2->addTab(cellChart, tr("Cell Chart"));
     history = new History(ui, this);
     bmuData = new BMU_Data(ui, this);
 

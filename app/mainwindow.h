@@ -9,6 +9,7 @@
 #include <functional>
 
 class BMS_Info;
+class CellChart;
 class BMU_Data;
 class History;
 class LiveRefresh;
@@ -191,6 +192,8 @@ private:
     // Companions.
     Update* firmwareUpdate = nullptr;
     BMS_Info* bmsInfo = nullptr;
+    CellChart* cellChart = nullptr;
+    QPushButton* linkMonitorEntry = nullptr;
     History* history = nullptr;
     BMU_Data* bmuData = nullptr;
 };

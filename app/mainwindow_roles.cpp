@@ -1,3 +1,4 @@
+#include "app/linkmonitorwindow.h"
 #include "app/login.h"
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
@@ -33,6 +35,7 @@ void MainWindow::applyRoleView(const RoleView& view) {
     userSettings().setValue(QStringLiteral("lastRole"), roleNames().indexOf(view.role));
     restoreGeometry(userSettings().value(QStringLiteral("window/geometry")).toByteArray());
     fitToScreen();
+    linkMonitorEntry->setVisible(LinkMonitorWindow::allowedFor(view.role));
     show();
     fitToScreen(); // again, now that the frame around the window is known
     login->hide();

@@ -136,7 +136,11 @@ bool BmuLink::send(const QByteArray& frame) {
 }
 
 void BmuLink::onReadyRead() {
-    for (const QByteArray& frame : assembler.feed(socket->readAll())) {
+    QVector<QByteArray> rejected;
+    const QVector<QByteArray> frames = assembler.feed(socket->readAll(), &rejected);
+    for (const QByteArray& frame : rejected)
+        emit frameRejected(frame);
+    for (const QByteArray& frame : frames) {
         reconnectAttempts = 0; // the link works
         if (FrameAssembler::isException(frame))
             emit exceptionReceived(byteAt(frame, 2), frame);

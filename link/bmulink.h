@@ -43,6 +43,7 @@ signals:
     void frameReceived(const QByteArray& frame);
     void exceptionReceived(quint8 code, const QByteArray& frame);
     void frameSent(const QByteArray& frame);
+    void frameRejected(const QByteArray& frame); // a reply whose CRC failed, dropped
 
 private:
     void open();

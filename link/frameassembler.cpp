@@ -47,9 +47,11 @@ bool FrameAssembler::isException(const QByteArray& frame) {
 void FrameAssembler::clear() {
     pending.clear();
     crcs.clear();
+    failedUntil = 0;
 }
 
-QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
+QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk,
+                                         QVector<QByteArray>* crcFailures) {
     QVector<QByteArray> frames;
     // The chunk goes in by pieces, so that the buffer never holds more than a few frames
     // whatever one read of the socket delivers.
@@ -58,12 +60,12 @@ QVector<QByteArray> FrameAssembler::feed(const QByteArray& chunk) {
         pending.append(chunk.constData() + offset, piece);
         crcs.append(chunk.constData() + offset, piece);
         offset += piece;
-        takeFrames(&frames);
+        takeFrames(&frames, crcFailures);
     }
     return frames;
 }
 
-void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
+void FrameAssembler::takeFrames(QVector<QByteArray>* frames, QVector<QByteArray>* crcFailures) {
     const char* bytes = pending.constData();
     const int size = pending.size();
     // Every offset is looked at once: either it starts a frame with a valid CRC, which is
@@ -87,6 +89,11 @@ void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
             frames->append(QByteArray(bytes + start, length));
             start += length;
         } else {
+            if (length > 0 && start >= failedUntil) {
+                failedUntil = start + length;
+                if (crcFailures)
+                    crcFailures->append(QByteArray(bytes + start, length));
+            }
             ++start;
         }
     }
@@ -94,6 +101,7 @@ void FrameAssembler::takeFrames(QVector<QByteArray>* frames) {
     // the junk in front of it has been dropped.
     pending.remove(0, start);
     crcs.dropFront(start);
+    failedUntil = qMax(0, failedUntil - start);
 }
 
 const char* modbusExceptionName(quint8 code) {

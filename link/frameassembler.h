@@ -20,7 +20,9 @@ public:
     static constexpr int MaxFrameLength = 5 + 2 * 125;
 
     // Appends a received chunk and returns every complete frame with a valid CRC, in order.
-    QVector<QByteArray> feed(const QByteArray& chunk);
+    // Frames of a plausible head and length whose CRC fails go to `crcFailures` when given;
+    // the bytes of one such frame are not looked at again for another failure.
+    QVector<QByteArray> feed(const QByteArray& chunk, QVector<QByteArray>* crcFailures = nullptr);
 
     // Drops the bytes of an unfinished frame; called when the next request is written.
     void clear();
@@ -38,10 +40,11 @@ private:
     // so every piece appended is at least three frames long.
     static constexpr int BufferLimit = 4 * MaxFrameLength;
 
-    void takeFrames(QVector<QByteArray>* frames);
+    void takeFrames(QVector<QByteArray>* frames, QVector<QByteArray>* crcFailures);
 
     QByteArray pending;
-    StretchCrc crcs; // of the bytes in pending
+    StretchCrc crcs;     // of the bytes in pending
+    int failedUntil = 0; // end in pending of the last frame whose CRC failed
 };
 
 // The name of a Modbus exception code ("illegal data address" for 2).

@@ -1,6 +1,7 @@
 // The window's side of the link: the connection button, the session's pane notes and
 // the end of every operation.
 
+#include "app/linkmonitorwindow.h"
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
@@ -58,6 +59,8 @@ void MainWindow::setupSession() {
     linkState = new QLabel(QStringLiteral("Disconnected"), this);
     linkState->setObjectName(QStringLiteral("label_LinkState"));
     statusBar()->addPermanentWidget(linkState);
+    linkMonitorEntry = LinkMonitorWindow::makeEntry(session, this);
+    statusBar()->addPermanentWidget(linkMonitorEntry);
     connect(link, &BmuLink::connected, this, [this, link] {
         linkState->setText(
             QStringLiteral("Connected to %1:%2").arg(link->host()).arg(link->port()));

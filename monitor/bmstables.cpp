@@ -186,6 +186,12 @@ QVector<ValuePlacement> cellValuePlacements(CellTableShape shape, bool secondPas
     return placements;
 }
 
+ModuleMakeUp moduleMakeUp(CellTableShape shape) {
+    const ShapePlan plan = planOf(shape);
+    return {plan.voltages.modules, cellsOf(plan.voltages) / plan.voltages.modules,
+            cellsOf(plan.temperatures) / plan.temperatures.modules};
+}
+
 QString cellExportDefaultName(const QString& desktop, const QString& bmsName, const QString& serial,
                               const QDateTime& when) {
     return desktop + QStringLiteral("/%2+%1 Cells Information %3")

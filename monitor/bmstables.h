@@ -79,6 +79,15 @@ QVector<TableCell> cellTableLayout(CellTableShape shape);
 // cells 1..32 into rows 16..19, the fifth module, and leaves the rest of the first pass.
 QVector<ValuePlacement> cellValuePlacements(CellTableShape shape, bool secondPass);
 
+// How a tower of a shape is made up: its largest number of modules and what each carries.
+struct ModuleMakeUp {
+    int modules;
+    int cellsPerModule;
+    int sensorsPerModule;
+};
+
+ModuleMakeUp moduleMakeUp(CellTableShape shape);
+
 // Default file of the cell-table export, on the desktop:
 // "<desktop>/<serial>+<bms> Cells Information yyyy-MM-dd HHmmss".
 QString cellExportDefaultName(const QString& desktop, const QString& bmsName, const QString& serial,

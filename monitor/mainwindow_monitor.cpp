@@ -9,6 +9,8 @@
 #include "monitor/bmstables.h"
 #include "monitor/bmu_data.h"
 #include "monitor/liverefresh.h"
+#include "monitor/cellchart.h"
+#include "monitor/cellchartdata.h"
 #include "monitor/statusrefresh.h"
 
 #include <QComboBox>
@@ -129,8 +131,11 @@ void MainWindow::on_Btn_BMSInfo_Read_clicked() {
     startOperation(new BmsInfoRead(ui->comboBox_BMSInfo->currentIndex() + 1));
 }
 
-void MainWindow::showBmsInfo(int, const QByteArray& block, int pass) {
-    bmsInfo->showBmsInfo(block, pass == 2, session->snapshot().batteryType);
+void MainWindow::showBmsInfo(int bmsNumber, const QByteArray& block, int pass) {
+    const SystemSnapshot& system = session->snapshot();
+    bmsInfo->showBmsInfo(block, pass == 2, system.batteryType);
+    cellChart->takeBlock(bmsNumber, block, pass, cellTableShapeFor(system.batteryType),
+                         modulesPerTower(system.overview));
 }
 
 void MainWindow::on_Btn_CellInfo_Export_clicked() {

@@ -133,21 +133,34 @@ void TestLink::garbageAndBadCrcAreDropped_data() {
     const QByteArray good = readReply(3);
     QByteArray badCrc = good;
     badCrc[badCrc.size() - 1] = char(badCrc[badCrc.size() - 1] ^ 0x55);
-    QTest::newRow("leading garbage") << QByteArray::fromHex("FFFE0001") + good << 1;
-    QTest::newRow("bad CRC") << badCrc << 0;
-    QTest::newRow("bad CRC then good") << badCrc + good << 1;
-    QTest::newRow("unknown function") << QByteArray::fromHex("0107AABBCC") + good << 1;
-    QTest::newRow("odd byte count") << QByteArray::fromHex("010303") + good << 1;
-    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::addColumn<int>("crcFailures");
+    QTest::newRow("leading garbage") << QByteArray::fromHex("FFFE0001") + good << 1 << 0;
+    QTest::newRow("bad CRC") << badCrc << 0 << 1;
+    QTest::newRow("bad CRC then good") << badCrc + good << 1 << 1;
+    QTest::newRow("good, two bad") << good + badCrc + badCrc << 1 << 2;
+    QTest::newRow("unknown function") << QByteArray::fromHex("0107AABBCC") + good << 1 << 0;
+    QTest::newRow("odd byte count") << QByteArray::fromHex("010303") + good << 1 << 0;
+    QTest::newRow("two 0xFF bytes") << QByteArray::fromHex("FFFF") << 0 << 0;
+    QTest::newRow("empty") << QByteArray() << 0 << 0;
 }
 
 void TestLink::garbageAndBadCrcAreDropped() {
     QFETCH(QByteArray, stream);
-    FrameAssembler assembler;
-    const auto frames = assembler.feed(stream);
-    QTEST(frames.size(), "validFrames");
-    for (const QByteArray& frame : frames)
-        QCOMPARE(frame, readReply(3));
+    QFETCH(int, validFrames);
+    QFETCH(int, crcFailures);
+    // At once and byte by byte: a failure is told once, whatever the segments.
+    for (int segment : {stream.size(), 1}) {
+        FrameAssembler assembler;
+        QVector<QByteArray> frames, failed;
+        for (int at = 0; at < stream.size(); at += segment)
+            frames += assembler.feed(stream.mid(at, segment), &failed);
+        QCOMPARE(frames.size(), validFrames);
+        for (const QByteArray& frame : frames)
+            QCOMPARE(frame, readReply(3));
+        QCOMPARE(failed.size(), crcFailures);
+        for (const QByteArray& frame : failed)
+            QCOMPARE(frame.size(), readReply(3).size());
+    }
 }
 
 void TestLink::exceptionRepliesAreRecognised() {

@@ -1,0 +1,86 @@
+// Takes the screenshots of the cell chart and the link monitor for the README: the window
+// as the admin sees it, linked to the in-process simulated five-module QPA tower, after a
+// Refresh and a Read of BMS 1.
+//
+//   QT_QPA_PLATFORM=offscreen screenshots_charts [folder]   (default docs/screenshots)
+
+#include "app/mainwindow.h"
+#include "link/bmusession.h"
+#include "sim/bmusimulator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Runs the event loop until `signal` of `sender` fires, or for at most `limitMs`.
+template <typename Sender, typename Signal>
+bool waitFor(Sender* sender, Signal signal, int limitMs = 20000) {
+    QEventLoop loop;
+    bool fired = false;
+    QObject::connect(sender, signal, &loop, [&] {
+        fired = true;
+        loop.quit();
+    });
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return fired;
+}
+
+void closeMessages(QWidget& window) {
+    for (QMessageBox* box : window.findChildren<QMessageBox*>())
+        box->close();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "docs/screenshots";
+    QDir().mkpath(folder);
+
+    BmuSimulator simulator(SystemPreset::Qpa5);
+    simulator.setReadinessDelay(100);
+    if (!simulator.listen(QHostAddress::LocalHost, 0))
+        return 1;
+    MainWindow window;
+    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
+    QMetaObject::invokeMethod(&window, "showAdminView");
+    window.resize(1366, 768);
+    BmuSession* session = window.bmuSession();
+
+    window.findChild<QPushButton*>("Btn_ConnectTCP")->click();
+    if (!waitFor(session->link(), &BmuLink::connected))
+        return 2;
+    closeMessages(window);
+    window.findChild<QPushButton*>("Btn_LinkMonitor")->click();
+    window.findChild<QPushButton*>("Btn_Refresh")->click();
+    if (!waitFor(session, &BmuSession::operationFinished))
+        return 3;
+
+    auto* tabs = window.findChild<QTabWidget*>("tabWidget");
+    tabs->setCurrentWidget(window.findChild<QWidget*>("tab_2"));
+    auto* diagnosis = window.findChild<QTabWidget*>("tabWidget_2");
+    diagnosis->setCurrentWidget(window.findChild<QWidget*>("tab_CellChart"));
+    window.findChild<QPushButton*>("Btn_BMSInfo_Read")->click();
+    if (!waitFor(session, &BmuSession::operationFinished))
+        return 4;
+    QApplication::processEvents();
+
+    const QString chartShot = folder + "/diagnosis-cell-chart.png";
+    const QString monitorShot = folder + "/link-monitor.png";
+    if (!window.grab().save(chartShot))
+        return 5;
+    auto* monitor = window.findChild<QWidget*>("LinkMonitorWindow");
+    if (!monitor || !monitor->grab().save(monitorShot))
+        return 6;
+    std::printf("%s\n%s\n", qPrintable(chartShot), qPrintable(monitorShot));
+    std::fflush(stdout);
+    return 0;
+}
