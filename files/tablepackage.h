@@ -32,4 +32,7 @@ constexpr int tableByteCount = 1068;
 // 0, ZRDX and QPB 1, ZRA and QPA 2 (the code the table header register carries). The file name
 // starts with its first three characters, the form the table scan matches against the BMU's battery
 // type ("ZRDX" tables are found as "ZRD").
+// The battery types a table can be packaged for.
+QStringList packagingBatteryTypes();
+
 TablePackage packageParameterTable(const SheetRows& rows, const QString& batteryType);

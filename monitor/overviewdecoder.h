@@ -35,6 +35,19 @@ struct OverviewTexts {
     quint16 systemStatus = 0;    // 41..42
     quint16 batteryWarnings = 0; // 77..78
 
+    // The measurements as numbers, the texts above written from them.
+    int units = 0;        // 36: HV towers (high hex digit), LV modules in parallel
+    int towerModules = 0; // 36: HV modules per tower (low hex digit), 0 for LV
+    double maxCellVolts = 0;
+    double minCellVolts = 0;
+    double currentAmps = 0; // negative while charging
+    double batteryVolts = 0;
+    double outputVolts = 0;
+    double powerWatts = 0; // as the power text: output voltage x current magnitude
+    int maxCellTempC = 0;
+    int minCellTempC = 0;
+    int extraTempC = 0;
+
     // Entries of the BMS lists: the tower count read as a decimal number, 0 when it is
     // not one (an HV tower digit a..f).
     int bmsListSize() const;
