@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QEventLoop>
 
 namespace {
 

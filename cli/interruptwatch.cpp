@@ -45,6 +45,9 @@ void InterruptWatch::drain() {
     char bytes[16];
     while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
+    if (seen)
+        return;
     seen = true;
+    sigaction(SIGINT, &previous, nullptr);
     emit interrupted();
 }

@@ -7,8 +7,8 @@
 class QSocketNotifier;
 
 // Turns Ctrl+C (SIGINT) into a signal of the event loop: the handler only writes a byte
-// into a pipe, whose reading end the loop watches. While it exists the default handling
-// (ending the program on the spot) is replaced; one watch at a time.
+// into a pipe, whose reading end the loop watches. The first Ctrl+C is taken so; a second
+// one ends the program on the spot, as it would without the watch. One watch at a time.
 class InterruptWatch : public QObject {
     Q_OBJECT
 

@@ -1,6 +1,5 @@
 // status: the refresh, and the Overview as the window shows it after one.
 #include "cli/command.h"
-#include "cli/console.h"
 #include "cli/exitcode.h"
 #include "cli/setupvalues.h"
 #include "monitor/bmuwarnings.h"

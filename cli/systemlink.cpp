@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 
@@ -86,8 +87,15 @@ int SystemLink::connectLink() {
         connect(link, &BmuLink::connected, &loop, &QEventLoop::quit);
         connect(link, &BmuLink::connectFailed, &loop, &QEventLoop::quit);
         connect(&interrupt, &InterruptWatch::interrupted, &loop, &QEventLoop::quit);
-        link->connectToBmu();
-        loop.exec();
+        // A further attempt waits as long as the link waits before it reconnects.
+        if (attempt > 0) {
+            QTimer::singleShot(settings.timing.reconnectRetryMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        if (!interrupt.wasInterrupted()) {
+            link->connectToBmu();
+            loop.exec();
+        }
         if (interrupt.wasInterrupted()) {
             link->disconnectFromBmu();
             console.error(QLatin1String(stoppedByUser));

@@ -39,13 +39,6 @@ int send(CommandContext& context, SystemLink& system, const QString& what,
     return context.print(transferReport(what, choice, system.closingNotes()));
 }
 
-QString fileArgument(const QStringList& arguments, int index, int most, const QString& usage,
-                     QString* error) {
-    if (arguments.size() > most)
-        *error = usage;
-    return arguments.value(index);
-}
-
 class FlashCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("flash"); }
@@ -67,11 +60,14 @@ public:
             *error = QStringLiteral("flash needs the unit first: bmu or bms.");
             return false;
         }
+        if (arguments.size() > 2) {
+            *error = QStringLiteral("flash takes one FILE at most.");
+            return false;
+        }
         target = unit == QLatin1String("bmu") ? FirmwareTarget::Bmu : FirmwareTarget::Bms;
-        file =
-            fileArgument(arguments, 1, 2, QStringLiteral("flash takes one FILE at most."), error);
+        file = arguments.value(1);
         force = parser.isSet(QStringLiteral("force"));
-        return error->isEmpty();
+        return true;
     }
 
     int run(CommandContext& context) override {
@@ -100,9 +96,13 @@ public:
     QString arguments() const override { return QStringLiteral("[FILE]"); }
 
     bool take(const QCommandLineParser& parser, QString* error) override {
-        file = fileArgument(parser.positionalArguments(), 0, 1,
-                            QStringLiteral("table takes one FILE at most."), error);
-        return error->isEmpty();
+        const QStringList arguments = parser.positionalArguments();
+        if (arguments.size() > 1) {
+            *error = QStringLiteral("table takes one FILE at most.");
+            return false;
+        }
+        file = arguments.value(0);
+        return true;
     }
 
     int run(CommandContext& context) override {

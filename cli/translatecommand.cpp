@@ -38,9 +38,10 @@ public:
             *error = QStringLiteral("translate needs --unit bmu or --unit bms.");
         else if (familyText != QLatin1String("hv") && familyText != QLatin1String("lv"))
             *error = QStringLiteral("--family must be hv or lv.");
-        file = arguments.value(0);
+        else
+            file = arguments.first();
         family = QLatin1String(familyText == QLatin1String("lv") ? LumenoLv : LumenoHv);
-        return error->isEmpty();
+        return !file.isEmpty();
     }
 
     int run(CommandContext& context) override {

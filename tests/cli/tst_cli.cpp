@@ -2,6 +2,7 @@
 // command prints against what the simulator holds, what it sends, and how it ends.
 
 #include "cli/cli.h"
+#include "cli/console.h"
 #include "cli/exitcode.h"
 #include "files/spreadsheetreader.h"
 #include "firmware/tablefile.h"
@@ -88,6 +89,10 @@ private slots:
     void transferArrivesByteIdentical_data();
     void transferArrivesByteIdentical();
     void verboseTracesEveryFrame();
+    void endpointFromConfigIni_data();
+    void endpointFromConfigIni();
+    void retriesRepeatAFailedRefresh_data();
+    void retriesRepeatAFailedRefresh();
     void exitCodes_data();
     void exitCodes();
     void interruptStopsCleanly_data();
@@ -98,6 +103,9 @@ private slots:
     void translateSavedLogs();
     void packageWritesATableFile();
     void downloadFetchesTheMissingFiles();
+    void timeLeft_data();
+    void timeLeft();
+    void progressBarStaysUnderTheLines();
 
 private:
     QStringList bmu() const {
@@ -307,6 +315,55 @@ void TestCli::verboseTracesEveryFrame() {
                                       QRegularExpression::MultilineOption);
     QCOMPARE(run.err.count(sent), rig->simulator.requestCount());
     QCOMPARE(run.err.count(received), replies);
+}
+
+void TestCli::endpointFromConfigIni_data() {
+    QTest::addColumn<bool>("iniReachesTheBmu");
+    QTest::addColumn<bool>("bmuGiven");
+    QTest::addColumn<int>("code");
+    QTest::newRow("Config.ini names the BMU") << true << false << 0;
+    QTest::newRow("Config.ini names a closed port") << false << false << 3;
+    QTest::newRow("--bmu wins over Config.ini") << false << true << 0;
+}
+
+void TestCli::endpointFromConfigIni() {
+    QFETCH(bool, iniReachesTheBmu);
+    QFETCH(bool, bmuGiven);
+    QFETCH(int, code);
+    const quint16 port = iniReachesTheBmu ? rig->simulator.serverPort() : 1;
+    writeFile("Config.ini",
+              QStringLiteral("[Link]\nHost=127.0.0.1\nPort=%1\n").arg(port).toLatin1());
+    const CliRun run = runCommand((bmuGiven ? bmu() : QStringList()) + QStringList{"status"});
+    QCOMPARE(run.code, code);
+    if (code == ExitUnreachable)
+        QVERIFY(run.err.contains("Cannot reach the BMU at 127.0.0.1:1."));
+}
+
+void TestCli::retriesRepeatAFailedRefresh_data() {
+    QTest::addColumn<QString>("retries");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("statusReads");
+    QTest::newRow("no retry: the refresh fails") << "0" << 1 << 2;
+    QTest::newRow("one retry: the second refresh reads") << "1" << 0 << 4;
+}
+
+void TestCli::retriesRepeatAFailedRefresh() {
+    QFETCH(QString, retries);
+    QFETCH(int, code);
+    QFETCH(int, statusReads);
+    // The BMU answers nothing until the request after the first refresh's two status reads.
+    rig->simulator.setDropEveryNth(1);
+    connect(&rig->simulator, &BmuSimulator::requestReceived, this, [this] {
+        if (rig->simulator.requestCount() == 3)
+            rig->simulator.setDropEveryNth(0);
+    });
+    const CliRun run = runCommand(bmu() + QStringList{"--retries", retries, "status"});
+    QCOMPARE(run.code, code);
+    int reads = 0;
+    for (const QByteArray& frame : rig->simulator.requestLog())
+        reads += frame == hexToBytes(QLatin1String(Command::StatusFirst)) ||
+                 frame == hexToBytes(QLatin1String(Command::StatusSecond));
+    QCOMPARE(reads, statusReads);
 }
 
 void TestCli::exitCodes_data() {
@@ -525,6 +582,44 @@ void TestCli::downloadFetchesTheMissingFiles() {
         {"download", "--server", QStringLiteral("ftp://127.0.0.1:%1").arg(server.port())});
     QCOMPARE(down.code, int(ExitUnreachable));
     QVERIFY(down.err.contains("Download failure, please check the internet connection."));
+}
+
+void TestCli::timeLeft_data() {
+    QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("nothing done yet") << qint64(5000) << qint64(0) << qint64(10) << "";
+    QTest::newRow("a quarter in 10 s") << qint64(10000) << qint64(1) << qint64(4) << "0:30";
+    QTest::newRow("minutes, seconds rounded up")
+        << qint64(60500) << qint64(1) << qint64(2) << "1:01";
+    QTest::newRow("all done") << qint64(9000) << qint64(7) << qint64(7) << "0:00";
+}
+
+void TestCli::timeLeft() {
+    QFETCH(qint64, elapsedMs);
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
+    QFETCH(QString, left);
+    QCOMPARE(timeLeftText(elapsedMs, done, total), left);
+}
+
+void TestCli::progressBarStaysUnderTheLines() {
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console(outStream, errStream, true);
+    console.startProgress("history read", "blocks");
+    console.progress(1, 4);
+    console.message("a line");
+    console.progress(2, 4);
+    console.endProgress();
+    // Each redraw first erases the bar; a line printed meanwhile stands on its own.
+    const QStringList parts = err.split("\r\x1b[K");
+    QCOMPARE(parts.size(), 4);
+    QVERIFY(parts[0].startsWith("history read [#######.......................] 1/4 blocks"));
+    QVERIFY(parts[1].startsWith("a line\nhistory read [###"));
+    QVERIFY(parts[2].startsWith("history read [###############...............] 2/4 blocks"));
+    QCOMPARE(parts[3], QString());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
