@@ -195,8 +195,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
 
     // Then the whole line again with the command's own options.
     QCommandLineParser parser;
-    parser.addOptions(global.all());
     parser.addOptions(command->options());
+    parser.addOptions(global.all());
     if (!parser.parse(arguments.mid(0, arguments.size() - rest.size()) + rest.mid(1)))
         return usageError(console, parser.errorText(), command->name());
     if (parser.isSet(global.help)) {
