@@ -6,6 +6,7 @@
 #include "cli/interruptwatch.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -209,7 +210,14 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
         !command->take(parser, &error))
         return usageError(console, error, command->name());
 
-    InterruptWatch interrupt;
-    CommandContext context(options, console, interrupt);
-    return command->run(context);
+    int code = ExitDone;
+    {
+        InterruptWatch interrupt;
+        CommandContext context(options, console, interrupt);
+        code = command->run(context);
+    }
+    // Nested loops ran the operations: what they left for deletion goes now, before the
+    // program ends without another turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }

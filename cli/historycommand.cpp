@@ -58,18 +58,12 @@ int readLog(CommandContext& context, SystemLink& system, int unit, int records,
     }
     const int blockCount =
         (records + HistoryRead::RecordsPerBlock - 1) / HistoryRead::RecordsPerBlock;
-    QObject::connect(&system.session(), &BmuSession::historyBlockRead, &system,
-                     [blocks](int, const QByteArray& block) { blocks->append(block); });
-    return system.run(new HistoryRead(unit, blockCount), QStringLiteral("blocks"));
-}
-
-// The records of the blocks, newest first, at most `records`: each with its block and offset.
-template <typename Visit>
-void forEachRecord(const QVector<QByteArray>& blocks, int records, Visit visit) {
-    int taken = 0;
-    for (const QByteArray& block : blocks)
-        for (int k = 0; k < LogRecord::PerBlock && taken < records; ++k, ++taken)
-            visit(block, k);
+    const QMetaObject::Connection collect =
+        QObject::connect(&system.session(), &BmuSession::historyBlockRead,
+                         [blocks](int, const QByteArray& block) { blocks->append(block); });
+    const int code = system.run(new HistoryRead(unit, blockCount), QStringLiteral("blocks"));
+    QObject::disconnect(collect);
+    return code;
 }
 
 Report historyReport(const QVector<QByteArray>& blocks, int unit, int records,
@@ -79,12 +73,14 @@ Report historyReport(const QVector<QByteArray>& blocks, int unit, int records,
         QLatin1String(system.family() == BatteryFamily::HV ? LumenoHv : LumenoLv);
     TextRows rows;
     QVector<int> codes;
-    forEachRecord(blocks, records, [&](const QByteArray& block, int k) {
+    for (const QByteArray& block : blocks) {
         const TextRows blockRows =
             unit == 0 ? decodeBmuBlock(block, system.serial()) : decodeBmsBlock(block).history;
-        rows << blockRows.value(k);
-        codes << byteAt(block, k * LogRecord::Size);
-    });
+        for (int k = 0; k < blockRows.size() && rows.size() < records; ++k) {
+            rows << blockRows[k];
+            codes << byteAt(block, k * LogRecord::Size);
+        }
+    }
     // The detail columns: the rows translated as a saved table of them would be.
     SavedLog saved;
     for (const QStringList& row : qAsConst(rows)) {
