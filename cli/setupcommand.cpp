@@ -61,9 +61,8 @@ public:
         for (const QCommandLineOption& option : options())
             writes = writes || parser.isSet(option);
         // What can be refused without the system is refused before connecting.
-        inverter = parser.value(inverterOption);
         if (parser.isSet(inverterOption)) {
-            inverter = listed(inverter, namesOf(inverterTable()));
+            inverter = listed(parser.value(inverterOption), namesOf(inverterTable()));
             if (inverter.isEmpty()) {
                 *error = QStringLiteral("Unknown inverter \"%1\"; one of: %2. Nothing was written.")
                              .arg(parser.value(inverterOption),
