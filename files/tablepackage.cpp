@@ -51,6 +51,13 @@ int packagingTypeCode(const QString& batteryType) {
 
 } // namespace
 
+QStringList packagingBatteryTypes() {
+    QStringList types;
+    for (const TypeCode& entry : typeCodes)
+        types << QLatin1String(entry.type);
+    return types;
+}
+
 TablePackage packageParameterTable(const SheetRows& rows, const QString& batteryType) {
     const int typeCode = packagingTypeCode(batteryType);
     if (typeCode < 0)

@@ -28,6 +28,9 @@ struct TablePackage {
 constexpr int tableRowCount = 89;
 constexpr int tableByteCount = 1068;
 
+// The battery types a table can be packaged for.
+QStringList packagingBatteryTypes();
+
 // batteryType is one of the texts of the packaging's type list: ZRC and QPC get type code
 // 0, ZRDX and QPB 1, ZRA and QPA 2 (the code the table header register carries). The file name
 // starts with its first three characters, the form the table scan matches against the BMU's battery

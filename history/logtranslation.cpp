@@ -15,6 +15,32 @@ QString dateTimeText(const QString& saved) {
 
 } // namespace
 
+bool savedLogFromRows(const SheetRows& rows, SavedLog* log) {
+    for (int r = 1; r < rows.size(); ++r) {
+        const QStringList& row = rows.at(r);
+        if (row.size() < 4)
+            return false;
+        log->dateTimes << row.at(0);
+        log->codes << row.at(1);
+        log->descriptions << row.at(2);
+        log->logData << row.at(3);
+    }
+    return true;
+}
+
+QStringList translationHeader(LogUnit unit) {
+    const QStringList head{"Date&Time", "Code", "Description"};
+    if (unit == LogUnit::Bmu)
+        return head + QStringList{"Details"};
+    if (unit == LogUnit::Bms)
+        return head + QStringList{"Warning 1",     "Warning 2",      "Warning 3",
+                                  "Fault",         "Switch Status",  "SOC",
+                                  "SOH",           "Bat_V (V)",      "Output_V (V)",
+                                  "Current(A)",    "Cell_Max_V(mV)", "Cell_Min_V(mV)",
+                                  "Cell_Max_T(℃)", "Cell_Min_T(℃)",  "Remarks"};
+    return {};
+}
+
 TextRows translateSavedLog(const SavedLog& log, LogUnit unit, const QString& family) {
     TextRows rows;
     rows.reserve(log.dateTimes.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/sheetrows.h"
 #include "history/historyrecord.h"
 
 #include <QStringList>
@@ -13,6 +14,14 @@ struct SavedLog {
 };
 
 enum class LogUnit { None, Bmu, Bms };
+
+// The saved log in the rows of a worksheet under its header row: date and time, code,
+// description and data, the first four cells of each row. False when a row has fewer.
+bool savedLogFromRows(const SheetRows& rows, SavedLog* log);
+
+// The column names of the translation of a unit's log: date and time, code, description,
+// then "Details" for the BMU, "Warning 1" onward for the BMS.
+QStringList translationHeader(LogUnit unit);
 
 // Decodes every saved row for the chosen unit and battery family. Row i of the result
 // belongs to row i of the translation table: date and time, code, description, then

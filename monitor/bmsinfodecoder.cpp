@@ -13,18 +13,6 @@ QByteArray bmsPageSlice(const QByteArray& frame, int page) {
 
 namespace {
 
-QString extremeVoltage(const QByteArray& block, int valueOffset, int numberOffset) {
-    return QStringLiteral("%1mV (No.%2)")
-        .arg(wordBE(block, valueOffset))
-        .arg(byteAt(block, numberOffset));
-}
-
-QString extremeTemperature(const QByteArray& block, int valueOffset, int numberOffset) {
-    return QStringLiteral("%1℃ (No.%2)")
-        .arg(signed16(wordBE(block, valueOffset)))
-        .arg(byteAt(block, numberOffset));
-}
-
 // Versions of this block keep the minor number first and the major number second.
 QString swappedVersion(const QString& format, const QByteArray& block, int minorOffset) {
     return versionText(format, byteAt(block, minorOffset + 1), byteAt(block, minorOffset));
@@ -34,20 +22,36 @@ QString swappedVersion(const QString& format, const QByteArray& block, int minor
 
 BmsInfoTexts decodeBmsInfo(const QByteArray& block) {
     BmsInfoTexts t;
-    t.cellVoltageMax = extremeVoltage(block, 0, 4);
-    t.cellVoltageMin = extremeVoltage(block, 2, 5);
-    t.cellTempMax = extremeTemperature(block, 6, 10);
-    t.cellTempMin = extremeTemperature(block, 8, 11);
+    t.cellVoltageMaxMv = wordBE(block, 0);
+    t.cellVoltageMaxNo = byteAt(block, 4);
+    t.cellVoltageMinMv = wordBE(block, 2);
+    t.cellVoltageMinNo = byteAt(block, 5);
+    t.cellTempMaxC = signed16(wordBE(block, 6));
+    t.cellTempMaxNo = byteAt(block, 10);
+    t.cellTempMinC = signed16(wordBE(block, 8));
+    t.cellTempMinNo = byteAt(block, 11);
+    const QString voltageText = QStringLiteral("%1mV (No.%2)");
+    const QString temperatureText = QStringLiteral("%1℃ (No.%2)");
+    t.cellVoltageMax = voltageText.arg(t.cellVoltageMaxMv).arg(t.cellVoltageMaxNo);
+    t.cellVoltageMin = voltageText.arg(t.cellVoltageMinMv).arg(t.cellVoltageMinNo);
+    t.cellTempMax = temperatureText.arg(t.cellTempMaxC).arg(t.cellTempMaxNo);
+    t.cellTempMin = temperatureText.arg(t.cellTempMinC).arg(t.cellTempMinNo);
+
+    // Voltages in 0.1 V.
+    t.batteryVolts = wordBE(block, 40) / 10.0;
+    t.packVolts = wordBE(block, 46) / 10.0;
     t.batteryVoltage = scaledText(wordBE(block, 40), 10, 1) + QLatin1Char('V');
     t.packVoltage = scaledText(wordBE(block, 46), 10, 1) + QLatin1Char('V');
     t.switchState = binaryText(byteAt(block, 45), 8);
 
     const quint16 soc = wordBE(block, 48); // 0.1 %
+    t.socPercent = soc / 10.0;
     t.soc = scaledText(soc, 10, 1) + QLatin1Char('%');
     t.socGauge = soc / 10;
 
     // 0.1 A, two's complement; unlike the Overview the charging current keeps its sign.
     const int current = signed16(wordBE(block, 52));
+    t.currentAmps = current / 10.0;
     t.current = (current < 0 ? QStringLiteral("Charging:%1A") : QStringLiteral("DisCharging:%1A"))
                     .arg(scaledText(current, 10, 1));
 
@@ -77,9 +81,13 @@ BmsInfoTexts decodeBmsInfo(const QByteArray& block) {
                            t.warningLevels[1], t.warningLevels[2],
                            t.faultCodes[0],    t.faultCodes[1]};
     for (int cell = 0; cell < BmsInfo::CellCount; ++cell)
-        t.values.append(QString::number(wordBE(block, 96 + 2 * cell)));
+        t.cellMillivolts.append(wordBE(block, 96 + 2 * cell));
     for (int sensor = 0; sensor < BmsInfo::TemperatureCount; ++sensor)
-        t.values.append(QString::number(byteAt(block, 354 + sensor)));
+        t.temperaturesC.append(byteAt(block, 354 + sensor));
+    for (int millivolts : qAsConst(t.cellMillivolts))
+        t.values.append(QString::number(millivolts));
+    for (int degrees : qAsConst(t.temperaturesC))
+        t.values.append(QString::number(degrees));
     return t;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The BMS information block: 420 bytes gathered from four page replies of 65 registers
 // from 0x0558. Pages 1..3 give their bytes 5..132 (registers 0x0559..0x0598), page 4
@@ -43,6 +44,22 @@ struct BmsInfoTexts {
     QString tableA;           // 91/90 "V%1.%2"
     QString tableB;           // 93/92
     QString faultCodes[2];    // 94, 95, 8 binary digits each
+
+    // The measurements as numbers, the texts above written from them.
+    int cellVoltageMaxMv = 0;
+    int cellVoltageMaxNo = 0;
+    int cellVoltageMinMv = 0;
+    int cellVoltageMinNo = 0;
+    int cellTempMaxC = 0;
+    int cellTempMaxNo = 0;
+    int cellTempMinC = 0;
+    int cellTempMinNo = 0;
+    double batteryVolts = 0;
+    double packVolts = 0;
+    double socPercent = 0;
+    double currentAmps = 0;      // negative while charging
+    QVector<int> cellMillivolts; // cells 1..128, 96 + 2 * (cell - 1)
+    QVector<int> temperaturesC;  // sensors 1..64, one unsigned byte each from 354
 
     // The 212 texts the tables are filled from: the 20 named values, then cell
     // voltages 1..128 (mV) and temperatures 1..64 (°C).

@@ -5,12 +5,17 @@
 
 namespace {
 
-QString signedTemperature(const QByteArray& block, int offset) {
-    return QStringLiteral("%1℃").arg(signed16(wordBE(block, offset)));
+QString temperatureText(int degrees) {
+    return QStringLiteral("%1℃").arg(degrees);
 }
 
-QString volts(const QByteArray& block, int offset) {
-    return scaledText(wordBE(block, offset), 100, 2);
+// Voltages are counted in 10 mV.
+double volts(const QByteArray& block, int offset) {
+    return wordBE(block, offset) / 100.0;
+}
+
+QString voltsText(double volts) {
+    return QString::number(volts, 'f', 2);
 }
 
 } // namespace
@@ -45,8 +50,11 @@ OverviewTexts decodeOverview(const QByteArray& block) {
         t.bmsCount = QString::number(towers);
         t.modulesPerTower = QString::number(modules);
         t.countImpossible = towers > MaxHvDigit || modules > MaxHvDigit;
+        t.units = towers;
+        t.towerModules = modules;
     } else {
         t.bmsCount = QString::number(count);
+        t.units = count;
     }
     t.batteryType = batteryTypeName(t.family, byteAt(block, 37));
     t.grid = gridText(byteAt(block, 38));
@@ -55,27 +63,35 @@ OverviewTexts decodeOverview(const QByteArray& block) {
 
     t.soc = wordBE(block, 51);
     t.socText = QStringLiteral("SOC:%1%").arg(t.soc);
-    t.maxCellVoltage = volts(block, 53) + QLatin1Char('V');
-    t.minCellVoltage = volts(block, 55) + QLatin1Char('V');
+    t.maxCellVolts = volts(block, 53);
+    t.minCellVolts = volts(block, 55);
+    t.maxCellVoltage = voltsText(t.maxCellVolts) + QLatin1Char('V');
+    t.minCellVoltage = voltsText(t.minCellVolts) + QLatin1Char('V');
 
     // Pack current in 0.1 A, negative while charging; the Overview shows the magnitude.
-    const quint16 rawCurrent = wordBE(block, 59);
-    const bool charging = rawCurrent > 0x7FFF;
-    const QString magnitude = scaledText(charging ? 0x10000 - rawCurrent : rawCurrent, 10, 1);
+    const int tenthsOfAmps = signed16(wordBE(block, 59));
+    const bool charging = tenthsOfAmps < 0;
+    t.currentAmps = tenthsOfAmps / 10.0;
+    const QString magnitude = scaledText(qAbs(tenthsOfAmps), 10, 1);
     t.current = QStringLiteral("Current:%1A").arg(magnitude);
     t.chargeState = charging ? QStringLiteral("Charging") : QStringLiteral("DisCharging");
-    t.batteryVoltage = QStringLiteral("Bat:%1V").arg(volts(block, 61));
+    t.batteryVolts = volts(block, 61);
+    t.batteryVoltage = QStringLiteral("Bat:%1V").arg(voltsText(t.batteryVolts));
 
-    t.maxCellTemp = signedTemperature(block, 63);
-    t.minCellTemp = signedTemperature(block, 65);
-    t.extraTemp = signedTemperature(block, 67);
+    t.maxCellTempC = signed16(wordBE(block, 63));
+    t.minCellTempC = signed16(wordBE(block, 65));
+    t.extraTempC = signed16(wordBE(block, 67));
+    t.maxCellTemp = temperatureText(t.maxCellTempC);
+    t.minCellTemp = temperatureText(t.minCellTempC);
+    t.extraTemp = temperatureText(t.extraTempC);
     t.batteryWarnings = wordBE(block, 77);
     t.tableVersion = versionText(QStringLiteral("V%1.%2"), byteAt(block, 79), byteAt(block, 80));
 
-    const QString output = volts(block, 83);
+    t.outputVolts = volts(block, 83);
+    const QString output = voltsText(t.outputVolts);
     t.outputVoltage = QStringLiteral("Output:%1V").arg(output);
     // The power is the product of the two texts as shown, so it matches them exactly.
-    t.power = QStringLiteral("Power:%1W")
-                  .arg(QString::number(output.toDouble() * magnitude.toDouble(), 'f', 2));
+    t.powerWatts = output.toDouble() * magnitude.toDouble();
+    t.power = QStringLiteral("Power:%1W").arg(QString::number(t.powerWatts, 'f', 2));
     return t;
 }

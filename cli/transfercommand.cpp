@@ -1,0 +1,129 @@
+// flash and table: a firmware image or a parameter table sent to the BMU, then its verdict.
+#include "cli/command.h"
+#include "cli/console.h"
+#include "cli/exitcode.h"
+#include "cli/transferfiles.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+
+QString dataFolder() {
+    return QDir::current().filePath(QStringLiteral("Data"));
+}
+
+Report transferReport(const QString& what, const TransferChoice& choice,
+                      const QStringList& verdict) {
+    Report r;
+    r.add("update", "Update", textValue(what));
+    r.add("file", "File", textValue(QDir::toNativeSeparators(choice.path)));
+    r.add("version", "Version", textValue(choice.version));
+    r.add("size_bytes", "Size (bytes)", integerValue(choice.size));
+    r.add("packets", "Packets", integerValue(choice.plan.packets.size()));
+    r.add("verdict", "Verdict", listValue(verdict));
+    return r;
+}
+
+// Sends the choice and reports the BMU's verdict; a choice that may not be sent is refused
+// before anything goes out.
+int send(CommandContext& context, SystemLink& system, const QString& what,
+         const TransferChoice& choice) {
+    if (!choice.ok()) {
+        context.console.error(choice.refusal);
+        return ExitFileRefused;
+    }
+    const int code = system.run(new Transfer(choice.plan), QStringLiteral("packets"));
+    if (code != ExitDone)
+        return code;
+    return context.print(transferReport(what, choice, system.closingNotes()));
+}
+
+class FlashCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("flash"); }
+    QString summary() const override {
+        return QStringLiteral("Send a firmware image to the BMU or the BMS modules (default: the "
+                              "one the window would choose from Data).");
+    }
+    QString arguments() const override { return QStringLiteral("bmu|bms [FILE]"); }
+    QList<QCommandLineOption> options() const override {
+        return {{QStringLiteral("force"),
+                 QStringLiteral("Send even an image the installer's check refuses (the same "
+                                "version, an older sub version, another family).")}};
+    }
+
+    bool take(const QCommandLineParser& parser, QString* error) override {
+        const QStringList arguments = parser.positionalArguments();
+        const QString unit = arguments.value(0).toLower();
+        if (unit != QLatin1String("bmu") && unit != QLatin1String("bms")) {
+            *error = QStringLiteral("flash needs the unit first: bmu or bms.");
+            return false;
+        }
+        if (arguments.size() > 2) {
+            *error = QStringLiteral("flash takes one FILE at most.");
+            return false;
+        }
+        target = unit == QLatin1String("bmu") ? FirmwareTarget::Bmu : FirmwareTarget::Bms;
+        file = arguments.value(1);
+        force = parser.isSet(QStringLiteral("force"));
+        return true;
+    }
+
+    int run(CommandContext& context) override {
+        int code = ExitDone;
+        SystemLink* system = context.openSystem(&code);
+        if (code != ExitDone)
+            return code;
+        const TransferChoice choice =
+            chooseFirmware(system->snapshot(), target, dataFolder(), file, force);
+        return send(context, *system, targetText(target) + QStringLiteral(" firmware"), choice);
+    }
+
+private:
+    FirmwareTarget target = FirmwareTarget::Bmu;
+    QString file;
+    bool force = false;
+};
+
+class TableCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("table"); }
+    QString summary() const override {
+        return QStringLiteral("Send a parameter table to the BMU (default: the newest for the "
+                              "battery type in Data).");
+    }
+    QString arguments() const override { return QStringLiteral("[FILE]"); }
+
+    bool take(const QCommandLineParser& parser, QString* error) override {
+        const QStringList arguments = parser.positionalArguments();
+        if (arguments.size() > 1) {
+            *error = QStringLiteral("table takes one FILE at most.");
+            return false;
+        }
+        file = arguments.value(0);
+        return true;
+    }
+
+    int run(CommandContext& context) override {
+        int code = ExitDone;
+        SystemLink* system = context.openSystem(&code);
+        if (code != ExitDone)
+            return code;
+        return send(context, *system, QStringLiteral("parameter table"),
+                    chooseTable(system->snapshot(), dataFolder(), file));
+    }
+
+private:
+    QString file;
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeFlashCommand() {
+    return std::make_unique<FlashCommand>();
+}
+
+std::unique_ptr<Command> makeTableCommand() {
+    return std::make_unique<TableCommand>();
+}
