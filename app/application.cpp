@@ -2,11 +2,16 @@
 
 #include "app/commandline.h"
 #include "app/demomode.h"
+#include "app/language.h"
+#include "app/logcategories.h"
+#include "app/login.h"
 #include "app/mainwindow.h"
 #include "app/settings.h"
+#include "app/version.h"
 #include "sim/bmusimulator.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <memory>
@@ -33,13 +38,76 @@ int storePassword(const CommandLine& command) {
     return 0;
 }
 
+// The window and, in demo mode, its simulated BMU. Another interface language builds both
+// anew before anyone logs in: the window sets its texts as it is made.
+class WindowHost {
+public:
+    explicit WindowHost(const CommandLine& command)
+        : command(command) {}
+
+    bool open(QString* error) {
+        window = std::make_unique<MainWindow>();
+        if (!reopened) {
+            for (const QString& warning : window->settings().warnings)
+                QTextStream(stderr) << warning << '\n';
+        }
+        if (!command.bmu.isEmpty()) {
+            QString host = window->settings().bmuHost;
+            quint16 port = window->settings().bmuPort;
+            parseEndpoint(command.bmu, &host, &port);
+            window->setBmuEndpoint(host, port);
+        }
+        if (!command.updateServer.isEmpty()) {
+            UpdateServer server = window->settings().updateServer;
+            parseUpdateServerUrl(command.updateServer, &server);
+            window->setUpdateServer(server);
+        }
+        if (command.demo) {
+            simulator = startDemo(*window, command.system, error);
+            if (!simulator)
+                return false;
+            if (!reopened)
+                QTextStream(stdout)
+                    << "Demo mode: simulated " << command.system
+                    << " system on 127.0.0.1:" << window->settings().bmuPort << '\n';
+        }
+        // Queued: the login window that asks is part of the window to be replaced.
+        QObject::connect(
+            window->loginWindow(), &Login::languageChosen, QCoreApplication::instance(),
+            [this](const QString& code) { reopen(code); }, Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    void reopen(const QString& code) {
+        rememberLanguage(code);
+        installLanguage(code);
+        reopened = true;
+        window.reset();
+        simulator.reset();
+        QString error;
+        if (!open(&error)) {
+            QTextStream(stderr) << error << '\n';
+            QCoreApplication::exit(1);
+        }
+    }
+
+    const CommandLine command;
+    bool reopened = false;
+    // Declared before the window so that it outlives the window's link.
+    std::unique_ptr<BmuSimulator> simulator;
+    std::unique_ptr<MainWindow> window;
+};
+
 } // namespace
 
-// Writing a password or printing help needs no display, so no GUI application either.
+// Writing a password or printing help or the version needs no display, so no GUI application
+// either.
 bool runsWithoutWindow(const QStringList& arguments) {
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--set-password") || argument == QLatin1String("--help") ||
-            argument == QLatin1String("-h"))
+            argument == QLatin1String("-h") || argument == QLatin1String("--version") ||
+            argument == QLatin1String("-v"))
             return true;
     }
     return false;
@@ -53,6 +121,7 @@ int runVoltaro(int argc, char* argv[]) {
     else
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("voltaro"));
+    QCoreApplication::setApplicationVersion(QLatin1String(VoltaroVersion));
 
     const CommandLine command = parseCommandLine(arguments);
     if (!command.error.isEmpty()) {
@@ -60,33 +129,20 @@ int runVoltaro(int argc, char* argv[]) {
         QTextStream(help ? stdout : stderr) << command.error << '\n';
         return help ? 0 : 2;
     }
+    if (command.version) {
+        QTextStream(stdout) << "voltaro " << VoltaroVersion << '\n';
+        return 0;
+    }
     if (command.setPassword)
         return storePassword(command);
-    // Declared before the window so that it outlives the window's link.
-    std::unique_ptr<BmuSimulator> simulator;
-    MainWindow window;
-    for (const QString& warning : window.settings().warnings)
-        QTextStream(stderr) << warning << '\n';
-    if (!command.bmu.isEmpty()) {
-        QString host = window.settings().bmuHost;
-        quint16 port = window.settings().bmuPort;
-        parseEndpoint(command.bmu, &host, &port);
-        window.setBmuEndpoint(host, port);
-    }
-    if (!command.updateServer.isEmpty()) {
-        UpdateServer server = window.settings().updateServer;
-        parseUpdateServerUrl(command.updateServer, &server);
-        window.setUpdateServer(server);
-    }
-    if (command.demo) {
-        QString error;
-        simulator = startDemo(window, command.system, &error);
-        if (!simulator) {
-            QTextStream(stderr) << error << '\n';
-            return 1;
-        }
-        QTextStream(stdout) << "Demo mode: simulated " << command.system
-                            << " system on 127.0.0.1:" << window.settings().bmuPort << '\n';
+    if (command.trace)
+        QLoggingCategory::setFilterRules(QLatin1String(TraceAllRule));
+    installLanguage(preferredLanguage());
+    WindowHost host(command);
+    QString error;
+    if (!host.open(&error)) {
+        QTextStream(stderr) << error << '\n';
+        return 1;
     }
     return app->exec();
 }

@@ -1,23 +1,48 @@
 #include "app/login.h"
 
+#include "app/language.h"
 #include "app/passwordcodec.h"
 #include "app/settings.h"
 #include "app/version.h"
 #include "ui_login.h"
 
+#include <QEvent>
 #include <QPixmap>
 
 Login::Login(QWidget* parent)
     : QWidget(parent)
     , form(new Ui::Login) {
     form->setupUi(this);
-    // The placeholder comes after the items, so Installer stays selected and it never shows.
-    form->comboBox->setPlaceholderText(QStringLiteral("Choose your character"));
+    retranslate();
     form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
-    setWindowTitle(QLatin1String(LoginWindowTitle));
+
+    const QString current = preferredLanguage();
+    for (const Language& language : languages()) {
+        form->comboBox_Language->addItem(language.name, language.code);
+        if (language.code == current)
+            form->comboBox_Language->setCurrentIndex(form->comboBox_Language->count() - 1);
+    }
+    connect(form->comboBox_Language, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) {
+                emit languageChosen(form->comboBox_Language->itemData(index).toString());
+            });
 
     for (const std::optional<QString>& stored : AppSettings::load().storedPasswords)
         rolePasswords << (stored ? readStoredPassword(*stored) : std::nullopt);
+}
+
+void Login::retranslate() {
+    // The placeholder comes after the items, so Installer stays selected and it never shows.
+    form->comboBox->setPlaceholderText(tr("Choose your character"));
+    setWindowTitle(QLatin1String(LoginWindowTitle));
+}
+
+void Login::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        form->retranslateUi(this);
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 Login::~Login() {
@@ -29,13 +54,13 @@ void Login::on_Btn_Login_clicked() {
     if (role < 0 || role >= rolePasswords.size())
         return;
     if (!rolePasswords[role]) {
-        form->label_4->setText(QStringLiteral("No password is stored for this role."));
+        form->label_4->setText(tr("No password is stored for this role."));
         return;
     }
     if (form->lineEdit_Password->text() != *rolePasswords[role]) {
-        form->label_4->setText(
-            role == 0 ? QStringLiteral("Password is wrong. \n It is same as WiFi's password!")
-                      : QStringLiteral("Password is wrong!"));
+        form->label_4->setText(role == 0
+                                   ? tr("Password is wrong. \n It is same as WiFi's password!")
+                                   : tr("Password is wrong!"));
         return;
     }
     form->label_4->clear();

@@ -24,6 +24,8 @@ public:
     QVector<std::optional<QString>> passwords() const { return rolePasswords; }
 
 signals:
+    // The user picked another interface language (a code of languages()).
+    void languageChosen(const QString& code);
     void installer();
     void service_partner();
     void inverter_partner();
@@ -33,7 +35,12 @@ private slots:
     void on_Btn_Login_clicked();
     void on_Btn_Cancel_clicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     Ui::Login* form;
     QVector<std::optional<QString>> rolePasswords;
 };

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/captionfit.h"
 #include "app/customtabstyle.h"
 #include "app/login.h"
 #include "app/mainwindow_form.h"
@@ -56,8 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(login, &Login::admin, this, &MainWindow::showAdminView);
 
     statusNotice = new QLabel(
-        QStringLiteral("Keep this PC on the battery system's WiFi while reading or updating."),
-        this);
+        tr("Keep this PC on the battery system's WiFi while reading or updating."), this);
     statusNotice->setObjectName(QStringLiteral("label_StatusNotice"));
     statusNotice->setAlignment(Qt::AlignCenter);
     statusNotice->setMinimumSize(statusNotice->sizeHint());
@@ -136,8 +136,7 @@ QSettings& MainWindow::userSettings() {
 void MainWindow::setupEventsTable() {
     QTableWidget* events = ui->tableWidget_Events;
     events->setColumnCount(3);
-    events->setHorizontalHeaderLabels(
-        {QStringLiteral("Date&Time"), QStringLiteral("Fault Level"), QStringLiteral("Details")});
+    events->setHorizontalHeaderLabels({tr("Date&Time"), tr("Fault Level"), tr("Details")});
     events->setRowCount(250);
     QHeaderView* header = events->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -162,6 +161,8 @@ void MainWindow::applyStyles() {
     for (QGroupBox* group : {ui->groupBox_5, ui->groupBox_6, ui->groupBox_7, ui->groupBoxSetup_2,
                              ui->gBox_BMS_1, ui->gBox_BMS_2, ui->gBox_BMS_3, ui->gBox_BMS_4})
         group->setStyleSheet(QLatin1String(Style::GroupBox));
+    for (QPushButton* button : lockedButtons() + styledOnlyButtons())
+        fitCaption(button);
 }
 
 QVector<QPushButton*> MainWindow::lockedButtons() const {

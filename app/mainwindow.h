@@ -40,6 +40,9 @@ public:
     ~MainWindow() override;
 
     Login* loginWindow() const { return login; }
+
+    // The user's own settings (not Config.ini, which belongs to the deployment).
+    static QSettings& userSettings();
     QString role() const { return userRole; }
     const AppSettings& settings() const { return appSettings; }
     BmuSession* bmuSession() const { return session; }
@@ -143,9 +146,6 @@ private:
 
     // ---- Firmware and parameter tables (firmware/)
     void reloadFirmwareFiles();
-
-    // The user's own settings (not Config.ini, which belongs to the deployment).
-    static QSettings& userSettings();
 
     // ---- Data files (files/)
     void setupTranslationTables();

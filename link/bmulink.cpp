@@ -1,4 +1,5 @@
 #include "link/bmulink.h"
+#include "app/logcategories.h"
 
 #include "link/bytes.h"
 
@@ -106,6 +107,7 @@ bool BmuLink::send(const QByteArray& frame) {
     if (!isConnected())
         return false;
     socket->write(frame);
+    qCDebug(lcLink).noquote() << "sent" << frame.toHex(' ');
     emit frameSent(frame);
     return true;
 }
@@ -113,6 +115,7 @@ bool BmuLink::send(const QByteArray& frame) {
 void BmuLink::onReadyRead() {
     for (const QByteArray& frame : assembler.feed(socket->readAll())) {
         reconnectAttempts = 0; // the link works
+        qCDebug(lcLink).noquote() << "received" << frame.toHex(' ');
         if (FrameAssembler::isException(frame))
             emit exceptionReceived(byteAt(frame, 2), frame);
         else

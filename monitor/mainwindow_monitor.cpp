@@ -91,8 +91,8 @@ void MainWindow::showMeasurements() {
     if (t.countImpossible) {
         ui->textEdit_BMU_Event->setTextColor(Qt::red);
         ui->textEdit_BMU_Event->append(
-            QStringLiteral("The BMU reports %1 towers of %2 modules, more than a system can "
-                           "have: check the number of modules in the setup.")
+            tr("The BMU reports %1 towers of %2 modules, more than a system can "
+               "have: check the number of modules in the setup.")
                 .arg(t.bmsCount, t.modulesPerTower));
     }
 
@@ -125,7 +125,7 @@ void MainWindow::on_Btn_CellInfo_Export_clicked() {
         cellExportDefaultName(desktop, ui->comboBox_BMSInfo->currentText(),
                               ui->label_BMS_SN->text(), QDateTime::currentDateTime());
     const QString path =
-        askSaveFileName(this, QStringLiteral("Save"), suggested,
+        askSaveFileName(this, tr("Save"), suggested,
                         QStringLiteral("Excel File( *.xls *.xlsx);;TXT-Files (*.txt)"));
     if (path.isEmpty())
         return;

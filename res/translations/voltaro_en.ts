@@ -1,0 +1,858 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>BmsInfoRead</name>
+    <message>
+        <source>No BMS to read yet: press Refresh on the System Info tab first.</source>
+        <translation>No BMS to read yet: press Refresh on the System Info tab first.</translation>
+    </message>
+    <message>
+        <source>No BMS to read.</source>
+        <translation>No BMS to read.</translation>
+    </message>
+    <message>
+        <source>No valid reply from the BMU: the BMS information was not read.</source>
+        <translation>No valid reply from the BMU: the BMS information was not read.</translation>
+    </message>
+    <message>
+        <source>No valid reply from the BMU: the BMS information is incomplete.</source>
+        <translation>No valid reply from the BMU: the BMS information is incomplete.</translation>
+    </message>
+    <message>
+        <source>The BMU did not get the BMS information ready.</source>
+        <translation>The BMU did not get the BMS information ready.</translation>
+    </message>
+    <message>
+        <source>No valid reply from the BMU: a page of the BMS information went missing.</source>
+        <translation>No valid reply from the BMU: a page of the BMS information went missing.</translation>
+    </message>
+</context>
+<context>
+    <name>BmuSession</name>
+    <message>
+        <source>The session ended.</source>
+        <translation>The session ended.</translation>
+    </message>
+    <message>
+        <source>Another operation is running (%1): wait until it ends.</source>
+        <translation>Another operation is running (%1): wait until it ends.</translation>
+    </message>
+    <message>
+        <source>Stopped: the link to the BMU was disconnected.</source>
+        <translation>Stopped: the link to the BMU was disconnected.</translation>
+    </message>
+    <message>
+        <source>The BMU answered with Modbus exception %1 (%2).</source>
+        <translation>The BMU answered with Modbus exception %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>Downloading Firmware: </source>
+        <translation>Downloading Firmware: </translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>Error: Cannot create folder %1</source>
+        <translation>Error: Cannot create folder %1</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Download cancelled.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>Skipped %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2. Please wait...</source>
+        <translation>%1 of %2. Please wait...</translation>
+    </message>
+    <message>
+        <source>Obtaining file information. Please wait...</source>
+        <translation>Obtaining file information. Please wait...</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>it is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>Download file occur error: </source>
+        <translation>Download file occur error: </translation>
+    </message>
+    <message>
+        <source>the server does not have it</source>
+        <translation>the server does not have it</translation>
+    </message>
+    <message>
+        <source>Download failure, the update server refused the user name or password. </source>
+        <translation>Download failure, the update server refused the user name or password. </translation>
+    </message>
+    <message>
+        <source>Trying to re-Download No.%1 time</source>
+        <translation>Trying to re-Download No.%1 time</translation>
+    </message>
+    <message>
+        <source>Download failure, please check the internet connection. </source>
+        <translation>Download failure, please check the internet connection. </translation>
+    </message>
+    <message>
+        <source>The file list log.txt was not taken: %1.</source>
+        <translation>The file list log.txt was not taken: %1.</translation>
+    </message>
+    <message>
+        <source>Error: Cannot write file %1: %2.</source>
+        <translation>Error: Cannot write file %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete: %2 of %3 bytes.</source>
+        <translation>%1 arrived incomplete: %2 of %3 bytes.</translation>
+    </message>
+    <message>
+        <source>Nothing be downloaded.</source>
+        <translation>Nothing be downloaded.</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>it names more than %1 files</source>
+        <translation>it names more than %1 files</translation>
+    </message>
+    <message>
+        <source>Obtain file information success.</source>
+        <translation>Obtain file information success.</translation>
+    </message>
+    <message>
+        <source>The local Firmware have been latest.</source>
+        <translation>The local Firmware have been latest.</translation>
+    </message>
+    <message>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
+        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </translation>
+    </message>
+    <message>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
+        <translation>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files downloaded; the others are named above.</source>
+        <translation>%1 of %2 files downloaded; the others are named above.</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Welcome To Use VTR</source>
+        <translation>Welcome To Use VTR</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Account:</translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Service Partner</source>
+        <translation>Service Partner</translation>
+    </message>
+    <message>
+        <source>Inverter Partner</source>
+        <translation>Inverter Partner</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Choose your character</source>
+        <translation>Choose your character</translation>
+    </message>
+    <message>
+        <source>No password is stored for this role.</source>
+        <translation>No password is stored for this role.</translation>
+    </message>
+    <message>
+        <source>Password is wrong. 
+ It is same as WiFi's password!</source>
+        <translation>Password is wrong. 
+ It is same as WiFi's password!</translation>
+    </message>
+    <message>
+        <source>Password is wrong!</source>
+        <translation>Password is wrong!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
+        <translation>Keep this PC on the battery system's WiFi while reading or updating.</translation>
+    </message>
+    <message>
+        <source>Date&amp;Time</source>
+        <translation>Date&amp;Time</translation>
+    </message>
+    <message>
+        <source>Fault Level</source>
+        <translation>Fault Level</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Remind</source>
+        <translation>Remind</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Data export successfully. Do you want to open it now?</source>
+        <translation>Data export successfully. Do you want to open it now?</translation>
+    </message>
+    <message>
+        <source>Choose Excel file</source>
+        <translation>Choose Excel file</translation>
+    </message>
+    <message>
+        <source>Please choose BMU or BMS first.</source>
+        <translation>Please choose BMU or BMS first.</translation>
+    </message>
+    <message>
+        <source>Choose F/W file</source>
+        <translation>Choose F/W file</translation>
+    </message>
+    <message>
+        <source>选择Excel文件</source>
+        <translation>Choose Excel file</translation>
+    </message>
+    <message>
+        <source>No file chosen; no table was written.</source>
+        <translation>No file chosen; no table was written.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹</source>
+        <translation>The encrypted threshold table was exported as %1 and stored in the Data folder.</translation>
+    </message>
+    <message>
+        <source>Downloading from the update server...</source>
+        <translation>Downloading from the update server...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>please wait...</source>
+        <translation>please wait...</translation>
+    </message>
+    <message>
+        <source>The firmware image cannot be sent.</source>
+        <translation>The firmware image cannot be sent.</translation>
+    </message>
+    <message>
+        <source>File is destroyed,please download and try again. Or contact with our service partner.</source>
+        <translation>File is destroyed,please download and try again. Or contact with our service partner.</translation>
+    </message>
+    <message>
+        <source>Fast reads on</source>
+        <translation>Fast reads on</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please input the correct Number.</source>
+        <translation>Please input the correct Number.</translation>
+    </message>
+    <message>
+        <source>Reading historical data...</source>
+        <translation>Reading historical data...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Connected to %1:%2</source>
+        <translation>Connected to %1:%2</translation>
+    </message>
+    <message>
+        <source>Link lost, reconnecting (attempt %1)</source>
+        <translation>Link lost, reconnecting (attempt %1)</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>Connection successfully!</source>
+        <translation>Connection successfully!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Connection failed!</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>The BMU reports %1 towers of %2 modules, more than a system can have: check the number of modules in the setup.</source>
+        <translation>The BMU reports %1 towers of %2 modules, more than a system can have: check the number of modules in the setup.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Log Data</source>
+        <translation>Log Data</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRead</name>
+    <message>
+        <source>No valid reply from the BMU: the setup was not read.</source>
+        <translation>No valid reply from the BMU: the setup was not read.</translation>
+    </message>
+    <message>
+        <source>No valid reply from the BMU.</source>
+        <translation>No valid reply from the BMU.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWrite</name>
+    <message>
+        <source>The BMU did not confirm the setup: nothing is known to be written.</source>
+        <translation>The BMU did not confirm the setup: nothing is known to be written.</translation>
+    </message>
+    <message>
+        <source>setting susseccful</source>
+        <translation>setting susseccful</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRefresh</name>
+    <message>
+        <source>No valid reply from the BMU: the refresh ended.</source>
+        <translation>No valid reply from the BMU: the refresh ended.</translation>
+    </message>
+    <message>
+        <source>No valid reply from the BMU.</source>
+        <translation>No valid reply from the BMU.</translation>
+    </message>
+</context>
+<context>
+    <name>Transfer</name>
+    <message>
+        <source>No response, please try again.</source>
+        <translation>No response, please try again.</translation>
+    </message>
+    <message>
+        <source>Updating failure, please try again!</source>
+        <translation>Updating failure, please try again!</translation>
+    </message>
+    <message>
+        <source>Updating,please wait...</source>
+        <translation>Updating,please wait...</translation>
+    </message>
+    <message>
+        <source>parameter table update</source>
+        <translation>parameter table update</translation>
+    </message>
+    <message>
+        <source>%1 firmware update</source>
+        <translation>%1 firmware update</translation>
+    </message>
+    <message>
+        <source>Transferring Data Error,please double check the Wifi connection.</source>
+        <translation>Transferring Data Error,please double check the Wifi connection.</translation>
+    </message>
+    <message>
+        <source>Firmware Starts to update.</source>
+        <translation>Firmware Starts to update.</translation>
+    </message>
+    <message>
+        <source>Parameters table Starts to update.</source>
+        <translation>Parameters table Starts to update.</translation>
+    </message>
+    <message>
+        <source>Update failure, please try again.</source>
+        <translation>Update failure, please try again.</translation>
+    </message>
+    <message>
+        <source>update Successful!!!</source>
+        <translation>update Successful!!!</translation>
+    </message>
+    <message>
+        <source>Please confirm the version after 2 minutes</source>
+        <translation>Please confirm the version after 2 minutes</translation>
+    </message>
+    <message>
+        <source>Update Successful!!!</source>
+        <translation>Update Successful!!!</translation>
+    </message>
+    <message>
+        <source>Data has been loaded to BMU successfully!!</source>
+        <translation>Data has been loaded to BMU successfully!!</translation>
+    </message>
+    <message>
+        <source>Please keep the system powering on, then BMU will start to update BMS.</source>
+        <translation>Please keep the system powering on, then BMU will start to update BMS.</translation>
+    </message>
+    <message>
+        <source>The process will take about 15 minutes.</source>
+        <translation>The process will take about 15 minutes.</translation>
+    </message>
+    <message>
+        <source>The update did not end: %1 Nothing is known to be updated.</source>
+        <translation>The update did not end: %1 Nothing is known to be updated.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationRun</name>
+    <message>
+        <source>Please choose the correct data file!!</source>
+        <translation>Please choose the correct data file!!</translation>
+    </message>
+    <message>
+        <source>Reading %1 ...</source>
+        <translation>Reading %1 ...</translation>
+    </message>
+    <message>
+        <source>Translate From File</source>
+        <translation>Translate From File</translation>
+    </message>
+    <message>
+        <source>Translating rows ...</source>
+        <translation>Translating rows ...</translation>
+    </message>
+    <message>
+        <source>Remind</source>
+        <translation>Remind</translation>
+    </message>
+    <message>
+        <source>Filling the table ...</source>
+        <translation>Filling the table ...</translation>
+    </message>
+</context>
+<context>
+    <name>Ui_MainWindow</name>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Battery Type:</source>
+        <translation>Battery Type:</translation>
+    </message>
+    <message>
+        <source>Inverter:</source>
+        <translation>Inverter:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>System Info</source>
+        <translation>System Info</translation>
+    </message>
+    <message>
+        <source>Diagnosis</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Cells Info</source>
+        <translation>Cells Info</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Translation</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Max. Cell Voltage:</source>
+        <translation>Max. Cell Voltage:</translation>
+    </message>
+    <message>
+        <source>Min. Cell Voltage:</source>
+        <translation>Min. Cell Voltage:</translation>
+    </message>
+    <message>
+        <source>Max. Cell Temp.:</source>
+        <translation>Max. Cell Temp.:</translation>
+    </message>
+    <message>
+        <source>Min. Cell Temp.:</source>
+        <translation>Min. Cell Temp.:</translation>
+    </message>
+    <message>
+        <source>Temp.:</source>
+        <translation>Temp.:</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Others</translation>
+    </message>
+    <message>
+        <source>Phase:</source>
+        <translation>Phase:</translation>
+    </message>
+    <message>
+        <source>Grid:</source>
+        <translation>Grid:</translation>
+    </message>
+    <message>
+        <source>System status:</source>
+        <translation>System status:</translation>
+    </message>
+    <message>
+        <source>F/W Version</source>
+        <translation>F/W Version</translation>
+    </message>
+    <message>
+        <source>BMS Qty:</source>
+        <translation>BMS Qty:</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>    Configuration</source>
+        <translation>    Configuration</translation>
+    </message>
+    <message>
+        <source>Inverter type</source>
+        <translation>Inverter type</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Three</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Battery type</translation>
+    </message>
+    <message>
+        <source>Off Grid</source>
+        <translation>Off Grid</translation>
+    </message>
+    <message>
+        <source>On Grid</source>
+        <translation>On Grid</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Qty of Parallel：</source>
+        <translation>Qty of Parallel:</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Inverter Type：</source>
+        <translation>Inverter Type:</translation>
+    </message>
+    <message>
+        <source>Phase：</source>
+        <translation>Phase:</translation>
+    </message>
+    <message>
+        <source>Battery Type：</source>
+        <translation>Battery Type:</translation>
+    </message>
+    <message>
+        <source>Grid：</source>
+        <translation>Grid:</translation>
+    </message>
+    <message>
+        <source>Service and support</source>
+        <translation>Service and support</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Voltaro service&lt;/h3&gt;&lt;p&gt;For commissioning questions, firmware updates and warranty cases please contact your service partner first.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Service hotline:&lt;/b&gt; +49 30 0000 0000 (Mon&amp;ndash;Fri, 8:00&amp;ndash;17:00)&lt;br/&gt;&lt;b&gt;E-mail:&lt;/b&gt; service@voltaro.net&lt;/p&gt;&lt;p&gt;Please have the serial number of the BMU and, for a tower, of its BMS at hand.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Voltaro service&lt;/h3&gt;&lt;p&gt;For commissioning questions, firmware updates and warranty cases please contact your service partner first.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Service hotline:&lt;/b&gt; +49 30 0000 0000 (Mon&amp;ndash;Fri, 8:00&amp;ndash;17:00)&lt;br/&gt;&lt;b&gt;E-mail:&lt;/b&gt; service@voltaro.net&lt;/p&gt;&lt;p&gt;Please have the serial number of the BMU and, for a tower, of its BMS at hand.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Battery:</source>
+        <translation>Battery:</translation>
+    </message>
+    <message>
+        <source>Pack:</source>
+        <translation>Pack:</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Cells</translation>
+    </message>
+    <message>
+        <source>Max. Voltage:</source>
+        <translation>Max. Voltage:</translation>
+    </message>
+    <message>
+        <source>Min. Voltage:</source>
+        <translation>Min. Voltage:</translation>
+    </message>
+    <message>
+        <source>Max. Temp.:</source>
+        <translation>Max. Temp.:</translation>
+    </message>
+    <message>
+        <source>Min. Temp.:</source>
+        <translation>Min. Temp.:</translation>
+    </message>
+    <message>
+        <source>Export To File</source>
+        <translation>Export To File</translation>
+    </message>
+    <message>
+        <source>Firmware download</source>
+        <translation>Firmware download</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Section:</source>
+        <translation>Section:</translation>
+    </message>
+    <message>
+        <source>FW Type:</source>
+        <translation>FW Type:</translation>
+    </message>
+    <message>
+        <source>Running version:</source>
+        <translation>Running version:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>New version:</translation>
+    </message>
+    <message>
+        <source>Parameter table update</source>
+        <translation>Parameter table update</translation>
+    </message>
+    <message>
+        <source>Running:</source>
+        <translation>Running:</translation>
+    </message>
+    <message>
+        <source>New:</source>
+        <translation>New:</translation>
+    </message>
+    <message>
+        <source> Read</source>
+        <translation> Read</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Fast reads</source>
+        <translation>Fast reads</translation>
+    </message>
+    <message>
+        <source>Ask for the next page as soon as the BMU has answered, instead of at fixed steps. Leave it off for a BMU that needs the pauses.</source>
+        <translation>Ask for the next page as soon as the BMU has answered, instead of at fixed steps. Leave it off for a BMU that needs the pauses.</translation>
+    </message>
+    <message>
+        <source>Logs' Qty</source>
+        <translation>Logs' Qty</translation>
+    </message>
+    <message>
+        <source>Translate From File</source>
+        <translation>Translate From File</translation>
+    </message>
+    <message>
+        <source>Firmware verification</source>
+        <translation>Firmware verification</translation>
+    </message>
+    <message>
+        <source>  Choose F/W File</source>
+        <translation>  Choose F/W File</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Threshold table encryption</source>
+        <translation>Threshold table encryption</translation>
+    </message>
+    <message>
+        <source>Load Table</source>
+        <translation>Load Table</translation>
+    </message>
+    <message>
+        <source>Battery type:</source>
+        <translation>Battery type:</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Please download the Firmware file firstly.</source>
+        <translation>Please download the Firmware file firstly.</translation>
+    </message>
+    <message>
+        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
+        <translation>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</translation>
+    </message>
+    <message>
+        <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>
+        <translation>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</translation>
+    </message>
+    <message>
+        <source>There is new version for parameter table,please update it. </source>
+        <translation>There is new version for parameter table,please update it. </translation>
+    </message>
+    <message>
+        <source>Load Firmware data successfully.</source>
+        <translation>Load Firmware data successfully.</translation>
+    </message>
+    <message>
+        <source>Load parameter table data successfully.</source>
+        <translation>Load parameter table data successfully.</translation>
+    </message>
+    <message>
+        <source>The parameter table has been latest.</source>
+        <translation>The parameter table has been latest.</translation>
+    </message>
+    <message>
+        <source>Please download the parameter table file firstly.</source>
+        <translation>Please download the parameter table file firstly.</translation>
+    </message>
+    <message>
+        <source>The battery type is unknown, please refresh the system info firstly.</source>
+        <translation>The battery type is unknown, please refresh the system info firstly.</translation>
+    </message>
+    <message>
+        <source>The parameter table has %1 bytes instead of %2, please download it again.</source>
+        <translation>The parameter table has %1 bytes instead of %2, please download it again.</translation>
+    </message>
+</context>
+</TS>
