@@ -2,6 +2,8 @@
 
 #include "link/bytes.h"
 
+#include <QCoreApplication>
+
 std::optional<SetupLists> setupListsForSerial(const QString& serial) {
     BatteryFamily family;
     if (serial.startsWith(QLatin1String("P03")) || serial.startsWith(QLatin1String("E0P3")))
@@ -16,8 +18,8 @@ std::optional<SetupLists> setupListsForSerial(const QString& serial) {
     lists.batteryTypes = batteryTypeNames(family);
     for (const InverterEntry& entry : invertersOf(family))
         lists.inverterNames.append(QString::fromLatin1(entry.name));
-    lists.countCaption =
-        hv ? QStringLiteral("Modules in Serial") : QStringLiteral("Modules in Parallels");
+    lists.countCaption = hv ? QCoreApplication::translate("Setup", "Modules in Serial")
+                            : QCoreApplication::translate("Setup", "Modules in Parallels");
     lists.preselectedBatteryType = hv ? 1 : 0;
     return lists;
 }
@@ -70,11 +72,13 @@ SetupBytes composeSetupBytes(const QString& inverterText, const QString& moduleC
 QString setupRefusalMessage(SetupBytes::Outcome outcome) {
     switch (outcome) {
     case SetupBytes::BadModuleCount:
-        return QStringLiteral("The number of modules must be a whole number from 0 to 255. "
-                              "Nothing was written.");
+        return QCoreApplication::translate(
+            "Setup", "The number of modules must be a whole number from 0 to 255. "
+                     "Nothing was written.");
     case SetupBytes::NoSelection:
-        return QStringLiteral("Please choose the battery type, the grid and the phase. "
-                              "Nothing was written.");
+        return QCoreApplication::translate(
+            "Setup", "Please choose the battery type, the grid and the phase. "
+                     "Nothing was written.");
     case SetupBytes::Ok:
     case SetupBytes::NoInverter:
         break;

@@ -96,7 +96,7 @@ void BMS_Info::showEvents(const BmsInfoTexts& t) {
     pane->clear();
     const QStringList lines = bmsWarningTexts(t.warningLevel3);
     if (lines.isEmpty()) {
-        pane->append(QStringLiteral("Normal"));
+        pane->append(tr("Normal"));
         pane->setStyleSheet(QLatin1String(Style::TextGreen));
         return;
     }
@@ -133,9 +133,9 @@ void BMS_Info::buildInfoTable() {
     }
 
     const int legend = InfoTable::LegendRow;
-    table->setItem(legend, 0, legendItem(QStringLiteral("Normal")));
+    table->setItem(legend, 0, legendItem(tr("Normal")));
     table->setItem(legend, 1, gridItem(QString(), gridGreen));
-    table->setItem(legend, 2, legendItem(QStringLiteral("Warning")));
+    table->setItem(legend, 2, legendItem(tr("Warning")));
     table->setItem(legend, 3, gridItem(QString(), gridRed));
 }
 

@@ -3,6 +3,8 @@
 #include "link/bytes.h"
 #include "monitor/valuetext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString signedTemperature(const QByteArray& block, int offset) {
@@ -54,7 +56,7 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     t.systemStatus = wordBE(block, 41);
 
     t.soc = wordBE(block, 51);
-    t.socText = QStringLiteral("SOC:%1%").arg(t.soc);
+    t.socText = QCoreApplication::translate("Overview", "SOC:%1%").arg(t.soc);
     t.maxCellVoltage = volts(block, 53) + QLatin1Char('V');
     t.minCellVoltage = volts(block, 55) + QLatin1Char('V');
 
@@ -62,9 +64,10 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     const quint16 rawCurrent = wordBE(block, 59);
     const bool charging = rawCurrent > 0x7FFF;
     const QString magnitude = scaledText(charging ? 0x10000 - rawCurrent : rawCurrent, 10, 1);
-    t.current = QStringLiteral("Current:%1A").arg(magnitude);
-    t.chargeState = charging ? QStringLiteral("Charging") : QStringLiteral("DisCharging");
-    t.batteryVoltage = QStringLiteral("Bat:%1V").arg(volts(block, 61));
+    t.current = QCoreApplication::translate("Overview", "Current:%1A").arg(magnitude);
+    t.chargeState = charging ? QCoreApplication::translate("Overview", "Charging")
+                             : QCoreApplication::translate("Overview", "DisCharging");
+    t.batteryVoltage = QCoreApplication::translate("Overview", "Bat:%1V").arg(volts(block, 61));
 
     t.maxCellTemp = signedTemperature(block, 63);
     t.minCellTemp = signedTemperature(block, 65);
@@ -73,9 +76,9 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     t.tableVersion = versionText(QStringLiteral("V%1.%2"), byteAt(block, 79), byteAt(block, 80));
 
     const QString output = volts(block, 83);
-    t.outputVoltage = QStringLiteral("Output:%1V").arg(output);
+    t.outputVoltage = QCoreApplication::translate("Overview", "Output:%1V").arg(output);
     // The power is the product of the two texts as shown, so it matches them exactly.
-    t.power = QStringLiteral("Power:%1W")
+    t.power = QCoreApplication::translate("Overview", "Power:%1W")
                   .arg(QString::number(output.toDouble() * magnitude.toDouble(), 'f', 2));
     return t;
 }

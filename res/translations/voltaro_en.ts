@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BMS_Info</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>BmsInfo</name>
+    <message>
+        <source>Charging:%1A</source>
+        <translation>Charging:%1A</translation>
+    </message>
+    <message>
+        <source>DisCharging:%1A</source>
+        <translation>DisCharging:%1A</translation>
+    </message>
+    <message>
+        <source>Battery Over Voltage;</source>
+        <translation>Battery Over Voltage;</translation>
+    </message>
+    <message>
+        <source>Battery Under Voltage;</source>
+        <translation>Battery Under Voltage;</translation>
+    </message>
+    <message>
+        <source>Cell Over Voltage;</source>
+        <translation>Cell Over Voltage;</translation>
+    </message>
+    <message>
+        <source>Cell Under Voltage;</source>
+        <translation>Cell Under Voltage;</translation>
+    </message>
+    <message>
+        <source>Voltage Sensor Failure;</source>
+        <translation>Voltage Sensor Failure;</translation>
+    </message>
+    <message>
+        <source>Temperature Sensor Failure;</source>
+        <translation>Temperature Sensor Failure;</translation>
+    </message>
+    <message>
+        <source>High Temperature Discharging (Cells);</source>
+        <translation>High Temperature Discharging (Cells);</translation>
+    </message>
+    <message>
+        <source>Low Temperature Discharging (Cells);</source>
+        <translation>Low Temperature Discharging (Cells);</translation>
+    </message>
+    <message>
+        <source>High Temperature Charging (Cells);</source>
+        <translation>High Temperature Charging (Cells);</translation>
+    </message>
+    <message>
+        <source>Low Temperature Charging (Cells);</source>
+        <translation>Low Temperature Charging (Cells);</translation>
+    </message>
+    <message>
+        <source>Over Current Discharging;</source>
+        <translation>Over Current Discharging;</translation>
+    </message>
+    <message>
+        <source>Over Current Charging;</source>
+        <translation>Over Current Charging;</translation>
+    </message>
+    <message>
+        <source>Main circuit Failure;</source>
+        <translation>Main circuit Failure;</translation>
+    </message>
+    <message>
+        <source>Short Circuit Alarm;</source>
+        <translation>Short Circuit Alarm;</translation>
+    </message>
+    <message>
+        <source>Cells ImBalance;</source>
+        <translation>Cells ImBalance;</translation>
+    </message>
+    <message>
+        <source>Current Sensor Failure;</source>
+        <translation>Current Sensor Failure;</translation>
+    </message>
+</context>
+<context>
     <name>BmsInfoRead</name>
     <message>
         <source>No BMS to read yet: press Refresh on the System Info tab first.</source>
@@ -45,6 +131,153 @@
     <message>
         <source>The BMU answered with Modbus exception %1 (%2).</source>
         <translation>The BMU answered with Modbus exception %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>BmuWarnings</name>
+    <message>
+        <source>Warning:Battery Over Voltage;</source>
+        <translation>Warning:Battery Over Voltage;</translation>
+    </message>
+    <message>
+        <source>Warning:Battery Under Voltage;</source>
+        <translation>Warning:Battery Under Voltage;</translation>
+    </message>
+    <message>
+        <source>Warning:Cell Over Voltage;</source>
+        <translation>Warning:Cell Over Voltage;</translation>
+    </message>
+    <message>
+        <source>Warning:Cell Under Voltage;</source>
+        <translation>Warning:Cell Under Voltage;</translation>
+    </message>
+    <message>
+        <source>Alarm:V-Sensor Failed;</source>
+        <translation>Alarm:V-Sensor Failed;</translation>
+    </message>
+    <message>
+        <source>Alarm:T-Sensor Failed;</source>
+        <translation>Alarm:T-Sensor Failed;</translation>
+    </message>
+    <message>
+        <source>Warning:High Temperature Discharging(Cells);</source>
+        <translation>Warning:High Temperature Discharging(Cells);</translation>
+    </message>
+    <message>
+        <source>Warning:Low Temperature Discharging(Cells);</source>
+        <translation>Warning:Low Temperature Discharging(Cells);</translation>
+    </message>
+    <message>
+        <source>Warning:High Temperature Charging(Cells);</source>
+        <translation>Warning:High Temperature Charging(Cells);</translation>
+    </message>
+    <message>
+        <source>Warning:Low Temperature Charging(Cells);</source>
+        <translation>Warning:Low Temperature Charging(Cells);</translation>
+    </message>
+    <message>
+        <source>Warning:Discharging Over Current;</source>
+        <translation>Warning:Discharging Over Current;</translation>
+    </message>
+    <message>
+        <source>Warning:Charging Over Current;</source>
+        <translation>Warning:Charging Over Current;</translation>
+    </message>
+    <message>
+        <source>Alarm:Main circuit Failed;</source>
+        <translation>Alarm:Main circuit Failed;</translation>
+    </message>
+    <message>
+        <source>Alarm:Short Circuit;</source>
+        <translation>Alarm:Short Circuit;</translation>
+    </message>
+    <message>
+        <source>Warning:Cells ImBalance;</source>
+        <translation>Warning:Cells ImBalance;</translation>
+    </message>
+    <message>
+        <source>Alarm:Current Sensor Failed;</source>
+        <translation>Alarm:Current Sensor Failed;</translation>
+    </message>
+    <message>
+        <source>Current warning;</source>
+        <translation>Current warning;</translation>
+    </message>
+    <message>
+        <source>Output voltage warning;</source>
+        <translation>Output voltage warning;</translation>
+    </message>
+    <message>
+        <source>Sensor failed;</source>
+        <translation>Sensor failed;</translation>
+    </message>
+    <message>
+        <source>PT is incorrect;</source>
+        <translation>PT is incorrect;</translation>
+    </message>
+    <message>
+        <source>Temperature warning;</source>
+        <translation>Temperature warning;</translation>
+    </message>
+    <message>
+        <source>Battery type incorrect;</source>
+        <translation>Battery type incorrect;</translation>
+    </message>
+    <message>
+        <source>Cell voltage warning;</source>
+        <translation>Cell voltage warning;</translation>
+    </message>
+    <message>
+        <source>Configuration load failed;</source>
+        <translation>Configuration load failed;</translation>
+    </message>
+    <message>
+        <source>Air switch abnormal;</source>
+        <translation>Air switch abnormal;</translation>
+    </message>
+    <message>
+        <source>Low SOC;</source>
+        <translation>Low SOC;</translation>
+    </message>
+    <message>
+        <source>BMS updating;</source>
+        <translation>BMS updating;</translation>
+    </message>
+    <message>
+        <source>BMU updating;</source>
+        <translation>BMU updating;</translation>
+    </message>
+    <message>
+        <source>Inverter communication failed;</source>
+        <translation>Inverter communication failed;</translation>
+    </message>
+    <message>
+        <source>BMS communication failed;</source>
+        <translation>BMS communication failed;</translation>
+    </message>
+    <message>
+        <source>BMS update failed;</source>
+        <translation>BMS update failed;</translation>
+    </message>
+    <message>
+        <source>BMU update failed;</source>
+        <translation>BMU update failed;</translation>
+    </message>
+    <message>
+        <source>Precharge failed;</source>
+        <translation>Precharge failed;</translation>
+    </message>
+    <message>
+        <source>PT load failed;</source>
+        <translation>PT load failed;</translation>
+    </message>
+    <message>
+        <source>Address registration failed;</source>
+        <translation>Address registration failed;</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
     </message>
 </context>
 <context>
@@ -144,6 +377,33 @@
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>%1 of %2 files downloaded; the others are named above.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>There is new version for BMU Firmware,please update it. </source>
+        <translation>There is new version for BMU Firmware,please update it. </translation>
+    </message>
+    <message>
+        <source>Please download the new BMU Firmware from server,then update it! </source>
+        <translation>Please download the new BMU Firmware from server,then update it! </translation>
+    </message>
+    <message>
+        <source>Please download the new BMU Firmware,then update it! </source>
+        <translation>Please download the new BMU Firmware,then update it! </translation>
+    </message>
+    <message>
+        <source>There is new version of BMS Firmware,please update it. </source>
+        <translation>There is new version of BMS Firmware,please update it. </translation>
+    </message>
+    <message>
+        <source>Please download the new BMS Firmware from server,then update it! </source>
+        <translation>Please download the new BMS Firmware from server,then update it! </translation>
+    </message>
+    <message>
+        <source>Please download the new BMS Firmware,then update it! </source>
+        <translation>Please download the new BMS Firmware,then update it! </translation>
     </message>
 </context>
 <context>
@@ -368,6 +628,76 @@
     <message>
         <source>Connect</source>
         <translation>Connect</translation>
+    </message>
+</context>
+<context>
+    <name>Overview</name>
+    <message>
+        <source>OFF GRID</source>
+        <translation>OFF GRID</translation>
+    </message>
+    <message>
+        <source>ON GRID</source>
+        <translation>ON GRID</translation>
+    </message>
+    <message>
+        <source>BACK UP</source>
+        <translation>BACK UP</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Three</translation>
+    </message>
+    <message>
+        <source>SOC:%1%</source>
+        <translation>SOC:%1%</translation>
+    </message>
+    <message>
+        <source>Current:%1A</source>
+        <translation>Current:%1A</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>Charging</translation>
+    </message>
+    <message>
+        <source>DisCharging</source>
+        <translation>DisCharging</translation>
+    </message>
+    <message>
+        <source>Bat:%1V</source>
+        <translation>Bat:%1V</translation>
+    </message>
+    <message>
+        <source>Output:%1V</source>
+        <translation>Output:%1V</translation>
+    </message>
+    <message>
+        <source>Power:%1W</source>
+        <translation>Power:%1W</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Modules in Serial</source>
+        <translation>Modules in Serial</translation>
+    </message>
+    <message>
+        <source>Modules in Parallels</source>
+        <translation>Modules in Parallels</translation>
+    </message>
+    <message>
+        <source>The number of modules must be a whole number from 0 to 255. Nothing was written.</source>
+        <translation>The number of modules must be a whole number from 0 to 255. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Please choose the battery type, the grid and the phase. Nothing was written.</source>
+        <translation>Please choose the battery type, the grid and the phase. Nothing was written.</translation>
     </message>
 </context>
 <context>

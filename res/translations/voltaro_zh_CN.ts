@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BMS_Info</name>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>告警</translation>
+    </message>
+</context>
+<context>
+    <name>BmsInfo</name>
+    <message>
+        <source>Charging:%1A</source>
+        <translation>充电：%1A</translation>
+    </message>
+    <message>
+        <source>DisCharging:%1A</source>
+        <translation>放电：%1A</translation>
+    </message>
+    <message>
+        <source>Battery Over Voltage;</source>
+        <translation>电池过压；</translation>
+    </message>
+    <message>
+        <source>Battery Under Voltage;</source>
+        <translation>电池欠压；</translation>
+    </message>
+    <message>
+        <source>Cell Over Voltage;</source>
+        <translation>单体过压；</translation>
+    </message>
+    <message>
+        <source>Cell Under Voltage;</source>
+        <translation>单体欠压；</translation>
+    </message>
+    <message>
+        <source>Voltage Sensor Failure;</source>
+        <translation>电压传感器故障；</translation>
+    </message>
+    <message>
+        <source>Temperature Sensor Failure;</source>
+        <translation>温度传感器故障；</translation>
+    </message>
+    <message>
+        <source>High Temperature Discharging (Cells);</source>
+        <translation>放电高温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Low Temperature Discharging (Cells);</source>
+        <translation>放电低温（电芯）；</translation>
+    </message>
+    <message>
+        <source>High Temperature Charging (Cells);</source>
+        <translation>充电高温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Low Temperature Charging (Cells);</source>
+        <translation>充电低温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Over Current Discharging;</source>
+        <translation>放电过流；</translation>
+    </message>
+    <message>
+        <source>Over Current Charging;</source>
+        <translation>充电过流；</translation>
+    </message>
+    <message>
+        <source>Main circuit Failure;</source>
+        <translation>主回路故障；</translation>
+    </message>
+    <message>
+        <source>Short Circuit Alarm;</source>
+        <translation>短路告警；</translation>
+    </message>
+    <message>
+        <source>Cells ImBalance;</source>
+        <translation>电芯不均衡；</translation>
+    </message>
+    <message>
+        <source>Current Sensor Failure;</source>
+        <translation>电流传感器故障；</translation>
+    </message>
+</context>
+<context>
     <name>BmsInfoRead</name>
     <message>
         <source>No BMS to read yet: press Refresh on the System Info tab first.</source>
@@ -45,6 +131,153 @@
     <message>
         <source>The BMU answered with Modbus exception %1 (%2).</source>
         <translation>BMU 返回 Modbus 异常 %1（%2）。</translation>
+    </message>
+</context>
+<context>
+    <name>BmuWarnings</name>
+    <message>
+        <source>Warning:Battery Over Voltage;</source>
+        <translation>警告：电池过压；</translation>
+    </message>
+    <message>
+        <source>Warning:Battery Under Voltage;</source>
+        <translation>警告：电池欠压；</translation>
+    </message>
+    <message>
+        <source>Warning:Cell Over Voltage;</source>
+        <translation>警告：单体过压；</translation>
+    </message>
+    <message>
+        <source>Warning:Cell Under Voltage;</source>
+        <translation>警告：单体欠压；</translation>
+    </message>
+    <message>
+        <source>Alarm:V-Sensor Failed;</source>
+        <translation>告警：电压传感器故障；</translation>
+    </message>
+    <message>
+        <source>Alarm:T-Sensor Failed;</source>
+        <translation>告警：温度传感器故障；</translation>
+    </message>
+    <message>
+        <source>Warning:High Temperature Discharging(Cells);</source>
+        <translation>警告：放电高温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Warning:Low Temperature Discharging(Cells);</source>
+        <translation>警告：放电低温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Warning:High Temperature Charging(Cells);</source>
+        <translation>警告：充电高温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Warning:Low Temperature Charging(Cells);</source>
+        <translation>警告：充电低温（电芯）；</translation>
+    </message>
+    <message>
+        <source>Warning:Discharging Over Current;</source>
+        <translation>警告：放电过流；</translation>
+    </message>
+    <message>
+        <source>Warning:Charging Over Current;</source>
+        <translation>警告：充电过流；</translation>
+    </message>
+    <message>
+        <source>Alarm:Main circuit Failed;</source>
+        <translation>告警：主回路故障；</translation>
+    </message>
+    <message>
+        <source>Alarm:Short Circuit;</source>
+        <translation>告警：短路；</translation>
+    </message>
+    <message>
+        <source>Warning:Cells ImBalance;</source>
+        <translation>警告：电芯不均衡；</translation>
+    </message>
+    <message>
+        <source>Alarm:Current Sensor Failed;</source>
+        <translation>告警：电流传感器故障；</translation>
+    </message>
+    <message>
+        <source>Current warning;</source>
+        <translation>电流告警；</translation>
+    </message>
+    <message>
+        <source>Output voltage warning;</source>
+        <translation>输出电压告警；</translation>
+    </message>
+    <message>
+        <source>Sensor failed;</source>
+        <translation>传感器故障；</translation>
+    </message>
+    <message>
+        <source>PT is incorrect;</source>
+        <translation>参数表不正确；</translation>
+    </message>
+    <message>
+        <source>Temperature warning;</source>
+        <translation>温度告警；</translation>
+    </message>
+    <message>
+        <source>Battery type incorrect;</source>
+        <translation>电池类型不正确；</translation>
+    </message>
+    <message>
+        <source>Cell voltage warning;</source>
+        <translation>单体电压告警；</translation>
+    </message>
+    <message>
+        <source>Configuration load failed;</source>
+        <translation>配置加载失败；</translation>
+    </message>
+    <message>
+        <source>Air switch abnormal;</source>
+        <translation>空气开关异常；</translation>
+    </message>
+    <message>
+        <source>Low SOC;</source>
+        <translation>SOC 过低；</translation>
+    </message>
+    <message>
+        <source>BMS updating;</source>
+        <translation>BMS 升级中；</translation>
+    </message>
+    <message>
+        <source>BMU updating;</source>
+        <translation>BMU 升级中；</translation>
+    </message>
+    <message>
+        <source>Inverter communication failed;</source>
+        <translation>逆变器通信失败；</translation>
+    </message>
+    <message>
+        <source>BMS communication failed;</source>
+        <translation>BMS 通信失败；</translation>
+    </message>
+    <message>
+        <source>BMS update failed;</source>
+        <translation>BMS 升级失败；</translation>
+    </message>
+    <message>
+        <source>BMU update failed;</source>
+        <translation>BMU 升级失败；</translation>
+    </message>
+    <message>
+        <source>Precharge failed;</source>
+        <translation>预充失败；</translation>
+    </message>
+    <message>
+        <source>PT load failed;</source>
+        <translation>参数表加载失败；</translation>
+    </message>
+    <message>
+        <source>Address registration failed;</source>
+        <translation>地址注册失败；</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
     </message>
 </context>
 <context>
@@ -144,6 +377,33 @@
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>已下载 %1 / %2 个文件；其余文件见上方说明。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>There is new version for BMU Firmware,please update it. </source>
+        <translation>BMU 固件有新版本，请升级。</translation>
+    </message>
+    <message>
+        <source>Please download the new BMU Firmware from server,then update it! </source>
+        <translation>请从服务器下载新的 BMU 固件，然后升级！</translation>
+    </message>
+    <message>
+        <source>Please download the new BMU Firmware,then update it! </source>
+        <translation>请下载新的 BMU 固件，然后升级！</translation>
+    </message>
+    <message>
+        <source>There is new version of BMS Firmware,please update it. </source>
+        <translation>BMS 固件有新版本，请升级。</translation>
+    </message>
+    <message>
+        <source>Please download the new BMS Firmware from server,then update it! </source>
+        <translation>请从服务器下载新的 BMS 固件，然后升级！</translation>
+    </message>
+    <message>
+        <source>Please download the new BMS Firmware,then update it! </source>
+        <translation>请下载新的 BMS 固件，然后升级！</translation>
     </message>
 </context>
 <context>
@@ -368,6 +628,76 @@
     <message>
         <source>Connect</source>
         <translation>连接</translation>
+    </message>
+</context>
+<context>
+    <name>Overview</name>
+    <message>
+        <source>OFF GRID</source>
+        <translation>离网</translation>
+    </message>
+    <message>
+        <source>ON GRID</source>
+        <translation>并网</translation>
+    </message>
+    <message>
+        <source>BACK UP</source>
+        <translation>备电</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>单相</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>三相</translation>
+    </message>
+    <message>
+        <source>SOC:%1%</source>
+        <translation>SOC：%1%</translation>
+    </message>
+    <message>
+        <source>Current:%1A</source>
+        <translation>电流：%1A</translation>
+    </message>
+    <message>
+        <source>Charging</source>
+        <translation>充电中</translation>
+    </message>
+    <message>
+        <source>DisCharging</source>
+        <translation>放电中</translation>
+    </message>
+    <message>
+        <source>Bat:%1V</source>
+        <translation>电池：%1V</translation>
+    </message>
+    <message>
+        <source>Output:%1V</source>
+        <translation>输出：%1V</translation>
+    </message>
+    <message>
+        <source>Power:%1W</source>
+        <translation>功率：%1W</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Modules in Serial</source>
+        <translation>串联模块数</translation>
+    </message>
+    <message>
+        <source>Modules in Parallels</source>
+        <translation>并联模块数</translation>
+    </message>
+    <message>
+        <source>The number of modules must be a whole number from 0 to 255. Nothing was written.</source>
+        <translation>模块数量必须是 0 到 255 之间的整数。未写入任何设置。</translation>
+    </message>
+    <message>
+        <source>Please choose the battery type, the grid and the phase. Nothing was written.</source>
+        <translation>请选择电池类型、电网和相位。未写入任何设置。</translation>
     </message>
 </context>
 <context>
