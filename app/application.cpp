@@ -1,14 +1,11 @@
 #include "app/application.h"
 
 #include "app/commandline.h"
-#include "app/demomode.h"
 #include "app/language.h"
 #include "app/logcategories.h"
-#include "app/login.h"
-#include "app/mainwindow.h"
 #include "app/settings.h"
 #include "app/version.h"
-#include "sim/bmusimulator.h"
+#include "app/windowhost.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -37,67 +34,6 @@ int storePassword(const CommandLine& command) {
         << ".\n";
     return 0;
 }
-
-// The window and, in demo mode, its simulated BMU. Another interface language builds both
-// anew before anyone logs in: the window sets its texts as it is made.
-class WindowHost {
-public:
-    explicit WindowHost(const CommandLine& command)
-        : command(command) {}
-
-    bool open(QString* error) {
-        window = std::make_unique<MainWindow>();
-        if (!reopened) {
-            for (const QString& warning : window->settings().warnings)
-                QTextStream(stderr) << warning << '\n';
-        }
-        if (!command.bmu.isEmpty()) {
-            QString host = window->settings().bmuHost;
-            quint16 port = window->settings().bmuPort;
-            parseEndpoint(command.bmu, &host, &port);
-            window->setBmuEndpoint(host, port);
-        }
-        if (!command.updateServer.isEmpty()) {
-            UpdateServer server = window->settings().updateServer;
-            parseUpdateServerUrl(command.updateServer, &server);
-            window->setUpdateServer(server);
-        }
-        if (command.demo) {
-            simulator = startDemo(*window, command.system, error);
-            if (!simulator)
-                return false;
-            if (!reopened)
-                QTextStream(stdout)
-                    << "Demo mode: simulated " << command.system
-                    << " system on 127.0.0.1:" << window->settings().bmuPort << '\n';
-        }
-        // Queued: the login window that asks is part of the window to be replaced.
-        QObject::connect(
-            window->loginWindow(), &Login::languageChosen, QCoreApplication::instance(),
-            [this](const QString& code) { reopen(code); }, Qt::QueuedConnection);
-        return true;
-    }
-
-private:
-    void reopen(const QString& code) {
-        rememberLanguage(code);
-        installLanguage(code);
-        reopened = true;
-        window.reset();
-        simulator.reset();
-        QString error;
-        if (!open(&error)) {
-            QTextStream(stderr) << error << '\n';
-            QCoreApplication::exit(1);
-        }
-    }
-
-    const CommandLine command;
-    bool reopened = false;
-    // Declared before the window so that it outlives the window's link.
-    std::unique_ptr<BmuSimulator> simulator;
-    std::unique_ptr<MainWindow> window;
-};
 
 } // namespace
 

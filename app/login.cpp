@@ -6,14 +6,15 @@
 #include "app/version.h"
 #include "ui_login.h"
 
-#include <QEvent>
 #include <QPixmap>
 
 Login::Login(QWidget* parent)
     : QWidget(parent)
     , form(new Ui::Login) {
     form->setupUi(this);
-    retranslate();
+    // The placeholder comes after the items, so Installer stays selected and it never shows.
+    form->comboBox->setPlaceholderText(tr("Choose your character"));
+    setWindowTitle(QLatin1String(LoginWindowTitle));
     form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
 
     const QString current = preferredLanguage();
@@ -29,20 +30,6 @@ Login::Login(QWidget* parent)
 
     for (const std::optional<QString>& stored : AppSettings::load().storedPasswords)
         rolePasswords << (stored ? readStoredPassword(*stored) : std::nullopt);
-}
-
-void Login::retranslate() {
-    // The placeholder comes after the items, so Installer stays selected and it never shows.
-    form->comboBox->setPlaceholderText(tr("Choose your character"));
-    setWindowTitle(QLatin1String(LoginWindowTitle));
-}
-
-void Login::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        form->retranslateUi(this);
-        retranslate();
-    }
-    QWidget::changeEvent(event);
 }
 
 Login::~Login() {

@@ -35,12 +35,7 @@ private slots:
     void on_Btn_Login_clicked();
     void on_Btn_Cancel_clicked();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void retranslate();
-
     Ui::Login* form;
     QVector<std::optional<QString>> rolePasswords;
 };

@@ -367,12 +367,12 @@
         <translation>The local Firmware have been latest.</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
-        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
+        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
-        <translation>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</translation>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
+        <translation>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</translation>
     </message>
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
@@ -462,9 +462,9 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi's password!</source>
+ It is same as WiFi&apos;s password!</source>
         <translation>Password is wrong. 
- It is same as WiFi's password!</translation>
+ It is same as WiFi&apos;s password!</translation>
     </message>
     <message>
         <source>Password is wrong!</source>
@@ -474,8 +474,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
-        <translation>Keep this PC on the battery system's WiFi while reading or updating.</translation>
+        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
+        <translation>Keep this PC on the battery system&apos;s WiFi while reading or updating.</translation>
     </message>
     <message>
         <source>Date&amp;Time</source>
@@ -1110,8 +1110,8 @@
         <translation>Ask for the next page as soon as the BMU has answered, instead of at fixed steps. Leave it off for a BMU that needs the pauses.</translation>
     </message>
     <message>
-        <source>Logs' Qty</source>
-        <translation>Logs' Qty</translation>
+        <source>Logs&apos; Qty</source>
+        <translation>Logs&apos; Qty</translation>
     </message>
     <message>
         <source>Translate From File</source>
@@ -1149,8 +1149,8 @@
         <translation>Please download the Firmware file firstly.</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
-        <translation>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</translation>
+        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
+        <translation>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>

@@ -367,11 +367,11 @@
         <translation>本地固件已是最新版本。</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
-        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 'BMU' 或 'BMS' 升级固件。</translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
+        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 &apos;BMU&apos; 或 &apos;BMS&apos; 升级固件。</translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
         <translation>固件文件下载成功。请连接电池系统的 WiFi，然后点击“升级”开始升级固件！</translation>
     </message>
     <message>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi's password!</source>
+ It is same as WiFi&apos;s password!</source>
         <translation>密码错误。
  密码与 WiFi 密码相同！</translation>
     </message>
@@ -474,7 +474,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
+        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
         <translation>读取或升级期间，请保持本电脑连接在电池系统的 WiFi 上。</translation>
     </message>
     <message>
@@ -1110,7 +1110,7 @@
         <translation>BMU 一应答即请求下一页，而不是按固定间隔请求。对需要间隔的 BMU 请关闭此项。</translation>
     </message>
     <message>
-        <source>Logs' Qty</source>
+        <source>Logs&apos; Qty</source>
         <translation>日志数量</translation>
     </message>
     <message>
@@ -1149,8 +1149,8 @@
         <translation>请先下载固件文件。</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
-        <translation>固件文件不完整，请从本地文件夹 '...//Data' 中删除该文件，然后从服务器重新下载固件。</translation>
+        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
+        <translation>固件文件不完整，请从本地文件夹 &apos;...//Data&apos; 中删除该文件，然后从服务器重新下载固件。</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>
