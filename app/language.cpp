@@ -1,6 +1,6 @@
 #include "app/language.h"
 
-#include "app/mainwindow.h"
+#include "app/usersettings.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -28,7 +28,7 @@ QVector<Language> languages() {
 }
 
 QString preferredLanguage() {
-    const QString stored = MainWindow::userSettings().value(QLatin1String(languageKey)).toString();
+    const QString stored = voltaroUserSettings().value(QLatin1String(languageKey)).toString();
     if (known(stored))
         return stored;
     return QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh_CN")
@@ -36,8 +36,8 @@ QString preferredLanguage() {
 }
 
 void rememberLanguage(const QString& code) {
-    MainWindow::userSettings().setValue(QLatin1String(languageKey), code);
-    MainWindow::userSettings().sync();
+    voltaroUserSettings().setValue(QLatin1String(languageKey), code);
+    voltaroUserSettings().sync();
 }
 
 static void initCatalogues() {

@@ -5,6 +5,7 @@
 #include "app/login.h"
 #include "app/mainwindow_form.h"
 #include "app/styles.h"
+#include "app/usersettings.h"
 #include "firmware/update.h"
 #include "history/history.h"
 #include "link/bmusession.h"
@@ -128,9 +129,7 @@ void MainWindow::setUpdateServer(const UpdateServer& server) {
 }
 
 QSettings& MainWindow::userSettings() {
-    static QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Voltaro"),
-                              QStringLiteral("voltaro"));
-    return settings;
+    return voltaroUserSettings();
 }
 
 void MainWindow::setupEventsTable() {

@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "app/login.h"
 #include "app/mainwindow.h"
+#include "app/usersettings.h"
 #include "app/windowhost.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ void TestLanguage::initTestCase() {
 }
 
 void TestLanguage::cleanup() {
-    MainWindow::userSettings().clear();
+    voltaroUserSettings().clear();
     installLanguage(QStringLiteral("en"));
 }
 

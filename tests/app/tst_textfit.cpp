@@ -1,5 +1,5 @@
-// In both languages, every visible caption of the four main tabs has a text and the room
-// to show it whole.
+// In both languages, every visible caption of the login window and of the four main tabs
+// has a text and the room to show it whole.
 
 #include "app/language.h"
 #include "app/login.h"
@@ -131,6 +131,9 @@ void TestTextFit::mainTabs() {
     MainWindow window;
     window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
     Login* login = window.loginWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(login));
+    const QStringList loginFaults = textFaults(login);
+    QVERIFY2(loginFaults.isEmpty(), qPrintable(loginFaults.join(QLatin1Char('\n'))));
     login->findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(3);
     login->findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"))
         ->setText(QStringLiteral("admin-pw"));
