@@ -115,6 +115,197 @@
     </message>
 </context>
 <context>
+    <name>BmsTables</name>
+    <message>
+        <source>Items</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Battery SN</source>
+        <translation>Battery SN</translation>
+    </message>
+    <message>
+        <source>Section A</source>
+        <translation>Section A</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>SOC</translation>
+    </message>
+    <message>
+        <source>Section B</source>
+        <translation>Section B</translation>
+    </message>
+    <message>
+        <source>Battery total voltage</source>
+        <translation>Battery total voltage</translation>
+    </message>
+    <message>
+        <source>Running Section</source>
+        <translation>Running Section</translation>
+    </message>
+    <message>
+        <source>Pack Voltage</source>
+        <translation>Pack Voltage</translation>
+    </message>
+    <message>
+        <source>Threshold table A</source>
+        <translation>Threshold table A</translation>
+    </message>
+    <message>
+        <source>Battery Current</source>
+        <translation>Battery Current</translation>
+    </message>
+    <message>
+        <source>Threshold table B</source>
+        <translation>Threshold table B</translation>
+    </message>
+    <message>
+        <source>Switch State</source>
+        <translation>Switch State</translation>
+    </message>
+    <message>
+        <source>Warning level 1</source>
+        <translation>Warning level 1</translation>
+    </message>
+    <message>
+        <source>Highest voltage(Cells)</source>
+        <translation>Highest voltage(Cells)</translation>
+    </message>
+    <message>
+        <source>Warning level 2</source>
+        <translation>Warning level 2</translation>
+    </message>
+    <message>
+        <source>Lowest voltage(Cells)</source>
+        <translation>Lowest voltage(Cells)</translation>
+    </message>
+    <message>
+        <source>Warning level 3</source>
+        <translation>Warning level 3</translation>
+    </message>
+    <message>
+        <source>Highest Temp(Cells)</source>
+        <translation>Highest Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>Fault code 1</source>
+        <translation>Fault code 1</translation>
+    </message>
+    <message>
+        <source>Lowest Temp(Cells)</source>
+        <translation>Lowest Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>Fault code 2</source>
+        <translation>Fault code 2</translation>
+    </message>
+    <message>
+        <source>Battery OverVoltage</source>
+        <translation>Battery OverVoltage</translation>
+    </message>
+    <message>
+        <source>Battery UnderVoltage</source>
+        <translation>Battery UnderVoltage</translation>
+    </message>
+    <message>
+        <source>Cells OverVoltage</source>
+        <translation>Cells OverVoltage</translation>
+    </message>
+    <message>
+        <source>Cells UnderVoltage</source>
+        <translation>Cells UnderVoltage</translation>
+    </message>
+    <message>
+        <source>V-Sensor Failure</source>
+        <translation>V-Sensor Failure</translation>
+    </message>
+    <message>
+        <source>T-Sensor Failure</source>
+        <translation>T-Sensor Failure</translation>
+    </message>
+    <message>
+        <source>DisC High Temp(Cells)</source>
+        <translation>DisC High Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>DisC Low Temp(Cells)</source>
+        <translation>DisC Low Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>Chg High Temp(Cells)</source>
+        <translation>Chg High Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>Chg Low Temp(Cells)</source>
+        <translation>Chg Low Temp(Cells)</translation>
+    </message>
+    <message>
+        <source>DisC OverCurrent</source>
+        <translation>DisC OverCurrent</translation>
+    </message>
+    <message>
+        <source>Chg OverCurrent</source>
+        <translation>Chg OverCurrent</translation>
+    </message>
+    <message>
+        <source>Main circuit Failure</source>
+        <translation>Main circuit Failure</translation>
+    </message>
+    <message>
+        <source>Short Circuit Alarm</source>
+        <translation>Short Circuit Alarm</translation>
+    </message>
+    <message>
+        <source>Cells ImBalance</source>
+        <translation>Cells ImBalance</translation>
+    </message>
+    <message>
+        <source>I-Sensor Failure</source>
+        <translation>I-Sensor Failure</translation>
+    </message>
+    <message>
+        <source>Module %1</source>
+        <translation>Module %1</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>No.%1</translation>
+    </message>
+    <message>
+        <source>Cell No.</source>
+        <translation>Cell No.</translation>
+    </message>
+    <message>
+        <source>V-mV</source>
+        <translation>V-mV</translation>
+    </message>
+    <message>
+        <source>Temp.-℃</source>
+        <translation>Temp.-℃</translation>
+    </message>
+</context>
+<context>
     <name>BmuSession</name>
     <message>
         <source>The session ended.</source>
@@ -367,16 +558,83 @@
         <translation>The local Firmware have been latest.</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
-        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
+        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
-        <translation>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</translation>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
+        <translation>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</translation>
     </message>
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>%1 of %2 files downloaded; the others are named above.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file %1 cannot be opened: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a firmware image (%2 bytes).</source>
+        <translation>The file %1 is too large to be a firmware image (%2 bytes).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>The table is too large to read.</source>
+        <translation>The table is too large to read.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>Unknown battery type "%1".</source>
+        <translation>Unknown battery type "%1".</translation>
+    </message>
+    <message>
+        <source>The sheet is empty.</source>
+        <translation>The sheet is empty.</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rows; a parameter table needs %2 table rows and a closing row (%3 table bytes).</source>
+        <translation>The sheet holds %1 rows; a parameter table needs %2 table rows and a closing row (%3 table bytes).</translation>
+    </message>
+    <message>
+        <source>Cell %1 must hold up to four hex digits, not "%2".</source>
+        <translation>Cell %1 must hold up to four hex digits, not "%2".</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds %2, outside -32768..65535.</source>
+        <translation>Cell %1 holds %2, outside -32768..65535.</translation>
+    </message>
+    <message>
+        <source>The table version in cells %1 and %2 must be two numbers from 0 to 255.</source>
+        <translation>The table version in cells %1 and %2 must be two numbers from 0 to 255.</translation>
     </message>
 </context>
 <context>
@@ -462,9 +720,9 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi&apos;s password!</source>
+ It is same as WiFi's password!</source>
         <translation>Password is wrong. 
- It is same as WiFi&apos;s password!</translation>
+ It is same as WiFi's password!</translation>
     </message>
     <message>
         <source>Password is wrong!</source>
@@ -474,8 +732,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
-        <translation>Keep this PC on the battery system&apos;s WiFi while reading or updating.</translation>
+        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
+        <translation>Keep this PC on the battery system's WiFi while reading or updating.</translation>
     </message>
     <message>
         <source>Date&amp;Time</source>
@@ -1110,8 +1368,8 @@
         <translation>Ask for the next page as soon as the BMU has answered, instead of at fixed steps. Leave it off for a BMU that needs the pauses.</translation>
     </message>
     <message>
-        <source>Logs&apos; Qty</source>
-        <translation>Logs&apos; Qty</translation>
+        <source>Logs' Qty</source>
+        <translation>Logs' Qty</translation>
     </message>
     <message>
         <source>Translate From File</source>
@@ -1149,8 +1407,8 @@
         <translation>Please download the Firmware file firstly.</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
-        <translation>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</translation>
+        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
+        <translation>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>

@@ -115,6 +115,197 @@
     </message>
 </context>
 <context>
+    <name>BmsTables</name>
+    <message>
+        <source>Items</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Battery SN</source>
+        <translation>电池序列号</translation>
+    </message>
+    <message>
+        <source>Section A</source>
+        <translation>A 区</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>SOC（荷电状态）</translation>
+    </message>
+    <message>
+        <source>Section B</source>
+        <translation>B 区</translation>
+    </message>
+    <message>
+        <source>Battery total voltage</source>
+        <translation>电池总电压</translation>
+    </message>
+    <message>
+        <source>Running Section</source>
+        <translation>运行分区</translation>
+    </message>
+    <message>
+        <source>Pack Voltage</source>
+        <translation>电池包电压</translation>
+    </message>
+    <message>
+        <source>Threshold table A</source>
+        <translation>阈值表 A</translation>
+    </message>
+    <message>
+        <source>Battery Current</source>
+        <translation>电池电流</translation>
+    </message>
+    <message>
+        <source>Threshold table B</source>
+        <translation>阈值表 B</translation>
+    </message>
+    <message>
+        <source>Switch State</source>
+        <translation>开关状态</translation>
+    </message>
+    <message>
+        <source>Warning level 1</source>
+        <translation>一级告警</translation>
+    </message>
+    <message>
+        <source>Highest voltage(Cells)</source>
+        <translation>最高电压（电芯）</translation>
+    </message>
+    <message>
+        <source>Warning level 2</source>
+        <translation>二级告警</translation>
+    </message>
+    <message>
+        <source>Lowest voltage(Cells)</source>
+        <translation>最低电压（电芯）</translation>
+    </message>
+    <message>
+        <source>Warning level 3</source>
+        <translation>三级告警</translation>
+    </message>
+    <message>
+        <source>Highest Temp(Cells)</source>
+        <translation>最高温度（电芯）</translation>
+    </message>
+    <message>
+        <source>Fault code 1</source>
+        <translation>故障码 1</translation>
+    </message>
+    <message>
+        <source>Lowest Temp(Cells)</source>
+        <translation>最低温度（电芯）</translation>
+    </message>
+    <message>
+        <source>Fault code 2</source>
+        <translation>故障码 2</translation>
+    </message>
+    <message>
+        <source>Battery OverVoltage</source>
+        <translation>电池过压</translation>
+    </message>
+    <message>
+        <source>Battery UnderVoltage</source>
+        <translation>电池欠压</translation>
+    </message>
+    <message>
+        <source>Cells OverVoltage</source>
+        <translation>电芯过压</translation>
+    </message>
+    <message>
+        <source>Cells UnderVoltage</source>
+        <translation>电芯欠压</translation>
+    </message>
+    <message>
+        <source>V-Sensor Failure</source>
+        <translation>电压传感器故障</translation>
+    </message>
+    <message>
+        <source>T-Sensor Failure</source>
+        <translation>温度传感器故障</translation>
+    </message>
+    <message>
+        <source>DisC High Temp(Cells)</source>
+        <translation>放电高温（电芯）</translation>
+    </message>
+    <message>
+        <source>DisC Low Temp(Cells)</source>
+        <translation>放电低温（电芯）</translation>
+    </message>
+    <message>
+        <source>Chg High Temp(Cells)</source>
+        <translation>充电高温（电芯）</translation>
+    </message>
+    <message>
+        <source>Chg Low Temp(Cells)</source>
+        <translation>充电低温（电芯）</translation>
+    </message>
+    <message>
+        <source>DisC OverCurrent</source>
+        <translation>放电过流</translation>
+    </message>
+    <message>
+        <source>Chg OverCurrent</source>
+        <translation>充电过流</translation>
+    </message>
+    <message>
+        <source>Main circuit Failure</source>
+        <translation>主回路故障</translation>
+    </message>
+    <message>
+        <source>Short Circuit Alarm</source>
+        <translation>短路告警</translation>
+    </message>
+    <message>
+        <source>Cells ImBalance</source>
+        <translation>电芯不均衡</translation>
+    </message>
+    <message>
+        <source>I-Sensor Failure</source>
+        <translation>电流传感器故障</translation>
+    </message>
+    <message>
+        <source>Module %1</source>
+        <translation>模块 %1</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>模块</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>%1号</translation>
+    </message>
+    <message>
+        <source>Cell No.</source>
+        <translation>电芯编号</translation>
+    </message>
+    <message>
+        <source>V-mV</source>
+        <translation>电压-mV</translation>
+    </message>
+    <message>
+        <source>Temp.-℃</source>
+        <translation>温度-℃</translation>
+    </message>
+</context>
+<context>
     <name>BmuSession</name>
     <message>
         <source>The session ended.</source>
@@ -367,16 +558,83 @@
         <translation>本地固件已是最新版本。</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
-        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 &apos;BMU&apos; 或 &apos;BMS&apos; 升级固件。</translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
+        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 'BMU' 或 'BMS' 升级固件。</translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
         <translation>固件文件下载成功。请连接电池系统的 WiFi，然后点击“升级”开始升级固件！</translation>
     </message>
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>已下载 %1 / %2 个文件；其余文件见上方说明。</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file %1 cannot be opened: %2</source>
+        <translation>无法打开文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a firmware image (%2 bytes).</source>
+        <translation>文件 %1 过大，不是固件镜像（%2 字节）。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty.</source>
+        <translation>文件 %1 为空。</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>无法打开文件：%1</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The table is too large to read.</source>
+        <translation>表格过大，无法读取。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>Unknown battery type "%1".</source>
+        <translation>未知的电池类型“%1”。</translation>
+    </message>
+    <message>
+        <source>The sheet is empty.</source>
+        <translation>工作表为空。</translation>
+    </message>
+    <message>
+        <source>The sheet holds %1 rows; a parameter table needs %2 table rows and a closing row (%3 table bytes).</source>
+        <translation>工作表有 %1 行；参数表需要 %2 行表格数据和一行结束行（%3 个表格字节）。</translation>
+    </message>
+    <message>
+        <source>Cell %1 must hold up to four hex digits, not "%2".</source>
+        <translation>单元格 %1 应为最多四位十六进制数字，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds %2, outside -32768..65535.</source>
+        <translation>单元格 %1 的值为 %2，超出 -32768..65535 的范围。</translation>
+    </message>
+    <message>
+        <source>The table version in cells %1 and %2 must be two numbers from 0 to 255.</source>
+        <translation>单元格 %1 和 %2 中的表版本必须是两个 0 到 255 之间的数字。</translation>
     </message>
 </context>
 <context>
@@ -462,7 +720,7 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi&apos;s password!</source>
+ It is same as WiFi's password!</source>
         <translation>密码错误。
  密码与 WiFi 密码相同！</translation>
     </message>
@@ -474,7 +732,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
+        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
         <translation>读取或升级期间，请保持本电脑连接在电池系统的 WiFi 上。</translation>
     </message>
     <message>
@@ -1110,7 +1368,7 @@
         <translation>BMU 一应答即请求下一页，而不是按固定间隔请求。对需要间隔的 BMU 请关闭此项。</translation>
     </message>
     <message>
-        <source>Logs&apos; Qty</source>
+        <source>Logs' Qty</source>
         <translation>日志数量</translation>
     </message>
     <message>
@@ -1149,8 +1407,8 @@
         <translation>请先下载固件文件。</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
-        <translation>固件文件不完整，请从本地文件夹 &apos;...//Data&apos; 中删除该文件，然后从服务器重新下载固件。</translation>
+        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
+        <translation>固件文件不完整，请从本地文件夹 '...//Data' 中删除该文件，然后从服务器重新下载固件。</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>
