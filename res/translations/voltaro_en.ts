@@ -569,6 +569,22 @@
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>%1 of %2 files downloaded; the others are named above.</translation>
     </message>
+    <message>
+        <source>its name holds a control character</source>
+        <translation>its name holds a control character</translation>
+    </message>
+    <message>
+        <source>its name ends in "/"</source>
+        <translation>its name ends in "/"</translation>
+    </message>
+    <message>
+        <source>its name is not a file name</source>
+        <translation>its name is not a file name</translation>
+    </message>
+    <message>
+        <source>its name is longer than %1 bytes</source>
+        <translation>its name is longer than %1 bytes</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -662,6 +678,13 @@
     <message>
         <source>Please download the new BMS Firmware,then update it! </source>
         <translation>Please download the new BMS Firmware,then update it! </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRead</name>
+    <message>
+        <source>No response from the BMU: reading the history stopped after %1 of %2 blocks.</source>
+        <translation>No response from the BMU: reading the history stopped after %1 of %2 blocks.</translation>
     </message>
 </context>
 <context>

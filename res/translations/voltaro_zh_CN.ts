@@ -569,6 +569,22 @@
         <source>%1 of %2 files downloaded; the others are named above.</source>
         <translation>已下载 %1 / %2 个文件；其余文件见上方说明。</translation>
     </message>
+    <message>
+        <source>its name holds a control character</source>
+        <translation>文件名含有控制字符</translation>
+    </message>
+    <message>
+        <source>its name ends in "/"</source>
+        <translation>文件名以“/”结尾</translation>
+    </message>
+    <message>
+        <source>its name is not a file name</source>
+        <translation>名称不是有效的文件名</translation>
+    </message>
+    <message>
+        <source>its name is longer than %1 bytes</source>
+        <translation>文件名超过 %1 字节</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -662,6 +678,13 @@
     <message>
         <source>Please download the new BMS Firmware,then update it! </source>
         <translation>请下载新的 BMS 固件，然后升级！</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRead</name>
+    <message>
+        <source>No response from the BMU: reading the history stopped after %1 of %2 blocks.</source>
+        <translation>BMU 无响应：历史记录读取在第 %1 块（共 %2 块）后停止。</translation>
     </message>
 </context>
 <context>
