@@ -1368,11 +1368,11 @@
     </message>
     <message>
         <source>Running:</source>
-        <translation>运行中：</translation>
+        <translation>当前版本：</translation>
     </message>
     <message>
         <source>New:</source>
-        <translation>新：</translation>
+        <translation>新版本：</translation>
     </message>
     <message>
         <source> Read</source>
