@@ -558,12 +558,12 @@
         <translation>The local Firmware have been latest.</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
-        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
+        <translation>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
-        <translation>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</translation>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
+        <translation>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</translation>
     </message>
     <message>
         <source>%1 of %2 files downloaded; the others are named above.</source>
@@ -574,8 +574,8 @@
         <translation>its name holds a control character</translation>
     </message>
     <message>
-        <source>its name ends in "/"</source>
-        <translation>its name ends in "/"</translation>
+        <source>its name ends in &quot;/&quot;</source>
+        <translation>its name ends in &quot;/&quot;</translation>
     </message>
     <message>
         <source>its name is not a file name</source>
@@ -629,8 +629,8 @@
         <translation>out of memory</translation>
     </message>
     <message>
-        <source>Unknown battery type "%1".</source>
-        <translation>Unknown battery type "%1".</translation>
+        <source>Unknown battery type &quot;%1&quot;.</source>
+        <translation>Unknown battery type &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The sheet is empty.</source>
@@ -641,8 +641,8 @@
         <translation>The sheet holds %1 rows; a parameter table needs %2 table rows and a closing row (%3 table bytes).</translation>
     </message>
     <message>
-        <source>Cell %1 must hold up to four hex digits, not "%2".</source>
-        <translation>Cell %1 must hold up to four hex digits, not "%2".</translation>
+        <source>Cell %1 must hold up to four hex digits, not &quot;%2&quot;.</source>
+        <translation>Cell %1 must hold up to four hex digits, not &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Cell %1 holds %2, outside -32768..65535.</source>
@@ -743,9 +743,9 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi's password!</source>
+ It is same as WiFi&apos;s password!</source>
         <translation>Password is wrong. 
- It is same as WiFi's password!</translation>
+ It is same as WiFi&apos;s password!</translation>
     </message>
     <message>
         <source>Password is wrong!</source>
@@ -755,8 +755,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
-        <translation>Keep this PC on the battery system's WiFi while reading or updating.</translation>
+        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
+        <translation>Keep this PC on the battery system&apos;s WiFi while reading or updating.</translation>
     </message>
     <message>
         <source>Date&amp;Time</source>
@@ -1391,8 +1391,8 @@
         <translation>Ask for the next page as soon as the BMU has answered, instead of at fixed steps. Leave it off for a BMU that needs the pauses.</translation>
     </message>
     <message>
-        <source>Logs' Qty</source>
-        <translation>Logs' Qty</translation>
+        <source>Logs&apos; Qty</source>
+        <translation>Logs&apos; Qty</translation>
     </message>
     <message>
         <source>Translate From File</source>
@@ -1430,8 +1430,8 @@
         <translation>Please download the Firmware file firstly.</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
-        <translation>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</translation>
+        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
+        <translation>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>

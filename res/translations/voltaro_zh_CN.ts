@@ -558,11 +558,11 @@
         <translation>本地固件已是最新版本。</translation>
     </message>
     <message>
-        <source>Please connect the WiFi of battery system and refresh the system info. Then choose 'BMU' or 'BMS' to update the Firmware. </source>
-        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 'BMU' 或 'BMS' 升级固件。</translation>
+        <source>Please connect the WiFi of battery system and refresh the system info. Then choose &apos;BMU&apos; or &apos;BMS&apos; to update the Firmware. </source>
+        <translation>请连接电池系统的 WiFi 并刷新系统信息，然后选择 &apos;BMU&apos; 或 &apos;BMS&apos; 升级固件。</translation>
     </message>
     <message>
-        <source>Download firmware file success. Please connect the WiFi of battery system then click 'Update' to start updating Firmware!</source>
+        <source>Download firmware file success. Please connect the WiFi of battery system then click &apos;Update&apos; to start updating Firmware!</source>
         <translation>固件文件下载成功。请连接电池系统的 WiFi，然后点击“升级”开始升级固件！</translation>
     </message>
     <message>
@@ -574,7 +574,7 @@
         <translation>文件名含有控制字符</translation>
     </message>
     <message>
-        <source>its name ends in "/"</source>
+        <source>its name ends in &quot;/&quot;</source>
         <translation>文件名以“/”结尾</translation>
     </message>
     <message>
@@ -629,7 +629,7 @@
         <translation>内存不足</translation>
     </message>
     <message>
-        <source>Unknown battery type "%1".</source>
+        <source>Unknown battery type &quot;%1&quot;.</source>
         <translation>未知的电池类型“%1”。</translation>
     </message>
     <message>
@@ -641,7 +641,7 @@
         <translation>工作表有 %1 行；参数表需要 %2 行表格数据和一行结束行（%3 个表格字节）。</translation>
     </message>
     <message>
-        <source>Cell %1 must hold up to four hex digits, not "%2".</source>
+        <source>Cell %1 must hold up to four hex digits, not &quot;%2&quot;.</source>
         <translation>单元格 %1 应为最多四位十六进制数字，而不是“%2”。</translation>
     </message>
     <message>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>Password is wrong. 
- It is same as WiFi's password!</source>
+ It is same as WiFi&apos;s password!</source>
         <translation>密码错误。
  密码与 WiFi 密码相同！</translation>
     </message>
@@ -755,7 +755,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Keep this PC on the battery system's WiFi while reading or updating.</source>
+        <source>Keep this PC on the battery system&apos;s WiFi while reading or updating.</source>
         <translation>读取或升级期间，请保持本电脑连接在电池系统的 WiFi 上。</translation>
     </message>
     <message>
@@ -1391,7 +1391,7 @@
         <translation>BMU 一应答即请求下一页，而不是按固定间隔请求。对需要间隔的 BMU 请关闭此项。</translation>
     </message>
     <message>
-        <source>Logs' Qty</source>
+        <source>Logs&apos; Qty</source>
         <translation>日志数量</translation>
     </message>
     <message>
@@ -1430,8 +1430,8 @@
         <translation>请先下载固件文件。</translation>
     </message>
     <message>
-        <source>The firmware file is incomplete, please delete it from local folder '...//Data', then re-download a new firmware from server.</source>
-        <translation>固件文件不完整，请从本地文件夹 '...//Data' 中删除该文件，然后从服务器重新下载固件。</translation>
+        <source>The firmware file is incomplete, please delete it from local folder &apos;...//Data&apos;, then re-download a new firmware from server.</source>
+        <translation>固件文件不完整，请从本地文件夹 &apos;...//Data&apos; 中删除该文件，然后从服务器重新下载固件。</translation>
     </message>
     <message>
         <source>The firmware file cannot be sent: its version is above 255 or the image needs more than 65535 packets.</source>
