@@ -1,13 +1,14 @@
 #include "app/application.h"
 
 #include "app/commandline.h"
-#include "app/demomode.h"
-#include "app/login.h"
-#include "app/mainwindow.h"
+#include "app/language.h"
+#include "app/logcategories.h"
 #include "app/settings.h"
-#include "sim/bmusimulator.h"
+#include "app/version.h"
+#include "app/windowhost.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <memory>
@@ -36,11 +37,13 @@ int storePassword(const CommandLine& command) {
 
 } // namespace
 
-// Writing a password or printing help needs no display, so no GUI application either.
+// Writing a password or printing help or the version needs no display, so no GUI application
+// either.
 bool runsWithoutWindow(const QStringList& arguments) {
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--set-password") || argument == QLatin1String("--help") ||
-            argument == QLatin1String("-h"))
+            argument == QLatin1String("-h") || argument == QLatin1String("--version") ||
+            argument == QLatin1String("-v"))
             return true;
     }
     return false;
@@ -54,6 +57,7 @@ int runVoltaro(int argc, char* argv[]) {
     else
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("voltaro"));
+    QCoreApplication::setApplicationVersion(QLatin1String(VoltaroVersion));
 
     const CommandLine command = parseCommandLine(arguments);
     if (!command.error.isEmpty()) {
@@ -61,41 +65,20 @@ int runVoltaro(int argc, char* argv[]) {
         QTextStream(help ? stdout : stderr) << command.error << '\n';
         return help ? 0 : 2;
     }
+    if (command.version) {
+        QTextStream(stdout) << "voltaro " << VoltaroVersion << '\n';
+        return 0;
+    }
     if (command.setPassword)
         return storePassword(command);
-    // Declared before the window so that it outlives the window's link.
-    std::unique_ptr<BmuSimulator> simulator;
-    MainWindow window;
-    for (const QString& warning : window.settings().warnings)
-        QTextStream(stderr) << warning << '\n';
-    if (!command.bmu.isEmpty()) {
-        QString host = window.settings().bmuHost;
-        quint16 port = window.settings().bmuPort;
-        parseEndpoint(command.bmu, &host, &port);
-        window.setBmuEndpoint(host, port);
-    }
-    if (!command.updateServer.isEmpty()) {
-        UpdateServer server = window.settings().updateServer;
-        parseUpdateServerUrl(command.updateServer, &server);
-        window.setUpdateServer(server);
-    }
-    if (command.demo) {
-        QString error;
-        simulator = startDemo(window, command.system, &error);
-        if (!simulator) {
-            QTextStream(stderr) << error << '\n';
-            return 1;
-        }
-        QTextStream(stdout) << "Demo mode: simulated " << command.system
-                            << " system on 127.0.0.1:" << window.settings().bmuPort << '\n';
-        // Connected and refreshed once the user has logged in, whichever role.
-        auto* once = new QObject(&window);
-        for (auto role :
-             {&Login::installer, &Login::service_partner, &Login::inverter_partner, &Login::admin})
-            QObject::connect(window.loginWindow(), role, once, [&window, once] {
-                once->deleteLater(); // the first login only
-                window.connectAndRefresh();
-            });
+    if (command.trace)
+        QLoggingCategory::setFilterRules(QLatin1String(TraceAllRule));
+    installLanguage(preferredLanguage());
+    WindowHost host(command);
+    QString error;
+    if (!host.open(&error)) {
+        QTextStream(stderr) << error << '\n';
+        return 1;
     }
     return app->exec();
 }

@@ -9,6 +9,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Service and commissioning tool for the battery storage system."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption setPassword(
         QStringLiteral("set-password"),
         QStringLiteral("Write the password of ROLE (installer, service_partner, "
@@ -28,7 +29,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                     QStringLiteral("Simulated system of the demo mode: hv, lv "
                                                    "or qpa5."),
                                     QStringLiteral("SYSTEM"), QStringLiteral("hv"));
-    parser.addOptions({setPassword, bmu, updateServer, demo, system});
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Write debug traces to the terminal, one line per frame sent or received."));
+    parser.addOptions({setPassword, bmu, updateServer, demo, system, trace});
     parser.addPositionalArgument(QStringLiteral("ROLE PASSWORD"),
                                  QStringLiteral("With --set-password only."));
 
@@ -40,6 +44,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(QStringLiteral("help"))) {
         result.error = result.helpText;
+        return result;
+    }
+
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.version = true;
         return result;
     }
 
@@ -58,6 +67,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
 
+    result.trace = parser.isSet(trace);
     result.demo = parser.isSet(demo);
     result.system = parser.value(system);
     if (!QStringList{QStringLiteral("hv"), QStringLiteral("lv"), QStringLiteral("qpa5")}.contains(

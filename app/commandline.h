@@ -12,6 +12,8 @@ struct CommandLine {
     QString system = QStringLiteral("hv"); // --system hv|lv|qpa5 (demo mode)
     QString bmu;                           // --bmu HOST[:PORT]
     QString updateServer;                  // --update-server ftp://HOST[:PORT]
+    bool trace = false;                    // --trace: debug traces, one line per frame
+    bool version = false;                  // --version: print the version and exit
     QString error;                         // non-empty: the arguments were not understood
     QString helpText;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 // Small helpers for the hand-written forms: every widget gets its object name at birth.
@@ -23,6 +24,17 @@ inline QLabel* label(QWidget* parent, const char* objectName, const QString& tex
 }
 
 // A caption label whose object name does not matter to the window.
+// Shows a value in a label that is never narrower than its text: a layout short of room
+// then scrolls (the window's content sits in a scroll area) instead of cutting the text.
+inline void showValue(QLabel* label, const QString& text) {
+    const char base[] = "baseMinimumWidth";
+    if (!label->property(base).isValid())
+        label->setProperty(base, label->minimumWidth());
+    label->setText(text);
+    label->setMinimumWidth(qMax(label->property(base).toInt(), label->sizeHint().width()));
+    label->adjustSize();
+}
+
 inline QLabel* caption(QWidget* parent, const QString& text) {
     return new QLabel(text, parent);
 }

@@ -1,5 +1,6 @@
 #include "app/login.h"
 
+#include "app/language.h"
 #include "app/passwordcodec.h"
 #include "app/settings.h"
 #include "app/version.h"
@@ -13,9 +14,20 @@ Login::Login(QWidget* parent)
     , form(new Ui::Login) {
     form->setupUi(this);
     // The placeholder comes after the items, so Installer stays selected and it never shows.
-    form->comboBox->setPlaceholderText(QStringLiteral("Choose your character"));
-    form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
+    form->comboBox->setPlaceholderText(tr("Choose your character"));
     setWindowTitle(QLatin1String(LoginWindowTitle));
+    form->label_Logo->setPixmap(QPixmap(QStringLiteral("://Res/Lumeno Logo.jpg")));
+
+    const QString current = preferredLanguage();
+    for (const Language& language : languages()) {
+        form->comboBox_Language->addItem(language.name, language.code);
+        if (language.code == current)
+            form->comboBox_Language->setCurrentIndex(form->comboBox_Language->count() - 1);
+    }
+    connect(form->comboBox_Language, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) {
+                emit languageChosen(form->comboBox_Language->itemData(index).toString());
+            });
 
     for (const std::optional<QString>& stored : AppSettings::load().storedPasswords)
         rolePasswords << (stored ? readStoredPassword(*stored) : std::nullopt);
@@ -44,13 +56,13 @@ void Login::on_Btn_Login_clicked() {
         return;
     }
     if (!rolePasswords[role]) {
-        form->label_4->setText(QStringLiteral("No password is stored for this role."));
+        form->label_4->setText(tr("No password is stored for this role."));
         return;
     }
     if (form->lineEdit_Password->text() != *rolePasswords[role]) {
-        form->label_4->setText(
-            role == 0 ? QStringLiteral("Password is wrong. \n It is same as WiFi's password!")
-                      : QStringLiteral("Password is wrong!"));
+        form->label_4->setText(role == 0
+                                   ? tr("Password is wrong. \n It is same as WiFi's password!")
+                                   : tr("Password is wrong!"));
         return;
     }
     form->label_4->clear();

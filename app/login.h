@@ -27,6 +27,8 @@ public:
     void selectRole(int role);
 
 signals:
+    // The user picked another interface language (a code of languages()).
+    void languageChosen(const QString& code);
     void installer();
     void service_partner();
     void inverter_partner();

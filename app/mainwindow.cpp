@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
+#include "app/captionfit.h"
 #include "app/customtabstyle.h"
 #include "app/login.h"
 #include "app/mainwindow_form.h"
 #include "app/rememberedfolders.h"
 #include "app/styles.h"
+#include "app/usersettings.h"
 #include "firmware/update.h"
 #include "history/history.h"
 #include "link/bmusession.h"
@@ -67,8 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(login, &Login::admin, this, &MainWindow::showAdminView);
 
     statusNotice = new QLabel(
-        QStringLiteral("Keep this PC on the battery system's WiFi while reading or updating."),
-        this);
+        tr("Keep this PC on the battery system's WiFi while reading or updating."), this);
     statusNotice->setObjectName(QStringLiteral("label_StatusNotice"));
     statusNotice->setAlignment(Qt::AlignCenter);
     statusNotice->setMinimumSize(statusNotice->sizeHint());
@@ -155,16 +156,13 @@ void MainWindow::setUpdateServer(const UpdateServer& server) {
 }
 
 QSettings& MainWindow::userSettings() {
-    static QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Voltaro"),
-                              QStringLiteral("voltaro"));
-    return settings;
+    return voltaroUserSettings();
 }
 
 void MainWindow::setupEventsTable() {
     QTableWidget* events = ui->tableWidget_Events;
     events->setColumnCount(3);
-    events->setHorizontalHeaderLabels(
-        {QStringLiteral("Date&Time"), QStringLiteral("Fault Level"), QStringLiteral("Details")});
+    events->setHorizontalHeaderLabels({tr("Date&Time"), tr("Fault Level"), tr("Details")});
     events->setRowCount(250);
     QHeaderView* header = events->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -189,6 +187,8 @@ void MainWindow::applyStyles() {
     for (QGroupBox* group : {ui->groupBox_5, ui->groupBox_6, ui->groupBox_7, ui->groupBoxSetup_2,
                              ui->gBox_BMS_1, ui->gBox_BMS_2, ui->gBox_BMS_3, ui->gBox_BMS_4})
         group->setStyleSheet(QLatin1String(Style::GroupBox));
+    for (QPushButton* button : lockedButtons() + styledOnlyButtons())
+        fitCaption(button);
 }
 
 QVector<QPushButton*> MainWindow::lockedButtons() const {

@@ -43,6 +43,9 @@ public:
     ~MainWindow() override;
 
     Login* loginWindow() const { return login; }
+
+    // The user's own settings (not Config.ini, which belongs to the deployment).
+    static QSettings& userSettings();
     QString role() const { return userRole; }
     const AppSettings& settings() const { return appSettings; }
     BmuSession* bmuSession() const { return session; }
@@ -163,9 +166,6 @@ private:
     void reloadFirmwareFiles();
     // Asks before an update goes out, for every role; `onYes` starts it.
     void confirmUpdate(const UpdateSummary& update, std::function<void()> onYes);
-
-    // The user's own settings (not Config.ini, which belongs to the deployment).
-    static QSettings& userSettings();
 
     // ---- Data files (files/)
     void setupTranslationTables();

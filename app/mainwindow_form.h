@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QVector>
 
 class Battery;
@@ -25,6 +26,8 @@ class QWidget;
 // slots are connected (on_<object>_<signal>) and by which tests find it. The 65 history
 // tables and the many labels make a hand-written form easier to keep than a designer file.
 class Ui_MainWindow {
+    Q_DECLARE_TR_FUNCTIONS(Ui_MainWindow)
+
 public:
     void setupUi(QMainWindow* window);
     void retranslateUi(QMainWindow* window);

@@ -20,6 +20,21 @@
 
 using namespace FormBuilder;
 
+namespace {
+
+// Main and sub version read as one number ("3.12"): the labels touch the dot.
+QHBoxLayout* versionPair(QWidget* parent, QLabel* main, QLabel* sub) {
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(0);
+    pair->addWidget(main);
+    pair->addWidget(caption(parent, QStringLiteral(".")));
+    pair->addWidget(sub);
+    pair->addStretch();
+    return pair;
+}
+
+} // namespace
+
 void Ui_MainWindow::setupDiagnosisTab() {
     tab_2 = make<QWidget>(tabWidget, "tab_2");
     tabWidget->addTab(tab_2, QString());
@@ -32,32 +47,32 @@ void Ui_MainWindow::setupDiagnosisTab() {
     auto* info = new QGridLayout(tab_9);
     auto* choose = new QHBoxLayout;
     comboBox_BMSInfo = make<QComboBox>(tab_9, "comboBox_BMSInfo");
-    Btn_BMSInfo_Read = button(tab_9, "Btn_BMSInfo_Read", QStringLiteral("Read"));
+    Btn_BMSInfo_Read = button(tab_9, "Btn_BMSInfo_Read", tr("Read"));
     choose->addWidget(comboBox_BMSInfo);
     choose->addWidget(Btn_BMSInfo_Read);
     choose->addStretch();
     info->addLayout(choose, 0, 0, 1, 3);
 
     gBox_BMS_1 = valueGroup(
-        tab_9, "gBox_BMS_1", QStringLiteral("Battery"),
+        tab_9, "gBox_BMS_1", tr("Battery"),
         {{QStringLiteral("SN:"), "label_BMS_SN", &label_BMS_SN},
          {QStringLiteral("F/W:"), "label_BMS_FW", &label_BMS_FW},
          {QStringLiteral("P-T A:"), "label_BMS_ParameterTable_A", &label_BMS_ParameterTable_A},
          {QStringLiteral("P-T B:"), "label_BMS_ParameterTable_B", &label_BMS_ParameterTable_B}});
     // The state values carry their own prefixes ("SOC:59.5%", "Charging:-1.4A").
-    gBox_BMS_2 = valueGroup(tab_9, "gBox_BMS_2", QStringLiteral("State"),
+    gBox_BMS_2 = valueGroup(tab_9, "gBox_BMS_2", tr("State"),
                             {{QString(), "label_BMS_SOC", &label_BMS_SOC},
                              {QString(), "label_BMS_Current", &label_BMS_Current}});
-    gBox_BMS_3 = valueGroup(
-        tab_9, "gBox_BMS_3", QStringLiteral("Voltage"),
-        {{QStringLiteral("Battery:"), "label_BMS_Battery_voltage", &label_BMS_Battery_voltage},
-         {QStringLiteral("Pack:"), "label_BMS_Park_voltage", &label_BMS_Park_voltage}});
-    gBox_BMS_4 = valueGroup(
-        tab_9, "gBox_BMS_4", QStringLiteral("Cells"),
-        {{QStringLiteral("Max. Voltage:"), "label_BMS_CellVoltage_Max", &label_BMS_CellVoltage_Max},
-         {QStringLiteral("Min. Voltage:"), "label_BMS_CellVoltage_Min", &label_BMS_CellVoltage_Min},
-         {QStringLiteral("Max. Temp.:"), "label_BMS_CellTemp_Max", &label_BMS_CellTemp_Max},
-         {QStringLiteral("Min. Temp.:"), "label_BMS_CellTemp_Min", &label_BMS_CellTemp_Min}});
+    gBox_BMS_3 =
+        valueGroup(tab_9, "gBox_BMS_3", tr("Voltage"),
+                   {{tr("Battery:"), "label_BMS_Battery_voltage", &label_BMS_Battery_voltage},
+                    {tr("Pack:"), "label_BMS_Park_voltage", &label_BMS_Park_voltage}});
+    gBox_BMS_4 =
+        valueGroup(tab_9, "gBox_BMS_4", tr("Cells"),
+                   {{tr("Max. Voltage:"), "label_BMS_CellVoltage_Max", &label_BMS_CellVoltage_Max},
+                    {tr("Min. Voltage:"), "label_BMS_CellVoltage_Min", &label_BMS_CellVoltage_Min},
+                    {tr("Max. Temp.:"), "label_BMS_CellTemp_Max", &label_BMS_CellTemp_Max},
+                    {tr("Min. Temp.:"), "label_BMS_CellTemp_Min", &label_BMS_CellTemp_Min}});
     info->addWidget(gBox_BMS_1, 1, 0);
     info->addWidget(gBox_BMS_2, 1, 1);
     info->addWidget(gBox_BMS_3, 2, 0);
@@ -79,7 +94,7 @@ void Ui_MainWindow::setupDiagnosisTab() {
     auto* cellsPage = new QVBoxLayout(tab_10);
     tableWidget_BMS_Cells = make<QTableWidget>(tab_10, "tableWidget_BMS_Cells");
     cellsPage->addWidget(tableWidget_BMS_Cells);
-    Btn_CellInfo_Export = button(tab_10, "Btn_CellInfo_Export", QStringLiteral("Export To File"));
+    Btn_CellInfo_Export = button(tab_10, "Btn_CellInfo_Export", tr("Export To File"));
     cellsPage->addWidget(Btn_CellInfo_Export, 0, Qt::AlignRight);
 
     tab_5 = make<QWidget>(tabWidget_2, "tab_5");
@@ -94,15 +109,15 @@ void Ui_MainWindow::setupUpdateTab() {
     tabWidget->addTab(tab_4, QString());
     auto* layout = new QGridLayout(tab_4);
 
-    auto* download = new QGroupBox(QStringLiteral("Firmware download"), tab_4);
+    auto* download = new QGroupBox(tr("Firmware download"), tab_4);
     auto* downloadLayout = new QHBoxLayout(download);
     pBar_Download_FW = make<QProgressBar>(download, "pBar_Download_FW");
-    BtnDownloadFWfile = button(download, "BtnDownloadFWfile", QStringLiteral("Download"));
+    BtnDownloadFWfile = button(download, "BtnDownloadFWfile", tr("Download"));
     downloadLayout->addWidget(pBar_Download_FW);
     downloadLayout->addWidget(BtnDownloadFWfile);
     layout->addWidget(download, 0, 0);
 
-    auto* firmware = new QGroupBox(QStringLiteral("Firmware update"), tab_4);
+    auto* firmware = new QGroupBox(tr("Firmware update"), tab_4);
     auto* fw = new QGridLayout(firmware);
     comboBox = make<QComboBox>(firmware, "comboBox");
     comboBox->addItems({QStringLiteral("BMU"), QStringLiteral("BMS")});
@@ -110,35 +125,32 @@ void Ui_MainWindow::setupUpdateTab() {
     label_Current_SubVersion_FW = label(firmware, "label_Current_SubVersion_FW");
     labelMainVersion_FW = label(firmware, "labelMainVersion_FW");
     labelSubVersion_FW = label(firmware, "labelSubVersion_FW");
-    label_7 = label(firmware, "label_7", QStringLiteral("Section:"));
+    label_7 = label(firmware, "label_7", tr("Section:"));
     label_APPVersion = label(firmware, "label_APPVersion");
     progressBarFW = make<QProgressBar>(firmware, "progressBarFW");
-    BtnSendFW = button(firmware, "BtnSendFW", QStringLiteral("Update"));
-    fw->addWidget(caption(firmware, QStringLiteral("FW Type:")), 0, 0);
+    BtnSendFW = button(firmware, "BtnSendFW", tr("Update"));
+    fw->addWidget(caption(firmware, tr("FW Type:")), 0, 0);
     fw->addWidget(comboBox, 0, 1, 1, 3);
-    fw->addWidget(caption(firmware, QStringLiteral("Running version:")), 1, 0);
-    fw->addWidget(label_Current_MainVersion_FW, 1, 1);
-    fw->addWidget(caption(firmware, QStringLiteral(".")), 1, 2);
-    fw->addWidget(label_Current_SubVersion_FW, 1, 3);
-    fw->addWidget(caption(firmware, QStringLiteral("New version:")), 2, 0);
-    fw->addWidget(labelMainVersion_FW, 2, 1);
-    fw->addWidget(caption(firmware, QStringLiteral(".")), 2, 2);
-    fw->addWidget(labelSubVersion_FW, 2, 3);
+    fw->addWidget(caption(firmware, tr("Running version:")), 1, 0);
+    fw->addLayout(versionPair(firmware, label_Current_MainVersion_FW, label_Current_SubVersion_FW),
+                  1, 1, 1, 3);
+    fw->addWidget(caption(firmware, tr("New version:")), 2, 0);
+    fw->addLayout(versionPair(firmware, labelMainVersion_FW, labelSubVersion_FW), 2, 1, 1, 3);
     fw->addWidget(label_7, 3, 0);
     fw->addWidget(label_APPVersion, 3, 1);
     fw->addWidget(progressBarFW, 4, 0, 1, 4);
     fw->addWidget(BtnSendFW, 5, 0, 1, 4);
     layout->addWidget(firmware, 1, 0);
 
-    auto* table = new QGroupBox(QStringLiteral("Parameter table update"), tab_4);
+    auto* table = new QGroupBox(tr("Parameter table update"), tab_4);
     auto* pt = new QGridLayout(table);
     label_PT_Running = label(table, "label_PT_Running");
     label_PT_New = label(table, "label_PT_New");
     progressBar_PT = make<QProgressBar>(table, "progressBar_PT");
-    Btn_PT_Update = button(table, "Btn_PT_Update", QStringLiteral("Update"));
-    pt->addWidget(caption(table, QStringLiteral("Running:")), 0, 0);
+    Btn_PT_Update = button(table, "Btn_PT_Update", tr("Update"));
+    pt->addWidget(caption(table, tr("Running:")), 0, 0);
     pt->addWidget(label_PT_Running, 0, 1);
-    pt->addWidget(caption(table, QStringLiteral("New:")), 1, 0);
+    pt->addWidget(caption(table, tr("New:")), 1, 0);
     pt->addWidget(label_PT_New, 1, 1);
     pt->addWidget(progressBar_PT, 2, 0, 1, 2);
     pt->addWidget(Btn_PT_Update, 3, 0, 1, 2);
@@ -164,16 +176,16 @@ void Ui_MainWindow::setupHistoryTab() {
     comboBox_ReadHistoryInfo = make<QComboBox>(tab_History, "comboBox_ReadHistoryInfo");
     lineEdit_His_Data_Qty = make<QLineEdit>(tab_History, "lineEdit_His_Data_Qty");
     lineEdit_His_Data_Qty->setMaximumWidth(120);
-    Btn_HistoryInfo = button(tab_History, "Btn_HistoryInfo", QStringLiteral(" Read"));
-    pushButton_2 = button(tab_History, "pushButton_2", QStringLiteral("Export To File"));
-    Btn_HistoryInfo_Clear = button(tab_History, "Btn_HistoryInfo_Clear", QStringLiteral("Clear"));
+    Btn_HistoryInfo = button(tab_History, "Btn_HistoryInfo", tr(" Read"));
+    pushButton_2 = button(tab_History, "pushButton_2", tr("Export To File"));
+    Btn_HistoryInfo_Clear = button(tab_History, "Btn_HistoryInfo_Clear", tr("Clear"));
     checkBox_FastReads = make<QCheckBox>(tab_History, "checkBox_FastReads");
-    checkBox_FastReads->setText(QStringLiteral("Fast reads"));
+    checkBox_FastReads->setText(tr("Fast reads"));
     checkBox_FastReads->setToolTip(
-        QStringLiteral("Ask for the next page as soon as the BMU has answered, instead of at "
-                       "fixed steps. Leave it off for a BMU that needs the pauses."));
+        tr("Ask for the next page as soon as the BMU has answered, instead of at "
+           "fixed steps. Leave it off for a BMU that needs the pauses."));
     controls->addWidget(comboBox_ReadHistoryInfo);
-    controls->addWidget(caption(tab_History, QStringLiteral("Logs' Qty")));
+    controls->addWidget(caption(tab_History, tr("Logs' Qty")));
     controls->addWidget(lineEdit_His_Data_Qty);
     controls->addWidget(Btn_HistoryInfo);
     controls->addWidget(pushButton_2);
@@ -208,10 +220,9 @@ void Ui_MainWindow::setupHistoryTab() {
     radioBtn_BMS->setText(QStringLiteral("BMS"));
     comboBox_Trans = make<QComboBox>(tab_7, "comboBox_Trans");
     comboBox_Trans->addItems({QStringLiteral("Lumeno HV"), QStringLiteral("Lumeno LV")});
-    Btn_TransFromFile = button(tab_7, "Btn_TransFromFile", QStringLiteral("Translate From File"));
-    pushBtn_Trans_to_Excel =
-        button(tab_7, "pushBtn_Trans_to_Excel", QStringLiteral("Export To File"));
-    Btn_clear = button(tab_7, "Btn_clear", QStringLiteral("Clear"));
+    Btn_TransFromFile = button(tab_7, "Btn_TransFromFile", tr("Translate From File"));
+    pushBtn_Trans_to_Excel = button(tab_7, "pushBtn_Trans_to_Excel", tr("Export To File"));
+    Btn_clear = button(tab_7, "Btn_clear", tr("Clear"));
     for (QWidget* widget :
          {static_cast<QWidget*>(radioBtn_BMU), static_cast<QWidget*>(radioBtn_BMS),
           static_cast<QWidget*>(comboBox_Trans), static_cast<QWidget*>(Btn_TransFromFile),
@@ -229,29 +240,29 @@ void Ui_MainWindow::setupHistoryTab() {
     tab_13 = make<QWidget>(tabWidget_History, "tab_13");
     tabWidget_History->addTab(tab_13, QString());
     auto* tool = new QVBoxLayout(tab_13);
-    auto* verification = new QGroupBox(QStringLiteral("Firmware verification"), tab_13);
+    auto* verification = new QGroupBox(tr("Firmware verification"), tab_13);
     auto* verify = new QGridLayout(verification);
     lineEdit_FW = make<QLineEdit>(verification, "lineEdit_FW");
     lineEdit_FW->setReadOnly(true);
     lineEdit_CRC = make<QLineEdit>(verification, "lineEdit_CRC");
     lineEdit_CRC->setReadOnly(true);
-    pushButton_3 = button(verification, "pushButton_3", QStringLiteral("  Choose F/W File"));
-    verify->addWidget(caption(verification, QStringLiteral("File:")), 0, 0);
+    pushButton_3 = button(verification, "pushButton_3", tr("  Choose F/W File"));
+    verify->addWidget(caption(verification, tr("File:")), 0, 0);
     verify->addWidget(lineEdit_FW, 0, 1);
     verify->addWidget(pushButton_3, 0, 2);
     verify->addWidget(caption(verification, QStringLiteral("CRC:")), 1, 0);
     verify->addWidget(lineEdit_CRC, 1, 1);
     tool->addWidget(verification);
-    auto* encryption = new QGroupBox(QStringLiteral("Threshold table encryption"), tab_13);
+    auto* encryption = new QGroupBox(tr("Threshold table encryption"), tab_13);
     auto* encrypt = new QGridLayout(encryption);
     comboBox_Bat_Type = make<QComboBox>(encryption, "comboBox_Bat_Type");
     comboBox_Bat_Type->addItems({QStringLiteral("ZRC"), QStringLiteral("ZRDX"),
                                  QStringLiteral("ZRA"), QStringLiteral("QPC"),
                                  QStringLiteral("QPB"), QStringLiteral("QPA")});
-    Btn_PT_Load = button(encryption, "Btn_PT_Load", QStringLiteral("Load Table"));
+    Btn_PT_Load = button(encryption, "Btn_PT_Load", tr("Load Table"));
     textEdit_PT = make<QPlainTextEdit>(encryption, "textEdit_PT");
     textEdit_PT->setReadOnly(true);
-    encrypt->addWidget(caption(encryption, QStringLiteral("Battery type:")), 0, 0);
+    encrypt->addWidget(caption(encryption, tr("Battery type:")), 0, 0);
     encrypt->addWidget(comboBox_Bat_Type, 0, 1);
     encrypt->addWidget(Btn_PT_Load, 0, 2);
     encrypt->addWidget(textEdit_PT, 1, 0, 1, 3);

@@ -16,11 +16,13 @@ inline constexpr char GrayButton[] =
     "color: white;border-radius: 10px;  border: 2px groove gray; border-style: outset;}";
 
 // The drop-down rule is closed before the item rules; left open, Qt rejects the whole sheet.
+// A styled drop-down draws no arrow of its own: the down-arrow rule gives it one.
 inline constexpr char ComboBox[] =
     "QComboBox{border: 1px solid gray;border-radius: 3px;padding: 1px 2px 1px 2px;min-width: "
     "9em; }QComboBox::drop-down {subcontrol-origin: padding;subcontrol-position: top "
     "right;border-left-width: 1px;border-left-color: darkgray;border-left-style: "
-    "solid;border-top-right-radius: 3px;border-bottom-right-radius: 3px;}QComboBox "
+    "solid;border-top-right-radius: 3px;border-bottom-right-radius: 3px;}"
+    "QComboBox::down-arrow{image: url(:/Res/arrow-down.png);}QComboBox "
     "QAbstractItemView::item {height: 25px;}QListView::item {background: "
     "red;}QListView::item:hover {background: #BDD7FD;}";
 

@@ -50,7 +50,7 @@ void MainWindow::on_BtnSetup_clicked() {
     const QString refusal = setupRefusalMessage(setup.outcome);
     if (!refusal.isEmpty()) {
         // Refused before anything is sent: the buttons stay usable.
-        Messages::warning(this, QStringLiteral("Setup"), refusal);
+        Messages::warning(this, tr("Setup"), refusal);
         return;
     }
     if (setup.outcome == SetupBytes::NoInverter)

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <QCoreApplication>
+
 std::optional<SetupLists> setupListsForSerial(const QString& serial) {
     BatteryFamily family;
     if (serial.startsWith(QLatin1String("P03")) || serial.startsWith(QLatin1String("E0P3")))
@@ -19,8 +21,8 @@ std::optional<SetupLists> setupListsForSerial(const QString& serial) {
     lists.batteryTypes = batteryTypeNames(family);
     for (const InverterEntry& entry : invertersOf(family))
         lists.inverterNames.append(QString::fromLatin1(entry.name));
-    lists.countCaption =
-        hv ? QStringLiteral("Modules in Serial") : QStringLiteral("Modules in Parallels");
+    lists.countCaption = hv ? QCoreApplication::translate("Setup", "Modules in Serial")
+                            : QCoreApplication::translate("Setup", "Modules in Parallels");
     lists.preselectedBatteryType = hv ? 1 : 0;
     return lists;
 }
@@ -117,11 +119,13 @@ QString setupRefusalMessage(SetupBytes::Outcome outcome) {
             "Setup", "On a high-voltage system the modules per tower are a number from 0 to "
                      "15. Nothing was written.");
     case SetupBytes::BadModuleCount:
-        return QStringLiteral("The number of modules must be a whole number from 0 to 255. "
-                              "Nothing was written.");
+        return QCoreApplication::translate(
+            "Setup", "The number of modules must be a whole number from 0 to 255. "
+                     "Nothing was written.");
     case SetupBytes::NoSelection:
-        return QStringLiteral("Please choose the battery type, the grid and the phase. "
-                              "Nothing was written.");
+        return QCoreApplication::translate(
+            "Setup", "Please choose the battery type, the grid and the phase. "
+                     "Nothing was written.");
     case SetupBytes::Ok:
     case SetupBytes::NoInverter:
         break;

@@ -17,9 +17,8 @@ bool isSetupReply(const QByteArray& frame) {
 void SetupRead::begin() {
     guardReplies(timing().replyLimitMs, [this] {
         addNote(PaneNote::Kind::ColouredLine,
-                QStringLiteral("No valid reply from the BMU: the setup was not read."),
-                QStringLiteral("red"));
-        finish(Outcome::Failed, QStringLiteral("No valid reply from the BMU."));
+                tr("No valid reply from the BMU: the setup was not read."), QStringLiteral("red"));
+        finish(Outcome::Failed, tr("No valid reply from the BMU."));
     });
     send(Command::SetupRead);
 }

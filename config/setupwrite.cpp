@@ -20,8 +20,8 @@ bool isSetupEcho(const QByteArray& frame) {
 
 void SetupWrite::begin() {
     echoTimer = makeTimer([this] {
-        const QString line = QStringLiteral("The BMU did not confirm the setup: nothing is known "
-                                            "to be written.");
+        const QString line = tr("The BMU did not confirm the setup: nothing is known "
+                                "to be written.");
         addNote(PaneNote::Kind::ColouredLine, line, QStringLiteral("red"));
         finish(Outcome::Failed, line);
     });
@@ -35,6 +35,6 @@ void SetupWrite::onFrame(const QByteArray& frame) {
     confirmed = true;
     echoTimer->stop();
     emit session()->setupWritten(setupBytes);
-    addLine(QStringLiteral("setting susseccful"));
+    addLine(tr("setting susseccful"));
     runStep(new StatusRefresh);
 }

@@ -1,5 +1,7 @@
 // Data-file members of the main window: export of result tables, translation of a saved
 // log from a file, and the translation tab's controls.
+#include "app/fixedpitchdelegate.h"
+#include "app/logcategories.h"
 #include "app/mainwindow.h"
 
 #include "app/mainwindow_form.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-const char exportCaption[] = "Save";
+const char exportCaption[] = QT_TRANSLATE_NOOP("MainWindow", "Save");
 const char exportFilter[] = "Excel File( *.xls *.xlsx);;TXT-Files (*.txt)";
 // The spreadsheet filter first; the second entry lets the tool's own text exports be picked.
 const char importFilter[] = "Exel file(*.xls *.xlsx);;TXT-Files (*.txt *.csv)";
@@ -69,6 +71,7 @@ void setupTranslationTable(QTableWidget* table, const QStringList& header) {
     const int widths[] = {200, 50, 250};
     for (int c = 0; c < 3; ++c)
         table->setColumnWidth(c, widths[c]);
+    table->setItemDelegateForColumn(1, new FixedPitchDelegate(table)); // the Code column
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setStyleSheet(QLatin1String(Style::SkyblueHeader));
     table->setStyleSheet(QLatin1String(Style::TableSelection));
@@ -84,14 +87,13 @@ void MainWindow::setupTranslationTables() {
 void MainWindow::exportTable(QTableWidget* table, const QString& path) {
     if (path.isEmpty() || !table)
         return;
-    qDebug() << "行，列数量" << table->rowCount() << table->columnCount();
+    qCDebug(lcFiles) << "exporting rows" << table->rowCount() << "columns" << table->columnCount();
     const QString error = writeTableFile(path, contentsOf(table));
     if (!error.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Remind"), error);
+        Messages::warning(this, tr("Remind"), error);
         return;
     }
-    Messages::ask(this, QStringLiteral("Done"),
-                  QStringLiteral("Data export successfully. Do you want to open it now?"),
+    Messages::ask(this, tr("Done"), tr("Data export successfully. Do you want to open it now?"),
                   QMessageBox::Yes | QMessageBox::No, [path](QMessageBox::StandardButton answer) {
                       if (answer == QMessageBox::Yes)
                           QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -107,8 +109,8 @@ void MainWindow::on_pushButton_2_clicked() {
             ? QStringLiteral("/%1+BMU Historical Data+%2").arg(serial, timeStamp())
             : QStringLiteral("/%2+BMS%1+%4 Historical Data+%3")
                   .arg(QString::number(index), serial, timeStamp(), ui->label_BMS_SN->text());
-    const QString path = askSaveFileName(this, QLatin1String(exportCaption), desktopFolder() + name,
-                                         QLatin1String(exportFilter));
+    const QString path = askSaveFileName(this, MainWindow::tr(exportCaption),
+                                         desktopFolder() + name, QLatin1String(exportFilter));
     exportTable(historyTables.value(index), path);
 }
 
@@ -125,7 +127,7 @@ void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {
         return;
     }
     const QString path = askSaveFileName(
-        this, QLatin1String(exportCaption),
+        this, MainWindow::tr(exportCaption),
         desktopFolder() + name.arg(ui->label_SN->text(), timeStamp()), QLatin1String(exportFilter));
     exportTable(table, path);
 }
@@ -133,14 +135,14 @@ void MainWindow::on_pushBtn_Trans_to_Excel_clicked() {
 void MainWindow::on_Btn_TransFromFile_clicked() {
     if (findChild<TranslationRun*>())
         return; // one translation at a time: its progress dialog is open
-    const QString path = askOpenFileName(this, QStringLiteral("Choose Excel file"), QString(),
-                                         QLatin1String(importFilter));
+    const QString path =
+        askOpenFileName(this, tr("Choose Excel file"), QString(), QLatin1String(importFilter));
     if (path.isEmpty())
         return;
     const bool bmu = ui->radioBtn_BMU->isChecked();
     if (!bmu && !ui->radioBtn_BMS->isChecked()) {
-        Messages::open(this, QMessageBox::Warning, QStringLiteral("Remind"),
-                       QStringLiteral("Please choose BMU or BMS first."), QMessageBox::Apply);
+        Messages::open(this, QMessageBox::Warning, tr("Remind"),
+                       tr("Please choose BMU or BMS first."), QMessageBox::Apply);
         return;
     }
     new TranslationRun(this, bmu ? ui->table_Trans : ui->tableWidget_Trans_BMS, path,

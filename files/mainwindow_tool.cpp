@@ -1,5 +1,6 @@
 // The tool page of the main window: the CRC of a firmware file, and packaging a
 // parameter-table spreadsheet into a table file in the Data folder.
+#include "app/logcategories.h"
 #include "app/mainwindow.h"
 
 #include "app/mainwindow_form.h"
@@ -16,32 +17,32 @@
 #include <QPlainTextEdit>
 
 void MainWindow::on_pushButton_3_clicked() {
-    const QString path = askOpenFileName(this, QStringLiteral("Choose F/W file"), QString(),
-                                         QStringLiteral("Bin file(*.bin)"));
+    const QString path =
+        askOpenFileName(this, tr("Choose F/W file"), QString(), QStringLiteral("Bin file(*.bin)"));
     if (path.isEmpty())
         return;
     const FirmwareCheck check = checkFirmwareFile(path);
     ui->lineEdit_FW->setText(path);
     ui->lineEdit_CRC->setText(check.crc);
     if (!check.ok()) {
-        Messages::warning(this, QStringLiteral("Remind"), check.error);
+        Messages::warning(this, tr("Remind"), check.error);
         return;
     }
-    qDebug() << "firmware file" << path << "size" << check.size << "CRC" << check.crc;
+    qCDebug(lcFiles) << "firmware file" << path << "size" << check.size << "CRC" << check.crc;
 }
 
 void MainWindow::on_Btn_PT_Load_clicked() {
-    const QString path = askOpenFileName(this, QStringLiteral("选择Excel文件"), QString(),
+    const QString path = askOpenFileName(this, tr("选择Excel文件"), QString(),
                                          QStringLiteral("Exel file(*.csv *.xls *.xlsx)"));
     if (path.isEmpty()) {
-        ui->textEdit_PT->setPlainText(QStringLiteral("No file chosen; no table was written."));
+        ui->textEdit_PT->setPlainText(tr("No file chosen; no table was written."));
         return;
     }
     // A refused sheet leaves no file behind, and a table file is never written short: the
     // package is complete before anything is written, and saved whole or not at all.
     auto refuse = [this](const QString& reason) {
         ui->textEdit_PT->setPlainText(reason);
-        Messages::warning(this, QStringLiteral("Remind"), reason);
+        Messages::warning(this, tr("Remind"), reason);
     };
     const SheetReadResult sheet = readFirstWorksheet(path);
     if (!sheet.ok())
@@ -50,18 +51,17 @@ void MainWindow::on_Btn_PT_Load_clicked() {
         packageParameterTable(sheet.rows, ui->comboBox_Bat_Type->currentText());
     if (!package.ok())
         return refuse(package.error);
-    qDebug() << "加密前的数据：" << package.hexText;
-    qDebug() << "加密后的数据长度（包含CRC）：" << package.content.size();
+    qCDebug(lcFiles) << "table before encryption" << package.hexText;
+    qCDebug(lcFiles) << "encrypted table bytes (with CRC)" << package.content.size();
 
     const QString dataFolder = QDir::currentPath() + QStringLiteral("/Data/");
     if (!QDir().mkpath(dataFolder))
-        return refuse(QStringLiteral("The folder %1 cannot be created.").arg(dataFolder));
+        return refuse(tr("The folder %1 cannot be created.").arg(dataFolder));
     const QString target = dataFolder + package.fileName;
     const QString reason = saveWholeFile(target, package.content);
     if (!reason.isEmpty())
-        return refuse(QStringLiteral("The file %1 cannot be written: %2").arg(target, reason));
+        return refuse(tr("The file %1 cannot be written: %2").arg(target, reason));
     ui->textEdit_PT->clear();
     ui->textEdit_PT->appendPlainText(
-        QStringLiteral("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹")
-            .arg(package.fileName));
+        tr("加密的阈值表导出成功, 文件名为：%1,已存入Data文件夹").arg(package.fileName));
 }

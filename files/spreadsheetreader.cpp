@@ -4,6 +4,7 @@
 #include "files/xlssheetreader.h"
 #include "files/xlsxsheetreader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -27,10 +28,11 @@ SheetReadResult readFirstWorksheet(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return SheetReadResult::failure(
-            QStringLiteral("The file cannot be opened: %1").arg(file.errorString()));
+            QCoreApplication::translate("Files", "The file cannot be opened: %1")
+                .arg(file.errorString()));
     switch (sniffSheetFormat(file.peek(8))) {
     case SheetFormat::Empty:
-        return SheetReadResult::failure(QStringLiteral("The file is empty."));
+        return SheetReadResult::failure(QCoreApplication::translate("Files", "The file is empty."));
     case SheetFormat::Xlsx:
         file.close();
         return readXlsxFirstSheet(path);
@@ -41,10 +43,12 @@ SheetReadResult readFirstWorksheet(const QString& path) {
         break;
     }
     if (file.size() > maxTextSize)
-        return SheetReadResult::failure(QStringLiteral("The table is too large to read."));
+        return SheetReadResult::failure(
+            QCoreApplication::translate("Files", "The table is too large to read."));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return SheetReadResult::failure(
-            QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
+            QCoreApplication::translate("Files", "The file cannot be read: %1")
+                .arg(file.errorString()));
     return readDelimitedText(bytes);
 }

@@ -4,6 +4,7 @@
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -24,7 +25,8 @@ QString lineOf(const QStringList& cells, int columns) {
 }
 
 QString cannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
+    return QCoreApplication::translate("Files", "The file %1 cannot be written: %2")
+        .arg(path, reason);
 }
 
 QString saveTo(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
@@ -44,7 +46,7 @@ QString writeXlsx(const QString& path, const ExportTable& table) {
     options.tmpdir = scratchFolder.data();
     lxw_workbook* book = workbook_new_opt(QFile::encodeName(draftPath).constData(), &options);
     if (!book)
-        return cannotWrite(path, QStringLiteral("out of memory"));
+        return cannotWrite(path, QCoreApplication::translate("Files", "out of memory"));
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     const int columns = table.header.size();
     auto writeRow = [&](lxw_row_t row, const QStringList& cells) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <cctype>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::array<int, 6> valueColumns{3, 5, 7, 9, 11, 13};
@@ -61,12 +63,14 @@ QStringList packagingBatteryTypes() {
 TablePackage packageParameterTable(const SheetRows& rows, const QString& batteryType) {
     const int typeCode = packagingTypeCode(batteryType);
     if (typeCode < 0)
-        return failure(QStringLiteral("Unknown battery type \"%1\".").arg(batteryType));
+        return failure(
+            QCoreApplication::translate("Files", "Unknown battery type \"%1\".").arg(batteryType));
     if (rows.isEmpty())
-        return failure(QStringLiteral("The sheet is empty."));
+        return failure(QCoreApplication::translate("Files", "The sheet is empty."));
     if (rows.size() != tableRowCount + 1)
-        return failure(QStringLiteral("The sheet holds %1 rows; a parameter table needs %2 "
-                                      "table rows and a closing row (%3 table bytes).")
+        return failure(QCoreApplication::translate(
+                           "Files", "The sheet holds %1 rows; a parameter table needs %2 "
+                                    "table rows and a closing row (%3 table bytes).")
                            .arg(rows.size())
                            .arg(tableRowCount)
                            .arg(tableByteCount));
@@ -81,15 +85,17 @@ TablePackage packageParameterTable(const SheetRows& rows, const QString& battery
             if (r == lastRow && c == valueColumns.back()) {
                 // Already hex digits in the sheet; a number cell may have lost its zeros.
                 if (!isHexDigits(text) || text.size() > 4)
-                    return failure(QStringLiteral("Cell %1 must hold up to four hex digits, "
-                                                  "not \"%2\".")
+                    return failure(QCoreApplication::translate(
+                                       "Files", "Cell %1 must hold up to four hex digits, "
+                                                "not \"%2\".")
                                        .arg(cellName(r, c), text));
                 word = text.toUShort(nullptr, 16);
             } else {
                 bool isNumber = false;
                 const qint64 value = text.toLongLong(&isNumber);
                 if (isNumber && (value < -32768 || value > 65535))
-                    return failure(QStringLiteral("Cell %1 holds %2, outside -32768..65535.")
+                    return failure(QCoreApplication::translate(
+                                       "Files", "Cell %1 holds %2, outside -32768..65535.")
                                        .arg(cellName(r, c), text));
                 // Text that is not a number counts as 0; negatives as two's complement.
                 word = isNumber ? quint16(value) : 0;
@@ -106,8 +112,8 @@ TablePackage packageParameterTable(const SheetRows& rows, const QString& battery
     const int sub = versionRow.value(subVersionColumn).trimmed().toInt(&subOk);
     if (!mainOk || !subOk || main < 0 || main > 255 || sub < 0 || sub > 255)
         return failure(
-            QStringLiteral("The table version in cells %1 and %2 must be two "
-                           "numbers from 0 to 255.")
+            QCoreApplication::translate("Files", "The table version in cells %1 and %2 must be two "
+                                                 "numbers from 0 to 255.")
                 .arg(cellName(lastRow, mainVersionColumn), cellName(lastRow, subVersionColumn)));
 
     TablePackage package;

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char wrongFile[] = "Please choose the correct data file!!";
+const char wrongFile[] =
+    QT_TRANSLATE_NOOP("TranslationRun", "Please choose the correct data file!!");
 
 // Fitting every row's height to its texts measures every cell: for a large table that alone
 // holds the window for seconds, so only small tables get it.
@@ -23,17 +24,17 @@ TranslationRun::TranslationRun(QWidget* window, QTableWidget* table, const QStri
     : QObject(window)
     , window(window)
     , table(table)
-    , dialog(new QProgressDialog(QStringLiteral("Reading %1 ...").arg(path),
-                                 QStringLiteral("Cancel"), 0, 0, window))
+    , dialog(new QProgressDialog(tr("Reading %1 ...").arg(path), QStringLiteral("Cancel"), 0, 0,
+                                 window))
     , filling(new QTimer(this)) {
-    dialog->setWindowTitle(QStringLiteral("Translate From File"));
+    dialog->setWindowTitle(tr("Translate From File"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     dialog->setMinimumDuration(300);
     connect(dialog, &QProgressDialog::canceled, this, &TranslationRun::cancel);
     connect(this, &TranslationRun::progressed, dialog, [this](int done, int total) {
-        dialog->setLabelText(QStringLiteral("Translating rows ..."));
+        dialog->setLabelText(tr("Translating rows ..."));
         dialog->setMaximum(total);
         dialog->setValue(done);
     });
@@ -72,18 +73,18 @@ void TranslationRun::decodingEnded() {
         return finish();
     switch (result.outcome) {
     case TranslatedLog::Outcome::Unreadable:
-        Messages::warning(window, QStringLiteral("Remind"), result.error);
+        Messages::warning(window, tr("Remind"), result.error);
         return finish();
     case TranslatedLog::Outcome::NotASavedLog:
-        Messages::open(window, QMessageBox::Warning, QStringLiteral("Remind"),
-                       QLatin1String(wrongFile), QMessageBox::Apply);
+        Messages::open(window, QMessageBox::Warning, tr("Remind"), tr(wrongFile),
+                       QMessageBox::Apply);
         return finish();
     case TranslatedLog::Outcome::Cancelled:
         return finish();
     case TranslatedLog::Outcome::Done:
         break;
     }
-    dialog->setLabelText(QStringLiteral("Filling the table ..."));
+    dialog->setLabelText(tr("Filling the table ..."));
     dialog->setMaximum(result.rows.size());
     table->setRowCount(0);
     table->setRowCount(result.rows.size());

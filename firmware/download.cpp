@@ -4,6 +4,7 @@
 #include "firmware/firmwarefile.h"
 #include "firmware/ftpclient.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMetaEnum>
 #include <QSet>
@@ -18,7 +19,7 @@ namespace {
 constexpr int DownloadAttempts = 3;
 const char indexName[] = "log.txt";
 const char partSuffix[] = ".part";
-const char progressLineStart[] = "Downloading Firmware: ";
+const char progressLineStart[] = QT_TRANSLATE_NOOP("Download", "Downloading Firmware: ");
 
 // A name as the pane shows it: control characters spelt out ("\x00").
 QString shownName(const QString& name) {
@@ -33,8 +34,9 @@ QString shownName(const QString& name) {
 }
 
 QString writeErrorReason(const QFile& file) {
-    return file.error() == QFileDevice::ResourceError ? QStringLiteral("the disk is full")
-                                                      : file.errorString();
+    return file.error() == QFileDevice::ResourceError
+               ? QCoreApplication::translate("Download", "the disk is full")
+               : file.errorString();
 }
 
 int clampToInt(qint64 value) {
@@ -55,8 +57,8 @@ void Download::begin() {
     watchdog = makeTimer([this] { onWatchdog(); });
     addNote(PaneNote::Kind::Clear, QString());
     if (!dataDir.exists() && !dataDir.mkpath(QStringLiteral("."))) {
-        const QString failure = QStringLiteral("Error: Cannot create folder %1")
-                                    .arg(QDir::toNativeSeparators(dataDir.path()));
+        const QString failure =
+            tr("Error: Cannot create folder %1").arg(QDir::toNativeSeparators(dataDir.path()));
         errorLine(failure);
         endRun(Outcome::Failed, failure);
         return;
@@ -69,7 +71,7 @@ void Download::cancel() {
     if (!isRunning())
         return;
     closeAttempt();
-    errorLine(QStringLiteral("Download cancelled."));
+    errorLine(tr("Download cancelled."));
     endRun(Outcome::Cancelled);
 }
 
@@ -85,7 +87,7 @@ void Download::nextFile() {
             startAttempt();
             return;
         }
-        errorLine(QStringLiteral("Skipped %1: %2.").arg(shownName(currentName()), problem));
+        errorLine(tr("Skipped %1: %2.").arg(shownName(currentName()), problem));
     }
     endOfFiles();
 }
@@ -104,15 +106,13 @@ bool Download::openPart() {
 
 void Download::progressLine() {
     addNote(PaneNote::Kind::ProgressLine,
-            QLatin1String(progressLineStart) +
-                QStringLiteral("%1 of %2. Please wait...").arg(index).arg(files.size()),
+            tr(progressLineStart) + tr("%1 of %2. Please wait...").arg(index).arg(files.size()),
             QStringLiteral("blue"));
 }
 
 void Download::startAttempt() {
     if (index == 0)
-        addNote(PaneNote::Kind::ColouredLine,
-                QStringLiteral("Obtaining file information. Please wait..."),
+        addNote(PaneNote::Kind::ColouredLine, tr("Obtaining file information. Please wait..."),
                 QStringLiteral("blue"));
     progressLine();
     if (!openPart())
@@ -137,7 +137,7 @@ void Download::onSizeAnnounced(qint64 bytes) {
     const qint64 limit = downloadSizeLimit(currentName());
     if (bytes > limit) {
         closeAttempt();
-        giveUp(QStringLiteral("it is larger than %1 bytes").arg(limit));
+        giveUp(tr("it is larger than %1 bytes").arg(limit));
     }
 }
 
@@ -145,7 +145,7 @@ void Download::onData(const QByteArray& bytes) {
     const qint64 limit = downloadSizeLimit(currentName());
     if (written + bytes.size() > limit) {
         closeAttempt();
-        giveUp(QStringLiteral("it is larger than %1 bytes").arg(limit));
+        giveUp(tr("it is larger than %1 bytes").arg(limit));
         return;
     }
     if (part->write(bytes) != bytes.size()) {
@@ -172,15 +172,13 @@ void Download::onWatchdog() {
 void Download::onFailed(QNetworkReply::NetworkError error) {
     closeAttempt();
     const char* key = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(error);
-    errorLine(QStringLiteral("Download file occur error: ") +
-              QLatin1String(key ? key : "UnknownNetworkError"));
+    errorLine(tr("Download file occur error: ") + QLatin1String(key ? key : "UnknownNetworkError"));
     if (error == QNetworkReply::ContentNotFoundError) {
-        giveUp(QStringLiteral("the server does not have it"));
+        giveUp(tr("the server does not have it"));
     } else if (error == QNetworkReply::AuthenticationRequiredError) {
         // The same account would be refused again: no retry.
-        const QString failure =
-            QStringLiteral("Download failure, the update server refused the user name or "
-                           "password. ");
+        const QString failure = tr("Download failure, the update server refused the user name or "
+                                   "password. ");
         errorLine(failure);
         endRun(Outcome::Failed, failure.trimmed());
     } else {
@@ -193,32 +191,30 @@ void Download::retryOrEnd() {
     retries += 1;
     if (retries < DownloadAttempts) {
         addNote(PaneNote::Kind::ColouredLine,
-                QStringLiteral("Trying to re-Download No.%1 time").arg(retries + 1),
-                QStringLiteral("blue"));
+                tr("Trying to re-Download No.%1 time").arg(retries + 1), QStringLiteral("blue"));
         startAttempt();
         return;
     }
-    const QString failure =
-        QStringLiteral("Download failure, please check the internet connection. ");
+    const QString failure = tr("Download failure, please check the internet connection. ");
     errorLine(failure);
     endRun(Outcome::Failed, failure.trimmed());
 }
 
 void Download::giveUp(const QString& reason) {
     if (index > 0) {
-        errorLine(QStringLiteral("Skipped %1: %2.").arg(shownName(currentName()), reason));
+        errorLine(tr("Skipped %1: %2.").arg(shownName(currentName()), reason));
         nextFile();
         return;
     }
-    const QString failure = QStringLiteral("The file list log.txt was not taken: %1.").arg(reason);
+    const QString failure = tr("The file list log.txt was not taken: %1.").arg(reason);
     errorLine(failure);
     endRun(Outcome::Failed, failure);
 }
 
 void Download::writeFailed(const QString& reason) {
     closeAttempt();
-    const QString failure = QStringLiteral("Error: Cannot write file %1: %2.")
-                                .arg(QDir::toNativeSeparators(targetPath), reason);
+    const QString failure =
+        tr("Error: Cannot write file %1: %2.").arg(QDir::toNativeSeparators(targetPath), reason);
     errorLine(failure);
     endRun(Outcome::Failed, failure);
 }
@@ -227,7 +223,7 @@ void Download::onCompleted() {
     watchdog->stop();
     if (announced >= 0 && written != announced) {
         // The server said the transfer was complete, but it was not.
-        errorLine(QStringLiteral("%1 arrived incomplete: %2 of %3 bytes.")
+        errorLine(tr("%1 arrived incomplete: %2 of %3 bytes.")
                       .arg(shownName(currentName()))
                       .arg(written)
                       .arg(announced));
@@ -236,9 +232,9 @@ void Download::onCompleted() {
     }
     if (written == 0) {
         closeAttempt();
-        errorLine(QStringLiteral("Nothing be downloaded."));
+        errorLine(tr("Nothing be downloaded."));
         if (index == 0)
-            giveUp(QStringLiteral("it is empty"));
+            giveUp(tr("it is empty"));
         else
             nextFile();
         return;
@@ -258,20 +254,19 @@ void Download::takeIndex() {
     const int named = entries.size() - entries.count(QString());
     if (named > MaxIndexEntries) {
         closeAttempt();
-        giveUp(QStringLiteral("it names more than %1 files").arg(MaxIndexEntries));
+        giveUp(tr("it names more than %1 files").arg(MaxIndexEntries));
         return;
     }
     if (!commitPart())
         return;
-    addNote(PaneNote::Kind::ColouredLine, QStringLiteral("Obtain file information success."),
+    addNote(PaneNote::Kind::ColouredLine, tr("Obtain file information success."),
             QStringLiteral("blue"));
     selectMissingFiles(entries);
     if (files.isEmpty()) {
-        addNote(PaneNote::Kind::ReplacePane, QStringLiteral("The local Firmware have been latest."),
-                QString());
+        addNote(PaneNote::Kind::ReplacePane, tr("The local Firmware have been latest."), QString());
         addNote(PaneNote::Kind::StyledLine,
-                QStringLiteral("Please connect the WiFi of battery system and refresh the system "
-                               "info. Then choose 'BMU' or 'BMS' to update the Firmware. "),
+                tr("Please connect the WiFi of battery system and refresh the system "
+                   "info. Then choose 'BMU' or 'BMS' to update the Firmware. "),
                 QStringLiteral("green"));
         endRun(Outcome::Done);
         return;
@@ -316,13 +311,13 @@ void Download::endOfFiles() {
         emit lastFileArrived();
     if (downloaded == files.size()) {
         addNote(PaneNote::Kind::StyledLine,
-                QStringLiteral("Download firmware file success. Please connect the WiFi of battery "
-                               "system then click 'Update' to start updating Firmware!"),
+                tr("Download firmware file success. Please connect the WiFi of battery "
+                   "system then click 'Update' to start updating Firmware!"),
                 QStringLiteral("green"));
         endRun(Outcome::Done);
         return;
     }
-    const QString summary = QStringLiteral("%1 of %2 files downloaded; the others are named above.")
+    const QString summary = tr("%1 of %2 files downloaded; the others are named above.")
                                 .arg(downloaded)
                                 .arg(files.size());
     errorLine(summary);

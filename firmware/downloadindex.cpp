@@ -1,5 +1,6 @@
 #include "firmware/downloadindex.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -50,15 +51,16 @@ QStringList selectMissingFiles(const QStringList& indexEntries, const QStringLis
 QString downloadEntryProblem(const QString& entry) {
     for (const QChar c : entry) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("its name holds a control character");
+            return QCoreApplication::translate("Download", "its name holds a control character");
     }
     if (entry.endsWith(QLatin1Char('/')))
-        return QStringLiteral("its name ends in \"/\"");
+        return QCoreApplication::translate("Download", "its name ends in \"/\"");
     const QString fileName = downloadFileName(QLatin1Char('/') + entry);
     if (fileName == QLatin1String(".") || fileName == QLatin1String(".."))
-        return QStringLiteral("its name is not a file name");
+        return QCoreApplication::translate("Download", "its name is not a file name");
     if (entry.toUtf8().size() > maxNameBytes)
-        return QStringLiteral("its name is longer than %1 bytes").arg(maxNameBytes);
+        return QCoreApplication::translate("Download", "its name is longer than %1 bytes")
+            .arg(maxNameBytes);
     return {};
 }
 

@@ -2,6 +2,8 @@
 
 #include "link/crc.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -29,12 +31,14 @@ struct HintTexts {
 
 // Indexed by FirmwareTarget.
 const HintTexts hintTexts[] = {
-    {"There is new version for BMU Firmware,please update it. ",
-     "Please download the new BMU Firmware from server,then update it! ",
-     "Please download the new BMU Firmware,then update it! "},
-    {"There is new version of BMS Firmware,please update it. ",
-     "Please download the new BMS Firmware from server,then update it! ",
-     "Please download the new BMS Firmware,then update it! "},
+    {QT_TRANSLATE_NOOP("FirmwareFile", "There is new version for BMU Firmware,please update it. "),
+     QT_TRANSLATE_NOOP("FirmwareFile",
+                       "Please download the new BMU Firmware from server,then update it! "),
+     QT_TRANSLATE_NOOP("FirmwareFile", "Please download the new BMU Firmware,then update it! ")},
+    {QT_TRANSLATE_NOOP("FirmwareFile", "There is new version of BMS Firmware,please update it. "),
+     QT_TRANSLATE_NOOP("FirmwareFile",
+                       "Please download the new BMS Firmware from server,then update it! "),
+     QT_TRANSLATE_NOOP("FirmwareFile", "Please download the new BMS Firmware,then update it! ")},
 };
 
 std::optional<int> decimal(const QString& text) {
@@ -127,11 +131,11 @@ QString firmwareHint(FirmwareTarget target, const RunningVersion& running, int b
     const int main = running.main.toInt();
     const int sub = running.sub.toInt();
     if (main < bestMain || (main == bestMain && sub < bestSub))
-        return QLatin1String(texts.newer);
+        return QCoreApplication::translate("FirmwareFile", texts.newer);
     if (main > bestMain)
-        return QLatin1String(texts.runningMainNewer);
+        return QCoreApplication::translate("FirmwareFile", texts.runningMainNewer);
     if (sub > bestSub)
-        return QLatin1String(texts.runningSubNewer);
+        return QCoreApplication::translate("FirmwareFile", texts.runningSubNewer);
     return {};
 }
 

@@ -20,9 +20,8 @@ void MainWindow::on_BtnDownloadFWfile_clicked() {
     // A Cancel for a run that takes a while; it goes with the run (the session deletes a
     // download it ran or refused).
     auto* cancelDialog =
-        new QProgressDialog(QStringLiteral("Downloading from the update server..."),
-                            QStringLiteral("Cancel"), 0, 0, this);
-    cancelDialog->setWindowTitle(QStringLiteral("please wait..."));
+        new QProgressDialog(tr("Downloading from the update server..."), tr("Cancel"), 0, 0, this);
+    cancelDialog->setWindowTitle(tr("please wait..."));
     cancelDialog->setMinimumDuration(2000);
     connect(cancelDialog, &QProgressDialog::canceled, download, &Download::cancel);
     connect(download, &QObject::destroyed, cancelDialog, &QObject::deleteLater);

@@ -114,7 +114,7 @@ void MainWindow::on_BtnSendFW_clicked() {
             return;
     }
     if (!firmwareUpdate->buildFirmwareHeader()) {
-        PaneText::append(pane, QStringLiteral("The firmware image cannot be sent."), PaneText::Red);
+        PaneText::append(pane, tr("The firmware image cannot be sent."), PaneText::Red);
         return;
     }
     const FirmwareVersions v = firmwareUpdate->firmwareVersions();
@@ -153,8 +153,8 @@ void MainWindow::on_Btn_PT_Update_clicked() {
     const TableBlock block{firmwareUpdate->tableData, firmwareUpdate->tableCrcText};
     if (!tableCrcMatches(block)) {
         PaneText::show(pane,
-                       QStringLiteral("File is destroyed,please download and try again. Or "
-                                      "contact with our service partner."),
+                       tr("File is destroyed,please download and try again. Or "
+                          "contact with our service partner."),
                        PaneText::Red);
         return;
     }

@@ -14,9 +14,10 @@ constexpr int FirmwarePacketTicks = 5; // four sends, the fifth silent tick ends
 constexpr int TablePacketTicks = 3;    // two sends
 constexpr int ResultReads = 3;
 
-const char noResponseText[] = "No response, please try again.";
-const char tableFailureText[] = "Updating failure, please try again!";
-const char pleaseWaitText[] = "Updating,please wait...";
+const char noResponseText[] = QT_TRANSLATE_NOOP("Transfer", "No response, please try again.");
+const char tableFailureText[] =
+    QT_TRANSLATE_NOOP("Transfer", "Updating failure, please try again!");
+const char pleaseWaitText[] = QT_TRANSLATE_NOOP("Transfer", "Updating,please wait...");
 
 } // namespace
 
@@ -48,8 +49,8 @@ quint16 TransferPlan::headerRegister() const {
 
 QString Transfer::name() const {
     if (!isFirmware())
-        return QStringLiteral("parameter table update");
-    return QStringLiteral("%1 firmware update").arg(targetText(plan.target));
+        return tr("parameter table update");
+    return tr("%1 firmware update").arg(targetText(plan.target));
 }
 
 void Transfer::begin() {
@@ -78,7 +79,7 @@ void Transfer::onStep() {
     switch (phase) {
     case Phase::Header:
         if (ticks >= HeaderTries) {
-            fail(QLatin1String(noResponseText));
+            fail(tr(noResponseText));
             return;
         }
         stepTimer->start(timing().transferRepeatMs);
@@ -87,17 +88,15 @@ void Transfer::onStep() {
     case Phase::Packets:
         if (ticks >= (isFirmware() ? FirmwarePacketTicks : TablePacketTicks)) {
             fail(isFirmware()
-                     ? QStringLiteral(
-                           "Transferring Data Error,please double check the Wifi connection.")
-                     : QLatin1String(tableFailureText));
+                     ? tr("Transferring Data Error,please double check the Wifi connection.")
+                     : tr(tableFailureText));
             return;
         }
         if (packetIndex == 0) {
             if (isFirmware())
-                addNote(PaneNote::Kind::StyledLine, QLatin1String(pleaseWaitText),
-                        QStringLiteral("blue"));
+                addNote(PaneNote::Kind::StyledLine, tr(pleaseWaitText), QStringLiteral("blue"));
             else
-                addLine(QLatin1String(pleaseWaitText));
+                addLine(tr(pleaseWaitText));
         }
         if (packetIndex < plan.packets.size()) {
             stepTimer->start(timing().transferRepeatMs);
@@ -118,7 +117,7 @@ void Transfer::onStep() {
         break;
     case Phase::Result:
         if (ticks > ResultReads) {
-            fail(QLatin1String(noResponseText));
+            fail(tr(noResponseText));
             return;
         }
         stepTimer->start(timing().transferRepeatMs);
@@ -153,8 +152,8 @@ void Transfer::onFrame(const QByteArray& frame) {
         if (!takeEcho(frame, plan.headerRegister()))
             return;
         acknowledge();
-        addLine(isFirmware() ? QStringLiteral("Firmware Starts to update.")
-                             : QStringLiteral("Parameters table Starts to update."));
+        addLine(isFirmware() ? tr("Firmware Starts to update.")
+                             : tr("Parameters table Starts to update."));
         break;
     case Phase::Packets:
         if (takeEcho(frame, plan.packetRegister))
@@ -171,22 +170,20 @@ void Transfer::takeVerdict(const QByteArray& frame) {
     if (frame.size() != 23 || byteAt(frame, 1) != 0x03 || byteAt(frame, 2) != 18)
         return;
     if (byteAt(frame, 7) != 0 || byteAt(frame, 8) != 0) {
-        fail(isFirmware() ? QStringLiteral("Update failure, please try again.")
-                          : QLatin1String(tableFailureText));
+        fail(isFirmware() ? tr("Update failure, please try again.") : tr(tableFailureText));
         return;
     }
     QStringList lines;
     if (!isFirmware())
-        lines = QStringList{QStringLiteral("update Successful!!!"),
-                            QStringLiteral("Please confirm the version after 2 minutes")};
+        lines = QStringList{tr("update Successful!!!"),
+                            tr("Please confirm the version after 2 minutes")};
     else if (plan.target == FirmwareTarget::Bmu)
-        lines = QStringList{QStringLiteral("Update Successful!!!")};
+        lines = QStringList{tr("Update Successful!!!")};
     else
         lines = QStringList{
-            QStringLiteral("Data has been loaded to BMU successfully!!"),
-            QStringLiteral(
-                "Please keep the system powering on, then BMU will start to update BMS."),
-            QStringLiteral("The process will take about 15 minutes.")};
+            tr("Data has been loaded to BMU successfully!!"),
+            tr("Please keep the system powering on, then BMU will start to update BMS."),
+            tr("The process will take about 15 minutes.")};
     const QString last = lines.takeLast();
     for (const QString& line : lines)
         addLine(line);
@@ -200,8 +197,7 @@ void Transfer::fail(const QString& line) {
 }
 
 void Transfer::onStop(const QString& reason) {
-    addNote(
-        PaneNote::Kind::StyledLine,
-        QStringLiteral("The update did not end: %1 Nothing is known to be updated.").arg(reason),
-        QStringLiteral("red"));
+    addNote(PaneNote::Kind::StyledLine,
+            tr("The update did not end: %1 Nothing is known to be updated.").arg(reason),
+            QStringLiteral("red"));
 }

@@ -1,4 +1,5 @@
 #include "firmware/update.h"
+#include "app/logcategories.h"
 
 #include "app/mainwindow_form.h"
 #include "firmware/firmwarefile.h"
@@ -19,14 +20,18 @@
 
 namespace {
 
-const char noImageText[] = "Please download the Firmware file firstly.";
-const char incompleteText[] =
+const char noImageText[] =
+    QT_TRANSLATE_NOOP("Update", "Please download the Firmware file firstly.");
+const char incompleteText[] = QT_TRANSLATE_NOOP(
+    "Update",
     "The firmware file is incomplete, please delete it from local folder '...//Data', then "
-    "re-download a new firmware from server.";
-const char unsendableText[] =
+    "re-download a new firmware from server.");
+const char unsendableText[] = QT_TRANSLATE_NOOP(
+    "Update",
     "The firmware file cannot be sent: its version is above 255 or the image needs more than "
-    "65535 packets.";
-const char tableNewerHint[] = "There is new version for parameter table,please update it. ";
+    "65535 packets.");
+const char tableNewerHint[] =
+    QT_TRANSLATE_NOOP("Update", "There is new version for parameter table,please update it. ");
 
 // Largest image whose packets can all be numbered.
 constexpr qint64 largestImage = qint64(Packet::MaxPackets) * Packet::DataBytes - 1;
@@ -77,7 +82,7 @@ void Update::showFirmwareMessage(const QString& text, const char* style) {
 void Update::loadFirmwareFile(int firmwareType) {
     if (firmwareType != int(FirmwareTarget::Bmu) && firmwareType != int(FirmwareTarget::Bms)) {
         disarmFirmware(true);
-        showFirmwareMessage(QLatin1String(noImageText), PaneText::Red);
+        showFirmwareMessage(tr(noImageText), PaneText::Red);
         return;
     }
     const FirmwareTarget target = FirmwareTarget(firmwareType);
@@ -98,7 +103,7 @@ void Update::loadFirmwareFile(int firmwareType) {
 
     if (!best) {
         disarmFirmware(true);
-        showFirmwareMessage(QLatin1String(noImageText), PaneText::Red);
+        showFirmwareMessage(tr(noImageText), PaneText::Red);
         return;
     }
     versions.newMain = QString::number(best->main);
@@ -110,14 +115,14 @@ void Update::loadFirmwareFile(int firmwareType) {
     const QString path = QDir(dataFolder()).filePath(best->fileName);
     if (!versionFitsHeader(best->main, best->sub) || QFileInfo(path).size() > largestImage) {
         disarmFirmware(true);
-        showFirmwareMessage(QLatin1String(unsendableText), PaneText::Red);
+        showFirmwareMessage(tr(unsendableText), PaneText::Red);
         return;
     }
     const QByteArray image = readWholeFile(path);
     if (checkFirmwareImage(image, best->crcText) != ImageCheck::Good) {
         // A damaged or empty file must not leave an earlier image ready to send.
         disarmFirmware(true);
-        showFirmwareMessage(QLatin1String(incompleteText), PaneText::Red);
+        showFirmwareMessage(tr(incompleteText), PaneText::Red);
         return;
     }
 
@@ -127,9 +132,9 @@ void Update::loadFirmwareFile(int firmwareType) {
     firmwareHeaderFrame.clear();
     armed = ArmedImage{target, best->main, best->sub, best->section};
     form->progressBarFW->setRange(0, firmwarePackets.size());
-    qDebug() << "firmware" << best->fileName << "bytes" << firmwareSize << "packets"
-             << firmwarePackets.size();
-    showFirmwareMessage(QStringLiteral("Load Firmware data successfully."), PaneText::Blue);
+    qCDebug(lcUpdate) << "firmware" << best->fileName << "bytes" << firmwareSize << "packets"
+                      << firmwarePackets.size();
+    showFirmwareMessage(tr("Load Firmware data successfully."), PaneText::Blue);
 }
 
 bool Update::buildFirmwareHeader() {
@@ -148,7 +153,7 @@ void Update::scanTableFiles() {
         scanTableFolder(dataFolder(), system->batteryType, system->overview.tableVersion);
     form->label_PT_New->setText(scan.shownVersion);
     if (!scan.selectedFile.isEmpty())
-        PaneText::appendColoured(form->textEdit_BMU_Event, QLatin1String(tableNewerHint), "blue");
+        PaneText::appendColoured(form->textEdit_BMU_Event, tr(tableNewerHint), "blue");
 
     const QByteArray content = scan.selectedFile.isEmpty()
                                    ? QByteArray()
@@ -159,32 +164,30 @@ void Update::scanTableFiles() {
     tableFileName = scan.selectedFile;
     tableNewVersion = scan.shownVersion;
     tableHeaderFrame.clear();
-    qDebug() << "arrayData_PT:" << tableData.toHex() << tableData.size() << tableCrcText;
+    qCDebug(lcUpdate) << "parameter table" << tableData.size() << "bytes, CRC" << tableCrcText;
 
     tablePackets = splitIntoPackets(tableData);
     form->progressBar_PT->setRange(0, tablePackets.size());
-    qDebug() << "list_PT.size()=" << tablePackets.size();
+    qCDebug(lcUpdate) << "parameter table packets" << tablePackets.size();
 
     QTextEdit* pane = form->textEdit_FW_Update;
     // Appended: the firmware load of the same refresh has just written its own line.
     if (!tableData.isEmpty())
-        PaneText::append(pane, QStringLiteral("Load parameter table data successfully."),
-                         PaneText::Blue);
+        PaneText::append(pane, tr("Load parameter table data successfully."), PaneText::Blue);
     else if (system->overview.tableVersion == scan.shownVersion)
-        PaneText::append(pane, QStringLiteral("The parameter table has been latest."),
-                         PaneText::Green);
+        PaneText::append(pane, tr("The parameter table has been latest."), PaneText::Green);
     else
-        PaneText::append(pane, QStringLiteral("Please download the parameter table file firstly."),
+        PaneText::append(pane, tr("Please download the parameter table file firstly."),
                          PaneText::Blue);
 }
 
 QString Update::tableHeaderRefusal() const {
     if (!tableTypeCode(system->batteryType))
-        return QStringLiteral("The battery type is unknown, please refresh the system info "
-                              "firstly.");
+        return tr("The battery type is unknown, please refresh the system info "
+                  "firstly.");
     if (tableData.size() != TableLayout::Length)
-        return QStringLiteral("The parameter table has %1 bytes instead of %2, please download "
-                              "it again.")
+        return tr("The parameter table has %1 bytes instead of %2, please download "
+                  "it again.")
             .arg(tableData.size())
             .arg(TableLayout::Length);
     return {};

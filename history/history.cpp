@@ -1,4 +1,5 @@
 #include "history/history.h"
+#include "app/logcategories.h"
 
 #include "app/mainwindow_form.h"
 #include "history/bmsevents.h"
@@ -42,7 +43,7 @@ void History::decodeBmsEvents(const QByteArray& block) {
     BmsBlockRows rows = decodeBmsBlock(block);
     historyRows = std::move(rows.history);
     eventRows = std::move(rows.events);
-    qDebug() << "BMS历史信息" << historyRows;
+    qCDebug(lcHistory) << "BMS history rows" << historyRows;
 }
 
 void History::showHistoryRows() {

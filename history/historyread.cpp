@@ -39,11 +39,10 @@ void HistoryRead::begin() {
             finish(Outcome::Cancelled);
             return;
         }
-        finish(Outcome::Failed,
-               QStringLiteral("No response from the BMU: reading the history stopped after %1 "
-                              "of %2 blocks.")
-                   .arg(done)
-                   .arg(total));
+        finish(Outcome::Failed, tr("No response from the BMU: reading the history stopped after %1 "
+                                   "of %2 blocks.")
+                                    .arg(done)
+                                    .arg(total));
     });
     stallTimer->setInterval(timing().historyStallMs);
     emit progress(0, total);

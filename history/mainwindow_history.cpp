@@ -1,6 +1,7 @@
 // History members of the main window: starting a log read, requesting its blocks, the
 // dispatcher's history states, and the history tables.
 
+#include "app/fixedpitchdelegate.h"
 #include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "app/messages.h"
@@ -40,10 +41,11 @@ const char VerticalScrollBar[] =
 
 void setupHistoryTable(QTableWidget* table) {
     table->setColumnCount(4);
-    table->setHorizontalHeaderLabels({QStringLiteral("Date&Time"), QStringLiteral("Code"),
-                                      QStringLiteral("Description"), QStringLiteral("Log Data")});
+    table->setHorizontalHeaderLabels({MainWindow::tr("Date&Time"), MainWindow::tr("Code"),
+                                      MainWindow::tr("Description"), MainWindow::tr("Log Data")});
     table->setColumnWidth(0, 200);
     table->setColumnWidth(1, 50);
+    table->setItemDelegateForColumn(1, new FixedPitchDelegate(table));
     table->setColumnWidth(2, 200);
     QHeaderView* header = table->horizontalHeader();
     header->setStretchLastSection(true);
@@ -67,7 +69,7 @@ void MainWindow::setupHistoryTables() {
         setupHistoryTable(table);
 
     // Fast reads are the user's choice, remembered between runs.
-    fastReadsNotice = new QLabel(QStringLiteral("Fast reads on"), this);
+    fastReadsNotice = new QLabel(tr("Fast reads on"), this);
     fastReadsNotice->setObjectName(QStringLiteral("label_FastReads"));
     statusBar()->addPermanentWidget(fastReadsNotice);
     connect(ui->checkBox_FastReads, &QCheckBox::toggled, this, [this](bool on) {
@@ -92,19 +94,18 @@ void MainWindow::on_Btn_HistoryInfo_clicked() {
     const qulonglong perBlock = HistoryRead::RecordsPerBlock;
     const qulonglong blocks = records / perBlock + (records % perBlock ? 1 : 0);
     if (!digitsOnly.match(text).hasMatch() || !number || blocks == 0 || blocks > INT_MAX) {
-        Messages::warning(this, QStringLiteral("Error"),
-                          QStringLiteral("Please input the correct Number."));
+        Messages::warning(this, tr("Error"), tr("Please input the correct Number."));
         return;
     }
     auto* read =
         new HistoryRead(qMax(0, ui->comboBox_ReadHistoryInfo->currentIndex()), int(blocks));
     if (historyProgress)
         historyProgress->deleteLater();
-    historyProgress = new QProgressDialog(QStringLiteral("Reading historical data..."),
-                                          QStringLiteral("Cancel"), 0, int(blocks), this);
+    historyProgress =
+        new QProgressDialog(tr("Reading historical data..."), tr("Cancel"), 0, int(blocks), this);
     historyProgress->setWindowModality(Qt::WindowModal);
     historyProgress->setMinimumDuration(5);
-    historyProgress->setWindowTitle(QStringLiteral("please wait..."));
+    historyProgress->setWindowTitle(tr("please wait..."));
     historyProgress->setValue(0);
     connect(historyProgress, &QProgressDialog::canceled, session, &BmuSession::cancel);
     connect(read, &Operation::progress, historyProgress, [this](int done, int) {
@@ -130,7 +131,7 @@ void MainWindow::endHistoryRead(const OperationResult& result) {
         historyProgress->close();
     }
     if (result.outcome == Outcome::Failed)
-        Messages::warning(this, QStringLiteral("Error"), result.message);
+        Messages::warning(this, tr("Error"), result.message);
 }
 
 void MainWindow::on_Btn_HistoryInfo_Clear_clicked() {

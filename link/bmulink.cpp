@@ -1,4 +1,5 @@
 #include "link/bmulink.h"
+#include "app/logcategories.h"
 
 #include "link/bytes.h"
 
@@ -131,6 +132,7 @@ bool BmuLink::send(const QByteArray& frame) {
     if (!isConnected())
         return false;
     socket->write(frame);
+    qCDebug(lcLink).noquote() << "sent" << frame.toHex(' ');
     emit frameSent(frame);
     return true;
 }
@@ -142,6 +144,7 @@ void BmuLink::onReadyRead() {
         emit frameRejected(frame);
     for (const QByteArray& frame : frames) {
         reconnectAttempts = 0; // the link works
+        qCDebug(lcLink).noquote() << "received" << frame.toHex(' ');
         if (FrameAssembler::isException(frame))
             emit exceptionReceived(byteAt(frame, 2), frame);
         else

@@ -16,7 +16,7 @@ BmuSession::BmuSession(QObject* parent)
 BmuSession::~BmuSession() {
     if (running) {
         disconnect(running, nullptr, this, nullptr);
-        running->stop(QStringLiteral("The session ended."));
+        running->stop(tr("The session ended."));
     }
 }
 
@@ -28,8 +28,8 @@ void BmuSession::setTiming(const SessionTiming& timing) {
 bool BmuSession::start(Operation* operation, QString* refusal) {
     if (running) {
         if (refusal)
-            *refusal = QStringLiteral("Another operation is running (%1): wait until it ends.")
-                           .arg(running->name());
+            *refusal =
+                tr("Another operation is running (%1): wait until it ends.").arg(running->name());
         delete operation;
         return false;
     }
@@ -56,7 +56,7 @@ void BmuSession::cancel() {
 
 void BmuSession::disconnectFromBmu() {
     if (running && running->usesLink())
-        running->stop(QStringLiteral("Stopped: the link to the BMU was disconnected."));
+        running->stop(tr("Stopped: the link to the BMU was disconnected."));
     bmuLink->disconnectFromBmu();
 }
 
@@ -78,7 +78,7 @@ void BmuSession::onException(quint8 code, const QByteArray& frame) {
     emit frameReceived(frame);
     const PaneNote::Pane pane = running ? running->pane() : PaneNote::Pane::Overview;
     emit note(PaneNote{pane, PaneNote::Kind::Line,
-                       QStringLiteral("The BMU answered with Modbus exception %1 (%2).")
+                       tr("The BMU answered with Modbus exception %1 (%2).")
                            .arg(code, 2, 16, QLatin1Char('0'))
                            .arg(QLatin1String(modbusExceptionName(code))),
                        QString()});

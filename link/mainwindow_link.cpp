@@ -20,7 +20,7 @@
 namespace {
 
 QString connectText() {
-    return QObject::tr("Connect");
+    return MainWindow::tr("Connect");
 }
 
 // Removes the newest line of the pane that starts like `line` (the previous progress line).
@@ -56,19 +56,18 @@ void MainWindow::setupSession() {
     connect(link, &BmuLink::disconnected, this, &MainWindow::onDisConnect);
 
     // The state of the link, always in sight.
-    linkState = new QLabel(QStringLiteral("Disconnected"), this);
+    linkState = new QLabel(tr("Disconnected"), this);
     linkState->setObjectName(QStringLiteral("label_LinkState"));
     statusBar()->addPermanentWidget(linkState);
     linkMonitorEntry = LinkMonitorWindow::makeEntry(session, this);
     statusBar()->addPermanentWidget(linkMonitorEntry);
     connect(link, &BmuLink::connected, this, [this, link] {
-        linkState->setText(
-            QStringLiteral("Connected to %1:%2").arg(link->host()).arg(link->port()));
+        linkState->setText(tr("Connected to %1:%2").arg(link->host()).arg(link->port()));
     });
     connect(link, &BmuLink::connectFailed, linkState,
-            [this] { linkState->setText(QStringLiteral("Disconnected")); });
+            [this] { linkState->setText(tr("Disconnected")); });
     connect(link, &BmuLink::reconnecting, linkState, [this](int attempt) {
-        linkState->setText(QStringLiteral("Link lost, reconnecting (attempt %1)").arg(attempt));
+        linkState->setText(tr("Link lost, reconnecting (attempt %1)").arg(attempt));
     });
     connect(session, &BmuSession::busyChanged, this,
             [this](bool busy) { busy ? lockButtons() : unlockButtons(); });
@@ -142,29 +141,29 @@ void MainWindow::showNote(const PaneNote& note) {
 void MainWindow::on_Btn_ConnectTCP_clicked() {
     if (!session->link()->isConnected()) {
         session->link()->setEndpoint(appSettings.bmuHost, appSettings.bmuPort);
-        linkState->setText(QStringLiteral("Connecting…"));
+        linkState->setText(tr("Connecting…"));
         session->link()->connectToBmu();
         return;
     }
     // The user's Disconnect ends the link for good: no automatic reconnection follows.
     session->disconnectFromBmu();
     ui->Btn_ConnectTCP->setText(connectText());
-    linkState->setText(QStringLiteral("Disconnected"));
+    linkState->setText(tr("Disconnected"));
 }
 
 void MainWindow::onConnect(bool byUser) {
     if (byUser)
-        Messages::open(this, QMessageBox::Information, QStringLiteral("information"),
-                       QStringLiteral("Connection successfully!"),
-                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    ui->Btn_ConnectTCP->setText(QStringLiteral("Disconnect"));
+        Messages::open(this, QMessageBox::Information, tr("information"),
+                       tr("Connection successfully!"), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Cancel);
+    ui->Btn_ConnectTCP->setText(tr("Disconnect"));
 }
 
 void MainWindow::onConnectFailed() {
     const BmuLink* link = session->link();
     Messages::open(
-        this, QMessageBox::Warning, QStringLiteral("information"),
-        QStringLiteral("Connection failed!\n") +
+        this, QMessageBox::Warning, tr("information"),
+        tr("Connection failed!") + QLatin1Char('\n') +
             tr("%1:%2: %3").arg(link->host()).arg(link->port()).arg(link->failureReason()),
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
 }

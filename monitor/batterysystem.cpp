@@ -1,5 +1,7 @@
 #include "monitor/batterysystem.h"
 
+#include <QCoreApplication>
+
 BatteryFamily familyOfSerial(const QString& serial) {
     return serial.startsWith(QLatin1String("P03")) || serial.startsWith(QLatin1String("E0P3"))
                ? BatteryFamily::HV
@@ -77,14 +79,15 @@ int inverterListPosition(int code) {
 QString gridText(int code) {
     switch (code) {
     case 0:
-        return QStringLiteral("OFF GRID");
+        return QCoreApplication::translate("Overview", "OFF GRID");
     case 1:
-        return QStringLiteral("ON GRID");
+        return QCoreApplication::translate("Overview", "ON GRID");
     default:
-        return QStringLiteral("BACK UP");
+        return QCoreApplication::translate("Overview", "BACK UP");
     }
 }
 
 QString phaseText(int code) {
-    return code == 0 ? QStringLiteral("Single") : QStringLiteral("Three");
+    return code == 0 ? QCoreApplication::translate("Overview", "Single")
+                     : QCoreApplication::translate("Overview", "Three");
 }

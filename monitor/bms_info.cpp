@@ -1,5 +1,6 @@
 #include "monitor/bms_info.h"
 
+#include "app/formbuilder.h"
 #include "app/mainwindow_form.h"
 #include "app/styles.h"
 #include "monitor/bmsinfodecoder.h"
@@ -52,11 +53,6 @@ QTableWidgetItem* gridItem(const QString& text, const QColor& background) {
     return item;
 }
 
-void setLabel(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
 } // namespace
 
 BMS_Info::BMS_Info(Ui_MainWindow* form, QWidget* parent)
@@ -76,10 +72,10 @@ void BMS_Info::showBmsInfo(const QByteArray& block, bool secondPass, const QStri
 }
 
 void BMS_Info::showLabels(const BmsInfoTexts& t) {
-    setLabel(form->label_BMS_CellVoltage_Max, t.cellVoltageMax);
-    setLabel(form->label_BMS_CellVoltage_Min, t.cellVoltageMin);
-    setLabel(form->label_BMS_CellTemp_Max, t.cellTempMax);
-    setLabel(form->label_BMS_CellTemp_Min, t.cellTempMin);
+    FormBuilder::showValue(form->label_BMS_CellVoltage_Max, t.cellVoltageMax);
+    FormBuilder::showValue(form->label_BMS_CellVoltage_Min, t.cellVoltageMin);
+    FormBuilder::showValue(form->label_BMS_CellTemp_Max, t.cellTempMax);
+    FormBuilder::showValue(form->label_BMS_CellTemp_Min, t.cellTempMin);
     form->label_BMS_Battery_voltage->setText(t.batteryVoltage);
     form->label_BMS_Park_voltage->setText(t.packVoltage);
     form->verticalSlider_BMS->setValue(t.socGauge);
@@ -96,7 +92,7 @@ void BMS_Info::showEvents(const BmsInfoTexts& t) {
     pane->clear();
     const QStringList lines = bmsWarningTexts(t.warningLevel3);
     if (lines.isEmpty()) {
-        pane->append(QStringLiteral("Normal"));
+        pane->append(tr("Normal"));
         pane->setStyleSheet(QLatin1String(Style::TextGreen));
         return;
     }
@@ -133,9 +129,9 @@ void BMS_Info::buildInfoTable() {
     }
 
     const int legend = InfoTable::LegendRow;
-    table->setItem(legend, 0, legendItem(QStringLiteral("Normal")));
+    table->setItem(legend, 0, legendItem(tr("Normal")));
     table->setItem(legend, 1, gridItem(QString(), gridGreen));
-    table->setItem(legend, 2, legendItem(QStringLiteral("Warning")));
+    table->setItem(legend, 2, legendItem(tr("Warning")));
     table->setItem(legend, 3, gridItem(QString(), gridRed));
 }
 

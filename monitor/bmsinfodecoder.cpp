@@ -3,6 +3,8 @@
 #include "link/bytes.h"
 #include "monitor/valuetext.h"
 
+#include <QCoreApplication>
+
 QByteArray bmsPageSlice(const QByteArray& frame, int page) {
     if (page >= 1 && page <= 3)
         return sliceAt(frame, 5, 128);
@@ -52,7 +54,8 @@ BmsInfoTexts decodeBmsInfo(const QByteArray& block) {
     // 0.1 A, two's complement; unlike the Overview the charging current keeps its sign.
     const int current = signed16(wordBE(block, 52));
     t.currentAmps = current / 10.0;
-    t.current = (current < 0 ? QStringLiteral("Charging:%1A") : QStringLiteral("DisCharging:%1A"))
+    t.current = (current < 0 ? QCoreApplication::translate("BmsInfo", "Charging:%1A")
+                             : QCoreApplication::translate("BmsInfo", "DisCharging:%1A"))
                     .arg(scaledText(current, 10, 1));
 
     for (int level = 0; level < 3; ++level)
@@ -93,26 +96,26 @@ BmsInfoTexts decodeBmsInfo(const QByteArray& block) {
 
 QStringList bmsWarningTexts(quint16 warningLevel3) {
     static const char* const texts[16] = {
-        "Battery Over Voltage;",
-        "Battery Under Voltage;",
-        "Cell Over Voltage;",
-        "Cell Under Voltage;",
-        "Voltage Sensor Failure;",
-        "Temperature Sensor Failure;",
-        "High Temperature Discharging (Cells);",
-        "Low Temperature Discharging (Cells);",
-        "High Temperature Charging (Cells);",
-        "Low Temperature Charging (Cells);",
-        "Over Current Discharging;",
-        "Over Current Charging;",
-        "Main circuit Failure;",
-        "Short Circuit Alarm;",
-        "Cells ImBalance;",
-        "Current Sensor Failure;",
+        QT_TRANSLATE_NOOP("BmsInfo", "Battery Over Voltage;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Battery Under Voltage;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Cell Over Voltage;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Cell Under Voltage;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Voltage Sensor Failure;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Temperature Sensor Failure;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "High Temperature Discharging (Cells);"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Low Temperature Discharging (Cells);"),
+        QT_TRANSLATE_NOOP("BmsInfo", "High Temperature Charging (Cells);"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Low Temperature Charging (Cells);"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Over Current Discharging;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Over Current Charging;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Main circuit Failure;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Short Circuit Alarm;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Cells ImBalance;"),
+        QT_TRANSLATE_NOOP("BmsInfo", "Current Sensor Failure;"),
     };
     QStringList lines;
     for (int bit = 0; bit < 16; ++bit)
         if (warningLevel3 & (1u << bit))
-            lines.append(QString::fromLatin1(texts[bit]));
+            lines.append(QCoreApplication::translate("BmsInfo", texts[bit]));
     return lines;
 }

@@ -28,13 +28,13 @@ BmsInfoRead::~BmsInfoRead() = default;
 
 void BmsInfoRead::begin() {
     if (bmsNumber < 1) {
-        addLine(QStringLiteral("No BMS to read yet: press Refresh on the System Info tab first."));
-        finish(Outcome::Failed, QStringLiteral("No BMS to read."));
+        addLine(tr("No BMS to read yet: press Refresh on the System Info tab first."));
+        finish(Outcome::Failed, tr("No BMS to read."));
         return;
     }
     guardReplies(timing().replyLimitMs, [this] {
-        fail(QStringLiteral("No valid reply from the BMU: the BMS information "
-                            "was not read."));
+        fail(tr("No valid reply from the BMU: the BMS information "
+                "was not read."));
     });
     stepTimer = makeTimer([this] { onStep(); });
     pacing = std::make_unique<ReadPacing>(stepTimer, timing(), [this] { noteFallBack(); });
@@ -64,7 +64,7 @@ void BmsInfoRead::onStep() {
     page += 1;
     if (page > BmsInfo::PageCount) {
         // The last page never came.
-        fail(QStringLiteral("No valid reply from the BMU: the BMS information is incomplete."));
+        fail(tr("No valid reply from the BMU: the BMS information is incomplete."));
         return;
     }
     send(Command::BmsInfoPage);
@@ -107,7 +107,7 @@ void BmsInfoRead::takeReadiness(const QByteArray& frame) {
         pacing->replyPassed();
         return;
     }
-    fail(QStringLiteral("The BMU did not get the BMS information ready."));
+    fail(tr("The BMU did not get the BMS information ready."));
 }
 
 void BmsInfoRead::takePage(const QByteArray& frame) {
@@ -128,8 +128,8 @@ void BmsInfoRead::endPass() {
     if (complete)
         emit session()->bmsInfoRead(bmsNumber, block, pass);
     else
-        addLine(QStringLiteral("No valid reply from the BMU: a page of the BMS information "
-                               "went missing."));
+        addLine(tr("No valid reply from the BMU: a page of the BMS information "
+                   "went missing."));
     if (pass == 1 && snapshot().readsCellsTwice()) {
         phase = Phase::ExtendedRead;
         send(hexToBytes(extendedReadRequest()));

@@ -2,28 +2,41 @@
 
 #include "monitor/bmsinfodecoder.h"
 
+#include <QCoreApplication>
+
 QStringList infoTableHeader() {
-    return {QStringLiteral("Items"), QStringLiteral("Value"), QStringLiteral("Items"),
-            QStringLiteral("Value")};
+    return {QCoreApplication::translate("BmsTables", "Items"),
+            QCoreApplication::translate("BmsTables", "Value"),
+            QCoreApplication::translate("BmsTables", "Items"),
+            QCoreApplication::translate("BmsTables", "Value")};
 }
 
 QVector<TableCell> infoTableNames() {
     static const char* const names[10][2] = {
-        {"Battery SN", "Section A"},
-        {"SOC", "Section B"},
-        {"Battery total voltage", "Running Section"},
-        {"Pack Voltage", "Threshold table A"},
-        {"Battery Current", "Threshold table B"},
-        {"Switch State", "Warning level 1"},
-        {"Highest voltage(Cells)", "Warning level 2"},
-        {"Lowest voltage(Cells)", "Warning level 3"},
-        {"Highest Temp(Cells)", "Fault code 1"},
-        {"Lowest Temp(Cells)", "Fault code 2"},
+        {QT_TRANSLATE_NOOP("BmsTables", "Battery SN"), QT_TRANSLATE_NOOP("BmsTables", "Section A")},
+        {QT_TRANSLATE_NOOP("BmsTables", "SOC"), QT_TRANSLATE_NOOP("BmsTables", "Section B")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Battery total voltage"),
+         QT_TRANSLATE_NOOP("BmsTables", "Running Section")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Pack Voltage"),
+         QT_TRANSLATE_NOOP("BmsTables", "Threshold table A")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Battery Current"),
+         QT_TRANSLATE_NOOP("BmsTables", "Threshold table B")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Switch State"),
+         QT_TRANSLATE_NOOP("BmsTables", "Warning level 1")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Highest voltage(Cells)"),
+         QT_TRANSLATE_NOOP("BmsTables", "Warning level 2")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Lowest voltage(Cells)"),
+         QT_TRANSLATE_NOOP("BmsTables", "Warning level 3")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Highest Temp(Cells)"),
+         QT_TRANSLATE_NOOP("BmsTables", "Fault code 1")},
+        {QT_TRANSLATE_NOOP("BmsTables", "Lowest Temp(Cells)"),
+         QT_TRANSLATE_NOOP("BmsTables", "Fault code 2")},
     };
     QVector<TableCell> cells;
     for (int row = 0; row < 10; ++row)
         for (int side = 0; side < 2; ++side)
-            cells.append({row, 2 * side, QString::fromLatin1(names[row][side])});
+            cells.append(
+                {row, 2 * side, QCoreApplication::translate("BmsTables", names[row][side])});
     return cells;
 }
 
@@ -38,14 +51,22 @@ QVector<ValuePlacement> infoTableValuePlacements() {
 
 QStringList warningGridNames() {
     return {
-        QStringLiteral("Battery OverVoltage"),   QStringLiteral("Battery UnderVoltage"),
-        QStringLiteral("Cells OverVoltage"),     QStringLiteral("Cells UnderVoltage"),
-        QStringLiteral("V-Sensor Failure"),      QStringLiteral("T-Sensor Failure"),
-        QStringLiteral("DisC High Temp(Cells)"), QStringLiteral("DisC Low Temp(Cells)"),
-        QStringLiteral("Chg High Temp(Cells)"),  QStringLiteral("Chg Low Temp(Cells)"),
-        QStringLiteral("DisC OverCurrent"),      QStringLiteral("Chg OverCurrent"),
-        QStringLiteral("Main circuit Failure"),  QStringLiteral("Short Circuit Alarm"),
-        QStringLiteral("Cells ImBalance"),       QStringLiteral("I-Sensor Failure"),
+        QCoreApplication::translate("BmsTables", "Battery OverVoltage"),
+        QCoreApplication::translate("BmsTables", "Battery UnderVoltage"),
+        QCoreApplication::translate("BmsTables", "Cells OverVoltage"),
+        QCoreApplication::translate("BmsTables", "Cells UnderVoltage"),
+        QCoreApplication::translate("BmsTables", "V-Sensor Failure"),
+        QCoreApplication::translate("BmsTables", "T-Sensor Failure"),
+        QCoreApplication::translate("BmsTables", "DisC High Temp(Cells)"),
+        QCoreApplication::translate("BmsTables", "DisC Low Temp(Cells)"),
+        QCoreApplication::translate("BmsTables", "Chg High Temp(Cells)"),
+        QCoreApplication::translate("BmsTables", "Chg Low Temp(Cells)"),
+        QCoreApplication::translate("BmsTables", "DisC OverCurrent"),
+        QCoreApplication::translate("BmsTables", "Chg OverCurrent"),
+        QCoreApplication::translate("BmsTables", "Main circuit Failure"),
+        QCoreApplication::translate("BmsTables", "Short Circuit Alarm"),
+        QCoreApplication::translate("BmsTables", "Cells ImBalance"),
+        QCoreApplication::translate("BmsTables", "I-Sensor Failure"),
     };
 }
 
@@ -94,26 +115,27 @@ struct ShapePlan {
 
 ShapePlan planOf(CellTableShape shape) {
     using namespace BmsInfo;
-    const QString module = QStringLiteral("Module %1");
+    const QString module = QCoreApplication::translate("BmsTables", "Module %1");
     switch (shape) {
     case CellTableShape::Qpa:
         return {{0, 5, 4, 8, module, FirstCellValue},
                 20,
-                QStringLiteral("Module"),
+                QCoreApplication::translate("BmsTables", "Module"),
                 6,
                 {21, 5, 2, 6, module, FirstTemperatureValue}};
     case CellTableShape::Lv:
-        return {{0, 1, 2, 8, QStringLiteral("Voltage"), FirstCellValue},
+        return {{0, 1, 2, 8, QCoreApplication::translate("BmsTables", "Voltage"), FirstCellValue},
                 2,
-                QStringLiteral("Item"),
+                QCoreApplication::translate("BmsTables", "Item"),
                 8,
-                {3, 1, 1, 8, QStringLiteral("Temperature"), FirstTemperatureValue}};
+                {3, 1, 1, 8, QCoreApplication::translate("BmsTables", "Temperature"),
+                 FirstTemperatureValue}};
     case CellTableShape::Other:
         break;
     }
     return {{0, 8, 2, 8, module, FirstCellValue},
             16,
-            QStringLiteral("Module"),
+            QCoreApplication::translate("BmsTables", "Module"),
             8,
             {17, 8, 1, 8, module, FirstTemperatureValue}};
 }
@@ -128,7 +150,8 @@ void layOutBlock(const Block& block, QVector<TableCell>& cells) {
         cells.append({top, 0, label, block.rowsPerModule});
         for (int r = 0; r < block.rowsPerModule; ++r)
             for (int c = 0; c < block.cellsPerRow; ++c)
-                cells.append({top + r, 1 + 2 * c, QStringLiteral("No.%1").arg(number++)});
+                cells.append({top + r, 1 + 2 * c,
+                              QCoreApplication::translate("BmsTables", "No.%1").arg(number++)});
     }
 }
 
@@ -146,9 +169,10 @@ int cellsOf(const Block& block) {
 } // namespace
 
 QStringList cellTableHeader() {
-    QStringList header{QStringLiteral("Module")};
+    QStringList header{QCoreApplication::translate("BmsTables", "Module")};
     for (int pair = 0; pair < 8; ++pair)
-        header << QStringLiteral("Cell No.") << QStringLiteral("V-mV");
+        header << QCoreApplication::translate("BmsTables", "Cell No.")
+               << QCoreApplication::translate("BmsTables", "V-mV");
     return header;
 }
 
@@ -158,8 +182,10 @@ QVector<TableCell> cellTableLayout(CellTableShape shape) {
     layOutBlock(plan.voltages, cells);
     cells.append({plan.headingRow, 0, plan.headingFirst, 1, true});
     for (int pair = 0; pair < plan.headingPairs; ++pair) {
-        cells.append({plan.headingRow, 1 + 2 * pair, QStringLiteral("Cell No."), 1, true});
-        cells.append({plan.headingRow, 2 + 2 * pair, QStringLiteral("Temp.-℃"), 1, true});
+        cells.append({plan.headingRow, 1 + 2 * pair,
+                      QCoreApplication::translate("BmsTables", "Cell No."), 1, true});
+        cells.append({plan.headingRow, 2 + 2 * pair,
+                      QCoreApplication::translate("BmsTables", "Temp.-℃"), 1, true});
     }
     layOutBlock(plan.temperatures, cells);
     return cells;

@@ -1,4 +1,5 @@
 #include "monitor/bmu_data.h"
+#include "app/logcategories.h"
 
 #include "app/mainwindow_form.h"
 #include "link/bytes.h"
@@ -18,12 +19,14 @@ BMU_Data::BMU_Data(Ui_MainWindow* form, QWidget* parent)
 void BMU_Data::showWarnings(const QByteArray& block, BatteryFamily family) {
     const quint16 batteryWord = wordBE(block, 77); // register 0x050D
     const quint16 systemWord = wordBE(block, 41);  // register 0x0061
-    qDebug() << "BMU告警：" << binaryText(batteryWord, 16) << binaryText(systemWord, 16);
+    qCDebug(lcMonitor) << "BMU warning words: battery" << binaryText(batteryWord, 16) << "system"
+                       << binaryText(systemWord, 16);
 
     eventPane->clear();
     for (const WarningLine& line : bmuWarningLines(family, batteryWord, systemWord)) {
         eventPane->setTextColor(QColor(line.colour));
         eventPane->append(line.text);
     }
-    qDebug() << "BMU状态数据：" << binaryText(systemWord, 16) << sliceAt(block, 41, 2).toHex();
+    qCDebug(lcMonitor) << "BMU system state" << binaryText(systemWord, 16)
+                       << sliceAt(block, 41, 2).toHex();
 }

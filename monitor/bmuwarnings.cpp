@@ -1,5 +1,7 @@
 #include "monitor/bmuwarnings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct BitText {
@@ -9,22 +11,22 @@ struct BitText {
 
 // Battery warning word, bit 0 first; the same for both families.
 const BitText batteryWordTexts[16] = {
-    {"Warning:Battery Over Voltage;", "blue"},
-    {"Warning:Battery Under Voltage;", "blue"},
-    {"Warning:Cell Over Voltage;", "blue"},
-    {"Warning:Cell Under Voltage;", "blue"},
-    {"Alarm:V-Sensor Failed;", "red"},
-    {"Alarm:T-Sensor Failed;", "red"},
-    {"Warning:High Temperature Discharging(Cells);", "blue"},
-    {"Warning:Low Temperature Discharging(Cells);", "blue"},
-    {"Warning:High Temperature Charging(Cells);", "blue"},
-    {"Warning:Low Temperature Charging(Cells);", "blue"},
-    {"Warning:Discharging Over Current;", "blue"},
-    {"Warning:Charging Over Current;", "blue"},
-    {"Alarm:Main circuit Failed;", "red"},
-    {"Alarm:Short Circuit;", "red"},
-    {"Warning:Cells ImBalance;", "blue"},
-    {"Alarm:Current Sensor Failed;", "red"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Battery Over Voltage;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Battery Under Voltage;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Cell Over Voltage;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Cell Under Voltage;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Alarm:V-Sensor Failed;"), "red"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Alarm:T-Sensor Failed;"), "red"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:High Temperature Discharging(Cells);"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Low Temperature Discharging(Cells);"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:High Temperature Charging(Cells);"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Low Temperature Charging(Cells);"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Discharging Over Current;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Charging Over Current;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Alarm:Main circuit Failed;"), "red"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Alarm:Short Circuit;"), "red"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Warning:Cells ImBalance;"), "blue"},
+    {QT_TRANSLATE_NOOP("BmuWarnings", "Alarm:Current Sensor Failed;"), "red"},
 };
 
 struct SystemBit {
@@ -35,26 +37,41 @@ struct SystemBit {
 // System status word, bit 15 first (the order the lines are listed in). A null text
 // means the bit has no line for that family.
 const SystemBit systemWordTexts[16] = {
-    {{"Current warning;", "blue"}, {nullptr, nullptr}},                         // 15
-    {{"Output voltage warning;", "blue"}, {nullptr, nullptr}},                  // 14
-    {{"Sensor failed;", "blue"}, {"PT is incorrect;", "red"}},                  // 13
-    {{"Temperature warning;", "blue"}, {"Battery type incorrect;", "red"}},     // 12
-    {{"Cell voltage warning;", "blue"}, {"Configuration load failed;", "red"}}, // 11
-    {{"Air switch abnormal;", "red"}, {"Low SOC;", "blue"}},                    // 10
-    {{"BMS updating;", "blue"}, {"BMS updating;", "blue"}},                     // 9
-    {{"BMU updating;", "blue"}, {"BMU updating;", "blue"}},                     // 8
-    {{nullptr, nullptr}, {nullptr, nullptr}},                                   // 7
-    {{"Inverter communication failed;", "blue"}, {"Inverter communication failed;", "blue"}},
-    {{"BMS communication failed;", "blue"}, {"BMS communication failed;", "blue"}},
-    {{"BMS update failed;", "blue"}, {"BMS update failed;", "blue"}},
-    {{"BMU update failed;", "blue"}, {"BMU update failed;", "blue"}},
-    {{"Precharge failed;", "red"}, {"Precharge failed;", "red"}},
-    {{"PT load failed;", "blue"}, {"PT load failed;", "blue"}},
-    {{"Address registration failed;", "blue"}, {"Address registration failed;", "blue"}}, // 0
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Current warning;"), "blue"}, {nullptr, nullptr}}, // 15
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Output voltage warning;"), "blue"},
+     {nullptr, nullptr}}, // 14
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Sensor failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "PT is incorrect;"), "red"}}, // 13
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Temperature warning;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Battery type incorrect;"), "red"}}, // 12
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Cell voltage warning;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Configuration load failed;"), "red"}}, // 11
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Air switch abnormal;"), "red"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Low SOC;"), "blue"}}, // 10
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "BMS updating;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "BMS updating;"), "blue"}}, // 9
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "BMU updating;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "BMU updating;"), "blue"}}, // 8
+    {{nullptr, nullptr}, {nullptr, nullptr}},                      // 7
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Inverter communication failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Inverter communication failed;"), "blue"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "BMS communication failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "BMS communication failed;"), "blue"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "BMS update failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "BMS update failed;"), "blue"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "BMU update failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "BMU update failed;"), "blue"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Precharge failed;"), "red"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Precharge failed;"), "red"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "PT load failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "PT load failed;"), "blue"}},
+    {{QT_TRANSLATE_NOOP("BmuWarnings", "Address registration failed;"), "blue"},
+     {QT_TRANSLATE_NOOP("BmuWarnings", "Address registration failed;"), "blue"}}, // 0
 };
 
 WarningLine lineOf(const BitText& entry) {
-    return {QString::fromLatin1(entry.text), QString::fromLatin1(entry.colour)};
+    return {QCoreApplication::translate("BmuWarnings", entry.text),
+            QString::fromLatin1(entry.colour)};
 }
 
 } // namespace
@@ -62,7 +79,7 @@ WarningLine lineOf(const BitText& entry) {
 QVector<WarningLine> bmuWarningLines(BatteryFamily family, quint16 batteryWord,
                                      quint16 systemWord) {
     if (batteryWord == 0 && systemWord == 0)
-        return {{QStringLiteral("Normal"), QStringLiteral("green")}};
+        return {{QCoreApplication::translate("BmuWarnings", "Normal"), QStringLiteral("green")}};
 
     QVector<WarningLine> lines;
     for (int bit = 0; bit < 16; ++bit)

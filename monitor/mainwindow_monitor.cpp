@@ -1,6 +1,7 @@
 // Monitoring members of the main window: the status refresh of the Overview and the
 // BMS information read of the Diagnosis tab.
 #include "app/mainwindow.h"
+#include "app/formbuilder.h"
 #include "app/mainwindow_form.h"
 #include "firmware/update.h"
 #include "link/bmusession.h"
@@ -21,15 +22,6 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextEdit>
-
-namespace {
-
-void setLabel(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
-} // namespace
 
 void MainWindow::on_Btn_Refresh_clicked() {
     if (refuseWithoutLink())
@@ -57,10 +49,10 @@ void MainWindow::showSystemInfo() {
                           ui->label_Phase, ui->label_InverterName})
         label->clear();
 
-    setLabel(ui->label_SN, t.serial);
-    setLabel(ui->label_BMU, t.bmuVersion);
-    setLabel(ui->label_BMSA, t.bmsVersion);
-    setLabel(ui->label_InverterName, t.inverterName);
+    FormBuilder::showValue(ui->label_SN, t.serial);
+    FormBuilder::showValue(ui->label_BMU, t.bmuVersion);
+    FormBuilder::showValue(ui->label_BMSA, t.bmsVersion);
+    FormBuilder::showValue(ui->label_InverterName, t.inverterName);
 
     const bool hv = t.family == BatteryFamily::HV;
     ui->label_21->setVisible(hv);
@@ -68,7 +60,7 @@ void MainWindow::showSystemInfo() {
     if (hv)
         ui->label_ModuleNum->setText(t.modulesPerTower);
 
-    setLabel(ui->label_Batterytype, t.batteryType);
+    FormBuilder::showValue(ui->label_Batterytype, t.batteryType);
     ui->label_Grid->setText(t.grid);
     ui->label_Phase->setText(t.phase);
 
@@ -99,8 +91,8 @@ void MainWindow::showMeasurements() {
     if (t.countImpossible) {
         ui->textEdit_BMU_Event->setTextColor(Qt::red);
         ui->textEdit_BMU_Event->append(
-            QStringLiteral("The BMU reports %1 towers of %2 modules, more than a system can "
-                           "have: check the number of modules in the setup.")
+            tr("The BMU reports %1 towers of %2 modules, more than a system can "
+               "have: check the number of modules in the setup.")
                 .arg(t.bmsCount, t.modulesPerTower));
     }
 
@@ -144,7 +136,7 @@ void MainWindow::on_Btn_CellInfo_Export_clicked() {
         cellExportDefaultName(desktop, ui->comboBox_BMSInfo->currentText(),
                               ui->label_BMS_SN->text(), QDateTime::currentDateTime());
     const QString path =
-        askSaveFileName(this, QStringLiteral("Save"), suggested,
+        askSaveFileName(this, tr("Save"), suggested,
                         QStringLiteral("Excel File( *.xls *.xlsx);;TXT-Files (*.txt)"));
     if (path.isEmpty())
         return;

@@ -3,6 +3,8 @@
 #include "link/bytes.h"
 #include "monitor/valuetext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString temperatureText(int degrees) {
@@ -62,7 +64,7 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     t.systemStatus = wordBE(block, 41);
 
     t.soc = wordBE(block, 51);
-    t.socText = QStringLiteral("SOC:%1%").arg(t.soc);
+    t.socText = QCoreApplication::translate("Overview", "SOC:%1%").arg(t.soc);
     t.maxCellVolts = volts(block, 53);
     t.minCellVolts = volts(block, 55);
     t.maxCellVoltage = voltsText(t.maxCellVolts) + QLatin1Char('V');
@@ -73,10 +75,11 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     const bool charging = tenthsOfAmps < 0;
     t.currentAmps = tenthsOfAmps / 10.0;
     const QString magnitude = scaledText(qAbs(tenthsOfAmps), 10, 1);
-    t.current = QStringLiteral("Current:%1A").arg(magnitude);
-    t.chargeState = charging ? QStringLiteral("Charging") : QStringLiteral("DisCharging");
+    t.current = QCoreApplication::translate("Overview", "Current:%1A").arg(magnitude);
+    t.chargeState = charging ? QCoreApplication::translate("Overview", "Charging")
+                             : QCoreApplication::translate("Overview", "DisCharging");
     t.batteryVolts = volts(block, 61);
-    t.batteryVoltage = QStringLiteral("Bat:%1V").arg(voltsText(t.batteryVolts));
+    t.batteryVoltage = QCoreApplication::translate("Overview", "Bat:%1V").arg(voltsText(t.batteryVolts));
 
     t.maxCellTempC = signed16(wordBE(block, 63));
     t.minCellTempC = signed16(wordBE(block, 65));
@@ -89,9 +92,9 @@ OverviewTexts decodeOverview(const QByteArray& block) {
 
     t.outputVolts = volts(block, 83);
     const QString output = voltsText(t.outputVolts);
-    t.outputVoltage = QStringLiteral("Output:%1V").arg(output);
+    t.outputVoltage = QCoreApplication::translate("Overview", "Output:%1V").arg(output);
     // The power is the product of the two texts as shown, so it matches them exactly.
     t.powerWatts = output.toDouble() * magnitude.toDouble();
-    t.power = QStringLiteral("Power:%1W").arg(QString::number(t.powerWatts, 'f', 2));
+    t.power = QCoreApplication::translate("Overview", "Power:%1W").arg(QString::number(t.powerWatts, 'f', 2));
     return t;
 }

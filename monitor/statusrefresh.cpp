@@ -11,10 +11,9 @@ void StatusRefresh::begin() {
     if (scope == Scope::Full)
         addNote(PaneNote::Kind::Clear, QString());
     guardReplies(timing().replyLimitMs, [this] {
-        addNote(PaneNote::Kind::ColouredLine,
-                QStringLiteral("No valid reply from the BMU: the refresh ended."),
+        addNote(PaneNote::Kind::ColouredLine, tr("No valid reply from the BMU: the refresh ended."),
                 QStringLiteral("red"));
-        finish(Outcome::Failed, QStringLiteral("No valid reply from the BMU."));
+        finish(Outcome::Failed, tr("No valid reply from the BMU."));
     });
     stepTimer = makeTimer([this] { requestSecond(); });
     // The second block is requested one step later whether or not the first reply came.

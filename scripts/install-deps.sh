@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config clang clang-format libclang-rt-14-dev
-    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libminizip-dev libxlsxwriter-dev zlib1g-dev
     python3 python3-pymodbus python3-serial python3-serial-asyncio python3-pyftpdlib
     xvfb xauth fonts-dejavu-core fonts-wqy-microhei
