@@ -71,6 +71,14 @@ void BMS_Info::showBmsInfo(const QByteArray& block, bool secondPass, const QStri
     colourWarningGrid();
 }
 
+void BMS_Info::clearShown(const QString& batteryType) {
+    showLabels(BmsInfoTexts{});
+    form->label_BMS_SOC->clear();
+    form->textEdit_BMS_Event->clear();
+    fillTables(QStringList(), false, batteryType);
+    layoutCellTable(batteryType);
+}
+
 void BMS_Info::showLabels(const BmsInfoTexts& t) {
     FormBuilder::showValue(form->label_BMS_CellVoltage_Max, t.cellVoltageMax);
     FormBuilder::showValue(form->label_BMS_CellVoltage_Min, t.cellVoltageMin);

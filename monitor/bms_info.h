@@ -18,6 +18,10 @@ public:
     // pass of a five-module tower fills the cells of its fifth module.
     void showBmsInfo(const QByteArray& block, bool secondPass, const QString& batteryType);
 
+    // Empties every value shown, when another tower is chosen: what was shown belongs to
+    // the tower before and must never stand under the new one's name.
+    void clearShown(const QString& batteryType);
+
     // The information table: names, warning grid and legend (once).
     void buildInfoTable();
     // The cell table's properties, then its layout.

@@ -34,6 +34,13 @@ void CellChart::takeBlock(int number, const QByteArray& block, int pass, CellTab
     showTower();
 }
 
+void CellChart::clear() {
+    bmsNumber = 0;
+    firstPass.clear();
+    secondPass.clear();
+    showTower();
+}
+
 void CellChart::showTower() {
     if (firstPass.isEmpty()) {
         voltages->setSeries(ChartSeries(), tr("Cell voltages"), tr("mV"));

@@ -19,6 +19,8 @@ public:
     // A block of BMS information read; `modules` is the tower's module count (0: unknown).
     void takeBlock(int bmsNumber, const QByteArray& block, int pass, CellTableShape shape,
                    int modules);
+    // Another tower is chosen: nothing of the one before stays on show.
+    void clear();
 
 private:
     void showTower();

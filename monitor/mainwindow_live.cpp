@@ -6,6 +6,7 @@
 #include "app/mainwindow_form.h"
 #include "link/bmusession.h"
 #include "monitor/bms_info.h"
+#include "monitor/cellchart.h"
 #include "monitor/liverefresh.h"
 
 #include <QCheckBox>
@@ -68,8 +69,9 @@ void MainWindow::setupLive() {
             [this] {
                 // What is shown belongs to the tower chosen before: never under this name.
                 if (bmsInfo)
-                    bmsInfo->layoutCellTable(session->snapshot().batteryType);
-                ui->label_BMS_SN->clear();
+                    bmsInfo->clearShown(session->snapshot().batteryType);
+                if (cellChart)
+                    cellChart->clear();
                 followDiagnosisTower();
             });
     connect(session->link(), &BmuLink::disconnected, this, [this] { markValuesStale(true); });

@@ -169,6 +169,9 @@ void TestMainWindow::pressPerTab() {
 
     // Diagnosis: another tower.
     child<QComboBox>(window, "comboBox_BMSInfo")->setCurrentIndex(1);
+    // Nothing of BMS1 stays on show under BMS2's name.
+    for (const char* shown : {"label_BMS_SN", "label_BMS_SOC", "label_BMS_FW", "label_BMS_Current"})
+        QVERIFY2(label(shown).isEmpty(), shown);
     button("Btn_BMSInfo_Read")->click();
     QTRY_VERIFY_WITH_TIMEOUT(settled() && label("label_BMS_SN").endsWith("02"), 10000);
 
