@@ -72,7 +72,8 @@ MainWindow::MainWindow(QWidget* parent)
         tr("Keep this PC on the battery system's WiFi while reading or updating."), this);
     statusNotice->setObjectName(QStringLiteral("label_StatusNotice"));
     statusNotice->setAlignment(Qt::AlignCenter);
-    statusNotice->setMinimumSize(statusNotice->sizeHint());
+    // The notice gives way to the link's and Live's state: on a narrow window it wraps.
+    statusNotice->setWordWrap(true);
     statusBar()->addPermanentWidget(statusNotice, 1);
     statusBar()->setStyleSheet(QLatin1String(Style::StatusBarItem));
     statusBar()->setSizeGripEnabled(false);

@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen screenshots_charts [folder]   (default docs/screenshots)
 
 #include "app/mainwindow.h"
+#include "bench/benchwait.h"
 #include "link/bmusession.h"
 #include "sim/bmusimulator.h"
 
@@ -18,20 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-// Runs the event loop until `signal` of `sender` fires, or for at most `limitMs`.
-template <typename Sender, typename Signal>
-bool waitFor(Sender* sender, Signal signal, int limitMs = 20000) {
-    QEventLoop loop;
-    bool fired = false;
-    QObject::connect(sender, signal, &loop, [&] {
-        fired = true;
-        loop.quit();
-    });
-    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return fired;
-}
 
 void closeMessages(QWidget& window) {
     for (QMessageBox* box : window.findChildren<QMessageBox*>())

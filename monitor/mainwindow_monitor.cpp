@@ -1,7 +1,7 @@
 // Monitoring members of the main window: the status refresh of the Overview and the
 // BMS information read of the Diagnosis tab.
-#include "app/mainwindow.h"
 #include "app/formbuilder.h"
+#include "app/mainwindow.h"
 #include "app/mainwindow_form.h"
 #include "firmware/update.h"
 #include "link/bmusession.h"
@@ -9,9 +9,9 @@
 #include "monitor/bmsinforead.h"
 #include "monitor/bmstables.h"
 #include "monitor/bmu_data.h"
-#include "monitor/liverefresh.h"
 #include "monitor/cellchart.h"
 #include "monitor/cellchartdata.h"
+#include "monitor/liverefresh.h"
 #include "monitor/statusrefresh.h"
 
 #include <QComboBox>

@@ -79,7 +79,8 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     t.chargeState = charging ? QCoreApplication::translate("Overview", "Charging")
                              : QCoreApplication::translate("Overview", "DisCharging");
     t.batteryVolts = volts(block, 61);
-    t.batteryVoltage = QCoreApplication::translate("Overview", "Bat:%1V").arg(voltsText(t.batteryVolts));
+    t.batteryVoltage =
+        QCoreApplication::translate("Overview", "Bat:%1V").arg(voltsText(t.batteryVolts));
 
     t.maxCellTempC = signed16(wordBE(block, 63));
     t.minCellTempC = signed16(wordBE(block, 65));
@@ -95,6 +96,7 @@ OverviewTexts decodeOverview(const QByteArray& block) {
     t.outputVoltage = QCoreApplication::translate("Overview", "Output:%1V").arg(output);
     // The power is the product of the two texts as shown, so it matches them exactly.
     t.powerWatts = output.toDouble() * magnitude.toDouble();
-    t.power = QCoreApplication::translate("Overview", "Power:%1W").arg(QString::number(t.powerWatts, 'f', 2));
+    t.power = QCoreApplication::translate("Overview", "Power:%1W")
+                  .arg(QString::number(t.powerWatts, 'f', 2));
     return t;
 }
