@@ -62,7 +62,7 @@ else
     echo "python3-pyftpdlib is not installed: the update files are already in $demo/Data"
 fi
 
-echo "Log in with one of the passwords above, then press Connect."
+echo "Log in with one of the passwords above: the tool connects and refreshes by itself."
 cd "$demo"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: the tool runs on a virtual X display (stop it with Ctrl+C)."
