@@ -1,5 +1,7 @@
 #include "cli/reportformat.h"
 
+#include "cli/clitext.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -99,7 +101,7 @@ QStringList textsOf(const QVector<ReportValue>& row) {
 QString saveFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return Cli::tr("%1 cannot be written: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -175,7 +177,7 @@ ExportTable reportAsExportTable(const Report& report) {
             sheet.rows << textsOf(row);
         return sheet;
     }
-    sheet.header = QStringList{QStringLiteral("Item"), QStringLiteral("Value")};
+    sheet.header = QStringList{Cli::tr("Item"), Cli::tr("Value")};
     for (const ReportField& field : report.fields)
         sheet.rows << QStringList{field.label, field.value.text};
     for (const ReportTable& table : report.tables) {
