@@ -10,7 +10,8 @@
 
 namespace {
 
-// A function: the description is translated once the catalogue is installed.
+// A function, not a constant: its description is translated after main() installs the
+// catalogue.
 QCommandLineOption serverOption() {
     return QCommandLineOption{QStringLiteral("server"),
                               Cli::tr("The update server (default from Config.ini, group Update)."),

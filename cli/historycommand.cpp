@@ -20,7 +20,8 @@ namespace {
 // As many as the window's history tables: the BMU and 64 BMS.
 constexpr int MaxBmsNumber = 64;
 
-// A function: the description is translated once the catalogue is installed.
+// A function, not a constant: its description is translated after main() installs the
+// catalogue.
 QCommandLineOption recordsOption() {
     return QCommandLineOption{QStringLiteral("records"),
                               Cli::tr("How many records to read, newest first "

@@ -12,7 +12,8 @@
 
 namespace {
 
-// A function: the description is translated once the catalogue is installed.
+// Functions, not constants: the descriptions are translated after main() installs the
+// catalogue.
 QCommandLineOption inverterOption() {
     return QCommandLineOption{QStringLiteral("inverter"), Cli::tr("The inverter, by its name."),
                               QStringLiteral("NAME")};
