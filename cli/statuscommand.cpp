@@ -30,7 +30,8 @@ Report statusReport(const SystemSnapshot& system) {
     r.add("parameter_table", Cli::tr("Parameter table"), textValue(t.tableVersion));
     r.add("grid", Cli::tr("Grid"), textValue(t.grid));
     r.add("phase", Cli::tr("Phase"), textValue(t.phase));
-    r.add("bms_count", hv ? "Towers (BMS)" : "Modules in parallel (BMS)", integerValue(t.units));
+    r.add("bms_count", hv ? Cli::tr("Towers (BMS)") : Cli::tr("Modules in parallel (BMS)"),
+          integerValue(t.units));
     if (hv)
         r.add("modules_per_tower", Cli::tr("Modules per tower"), integerValue(t.towerModules));
     r.add("soc_percent", Cli::tr("SOC (%)"), integerValue(t.soc));

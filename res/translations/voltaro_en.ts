@@ -1274,6 +1274,14 @@ Commands:
         <translation>&apos;%1 COMMAND --help&apos; describes a command.
 </translation>
     </message>
+    <message>
+        <source>Towers (BMS)</source>
+        <translation>Towers (BMS)</translation>
+    </message>
+    <message>
+        <source>Modules in parallel (BMS)</source>
+        <translation>Modules in parallel (BMS)</translation>
+    </message>
 </context>
 <context>
     <name>Download</name>

@@ -1274,6 +1274,14 @@ Commands:
         <translation>&apos;%1 COMMAND --help&apos; 说明某个命令。
 </translation>
     </message>
+    <message>
+        <source>Towers (BMS)</source>
+        <translation>电池塔数 (BMS)</translation>
+    </message>
+    <message>
+        <source>Modules in parallel (BMS)</source>
+        <translation>并联模块数 (BMS)</translation>
+    </message>
 </context>
 <context>
     <name>Download</name>
