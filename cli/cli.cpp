@@ -68,11 +68,12 @@ int usageError(Console& console, const QString& text, const QString& command = Q
     return ExitUsage;
 }
 
-// The option lines of a parser's help, without its usage line.
+// The option lines of a parser's help, without its usage line: what follows the first
+// empty line, since Qt's own catalogue may translate the "Options:" heading.
 QString optionLines(QCommandLineParser& parser) {
     const QString text = parser.helpText();
-    const int options = text.indexOf(QLatin1String("Options:"));
-    return options < 0 ? QString() : text.mid(options);
+    const int options = text.indexOf(QLatin1String("\n\n"));
+    return options < 0 ? QString() : text.mid(options + 2);
 }
 
 QString programHelp(const std::vector<std::unique_ptr<Command>>& commands,
