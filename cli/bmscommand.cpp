@@ -1,5 +1,6 @@
 // bms N: the information of one BMS with every cell voltage and temperature, laid out as
 // the Cells Info table lays them out for the battery type.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -68,7 +69,8 @@ void addCellTable(Report& report, const QString& key, const QString& title, cons
                   const char* numberLabel, const char* valueKey, const char* valueLabel,
                   const QVector<CellValue>& cells, int modules) {
     ReportTable& table = report.addTable(
-        key, title, {{"module", "Module"}, {numberKey, numberLabel}, {valueKey, valueLabel}});
+        key, title,
+        {{"module", Cli::tr("Module")}, {numberKey, numberLabel}, {valueKey, valueLabel}});
     for (const CellValue& cell : cells)
         if (modules <= 0 || cell.module <= modules)
             table.rows.append(
@@ -80,34 +82,40 @@ Report bmsReport(int bms, const SystemSnapshot& system, const QByteArray& firstB
     const BmsInfoTexts t = decodeBmsInfo(firstBlock);
     const BmsInfoTexts second = decodeBmsInfo(secondBlock);
     Report r;
-    r.add("bms", "BMS", integerValue(bms));
-    r.add("serial_number", "Serial number", textValue(t.serial));
-    r.add("soc_percent", "SOC (%)", numberValue(t.socPercent, 1));
-    r.add("battery_voltage_v", "Battery total voltage (V)", numberValue(t.batteryVolts, 1));
-    r.add("pack_voltage_v", "Pack voltage (V)", numberValue(t.packVolts, 1));
-    r.add("current_a", "Current (A)", numberValue(t.currentAmps, 1));
-    r.add("switch_state", "Switch state", textValue(t.switchState));
-    r.add("max_cell_voltage_mv", "Highest cell voltage (mV)", integerValue(t.cellVoltageMaxMv));
-    r.add("max_cell_voltage_cell", "  at cell", integerValue(t.cellVoltageMaxNo));
-    r.add("min_cell_voltage_mv", "Lowest cell voltage (mV)", integerValue(t.cellVoltageMinMv));
-    r.add("min_cell_voltage_cell", "  at cell", integerValue(t.cellVoltageMinNo));
-    r.add("max_cell_temperature_c", "Highest cell temperature (°C)", integerValue(t.cellTempMaxC));
-    r.add("max_cell_temperature_sensor", "  at sensor", integerValue(t.cellTempMaxNo));
-    r.add("min_cell_temperature_c", "Lowest cell temperature (°C)", integerValue(t.cellTempMinC));
-    r.add("min_cell_temperature_sensor", "  at sensor", integerValue(t.cellTempMinNo));
-    r.add("firmware", "Firmware", textValue(t.firmware));
-    r.add("section_a", "Section A", textValue(t.sectionA));
-    r.add("section_b", "Section B", textValue(t.sectionB));
-    r.add("running_section", "Running section", textValue(t.runningSection));
-    r.add("table_a", "Threshold table A", textValue(t.tableA));
-    r.add("table_b", "Threshold table B", textValue(t.tableB));
+    r.add("bms", Cli::tr("BMS"), integerValue(bms));
+    r.add("serial_number", Cli::tr("Serial number"), textValue(t.serial));
+    r.add("soc_percent", Cli::tr("SOC (%)"), numberValue(t.socPercent, 1));
+    r.add("battery_voltage_v", Cli::tr("Battery total voltage (V)"),
+          numberValue(t.batteryVolts, 1));
+    r.add("pack_voltage_v", Cli::tr("Pack voltage (V)"), numberValue(t.packVolts, 1));
+    r.add("current_a", Cli::tr("Current (A)"), numberValue(t.currentAmps, 1));
+    r.add("switch_state", Cli::tr("Switch state"), textValue(t.switchState));
+    r.add("max_cell_voltage_mv", Cli::tr("Highest cell voltage (mV)"),
+          integerValue(t.cellVoltageMaxMv));
+    r.add("max_cell_voltage_cell", Cli::tr("  at cell"), integerValue(t.cellVoltageMaxNo));
+    r.add("min_cell_voltage_mv", Cli::tr("Lowest cell voltage (mV)"),
+          integerValue(t.cellVoltageMinMv));
+    r.add("min_cell_voltage_cell", Cli::tr("  at cell"), integerValue(t.cellVoltageMinNo));
+    r.add("max_cell_temperature_c", Cli::tr("Highest cell temperature (°C)"),
+          integerValue(t.cellTempMaxC));
+    r.add("max_cell_temperature_sensor", Cli::tr("  at sensor"), integerValue(t.cellTempMaxNo));
+    r.add("min_cell_temperature_c", Cli::tr("Lowest cell temperature (°C)"),
+          integerValue(t.cellTempMinC));
+    r.add("min_cell_temperature_sensor", Cli::tr("  at sensor"), integerValue(t.cellTempMinNo));
+    r.add("firmware", Cli::tr("Firmware"), textValue(t.firmware));
+    r.add("section_a", Cli::tr("Section A"), textValue(t.sectionA));
+    r.add("section_b", Cli::tr("Section B"), textValue(t.sectionB));
+    r.add("running_section", Cli::tr("Running section"), textValue(t.runningSection));
+    r.add("table_a", Cli::tr("Threshold table A"), textValue(t.tableA));
+    r.add("table_b", Cli::tr("Threshold table B"), textValue(t.tableB));
     for (int level = 0; level < 3; ++level)
         r.add(QStringLiteral("warning_level_%1").arg(level + 1),
-              QStringLiteral("Warning level %1").arg(level + 1), textValue(t.warningLevels[level]));
+              Cli::tr("Warning level %1").arg(level + 1), textValue(t.warningLevels[level]));
     for (int code = 0; code < 2; ++code)
-        r.add(QStringLiteral("fault_code_%1").arg(code + 1),
-              QStringLiteral("Fault code %1").arg(code + 1), textValue(t.faultCodes[code]));
-    r.add("warnings", "Warnings", listValue(bmsWarningTexts(t.warningLevel3), "Normal"));
+        r.add(QStringLiteral("fault_code_%1").arg(code + 1), Cli::tr("Fault code %1").arg(code + 1),
+              textValue(t.faultCodes[code]));
+    r.add("warnings", Cli::tr("Warnings"),
+          listValue(bmsWarningTexts(t.warningLevel3), Cli::tr("Normal")));
 
     // The cells of the modules the tower has; the table of a low-voltage system has one.
     const int modules = system.overview.towerModules;
@@ -124,7 +132,7 @@ class BmsCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("bms"); }
     QString summary() const override {
-        return QStringLiteral("The information of BMS N with every cell voltage and temperature.");
+        return Cli::tr("The information of BMS N with every cell voltage and temperature.");
     }
     QString arguments() const override { return QStringLiteral("N"); }
 
@@ -134,7 +142,7 @@ public:
         if (ok)
             bms = arguments.first().toInt(&ok);
         if (!ok || bms < 1) {
-            *error = QStringLiteral("bms needs the number of one BMS, 1 or more.");
+            *error = Cli::tr("bms needs the number of one BMS, 1 or more.");
             return false;
         }
         return true;
@@ -149,7 +157,7 @@ public:
         const int count = snapshot.overview.bmsListSize();
         if (bms > count) {
             context.console.error(
-                QStringLiteral("The system lists %1 BMS: choose one from 1 to %1.").arg(count));
+                Cli::tr("The system lists %1 BMS: choose one from 1 to %1.").arg(count));
             return ExitUsage;
         }
         // The refresh has read the first BMS already, as the window shows it after one.

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -15,91 +16,90 @@ const char programName[] = "voltaro-cli";
 
 struct GlobalOptionSet {
     QCommandLineOption bmu{QStringLiteral("bmu"),
-                           QStringLiteral("Address of the BMU (default from Config.ini, group "
-                                          "Link, else 192.168.4.1:8080)."),
+                           Cli::tr("Address of the BMU (default from Config.ini, group "
+                                   "Link, else 192.168.4.1:8080)."),
                            QStringLiteral("HOST[:PORT]")};
-    QCommandLineOption demo{
-        QStringLiteral("demo"),
-        QStringLiteral("Work with a simulated BMU started inside the program.")};
+    QCommandLineOption demo{QStringLiteral("demo"),
+                            Cli::tr("Work with a simulated BMU started inside the program.")};
     QCommandLineOption system{QStringLiteral("system"),
-                              QStringLiteral("The simulated system of --demo: hv, lv or qpa5."),
+                              Cli::tr("The simulated system of --demo: hv, lv or qpa5."),
                               QStringLiteral("SYSTEM"), QStringLiteral("hv")};
     QCommandLineOption format{QStringLiteral("format"),
-                              QStringLiteral("Output as an aligned table, JSON or CSV."),
+                              Cli::tr("Output as an aligned table, JSON or CSV."),
                               QStringLiteral("table|json|csv"), QStringLiteral("table")};
     QCommandLineOption out{QStringLiteral("out"),
-                           QStringLiteral("Write the result into FILE instead, by its extension: "
-                                          ".xlsx, .csv, .json, else tab-separated text."),
+                           Cli::tr("Write the result into FILE instead, by its extension: "
+                                   ".xlsx, .csv, .json, else tab-separated text."),
                            QStringLiteral("FILE")};
     QCommandLineOption timeout{QStringLiteral("timeout"),
-                               QStringLiteral("Silence after which a request counts as "
-                                              "unanswered; the connection attempt and a stalled "
-                                              "history read scale with it (5000 at 3000)."),
+                               Cli::tr("Silence after which a request counts as "
+                                       "unanswered; the connection attempt and a stalled "
+                                       "history read scale with it (5000 at 3000)."),
                                QStringLiteral("MS"), QStringLiteral("3000")};
     QCommandLineOption retries{QStringLiteral("retries"),
-                               QStringLiteral("Further attempts of a connection or of a read "
-                                              "(refresh, BMS information) that failed."),
+                               Cli::tr("Further attempts of a connection or of a read "
+                                       "(refresh, BMS information) that failed."),
                                QStringLiteral("N"), QStringLiteral("0")};
     QCommandLineOption fast{QStringLiteral("fast"),
-                            QStringLiteral("Fast reads: history blocks and BMS pages paced by "
-                                           "the replies instead of the system's steps.")};
+                            Cli::tr("Fast reads: history blocks and BMS pages paced by "
+                                    "the replies instead of the system's steps.")};
     QCommandLineOption verbose{{QStringLiteral("v"), QStringLiteral("verbose")},
-                               QStringLiteral("Print every frame sent and received, in hex with "
-                                              "a time stamp, on the error stream.")};
+                               Cli::tr("Print every frame sent and received, in hex with "
+                                       "a time stamp, on the error stream.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Describe the program, or the command given.")};
-    QCommandLineOption version{QStringLiteral("version"),
-                               QStringLiteral("Print the program's version.")};
+                            Cli::tr("Describe the program, or the command given.")};
+    QCommandLineOption version{QStringLiteral("version"), Cli::tr("Print the program's version.")};
 
     QList<QCommandLineOption> all() const {
         return {bmu, demo, system, format, out, timeout, retries, fast, verbose, help, version};
     }
 };
 
-const char exitCodeText[] = "Exit codes: 0 done, 1 the BMU or the server refused or the operation "
-                            "failed, 2 usage error, 3 BMU or server unreachable, 4 file unreadable "
-                            "or refused, 130 stopped with Ctrl+C.\n";
+const char exitCodeText[] = QT_TRANSLATE_NOOP(
+    "Cli", "Exit codes: 0 done, 1 the BMU or the server refused or the operation "
+           "failed, 2 usage error, 3 BMU or server unreachable, 4 file unreadable "
+           "or refused, 130 stopped with Ctrl+C.\n");
 
 int usageError(Console& console, const QString& text, const QString& command = QString()) {
     console.error(text);
-    console.message(QStringLiteral("Try '%1 %2--help'.")
+    console.message(Cli::tr("Try '%1 %2--help'.")
                         .arg(QLatin1String(programName),
                              command.isEmpty() ? QString() : command + QLatin1Char(' ')));
     return ExitUsage;
 }
 
-// The option lines of a parser's help, without its usage line.
+// The option lines of a parser's help, without its usage line: what follows the first
+// empty line, since Qt's own catalogue may translate the "Options:" heading.
 QString optionLines(QCommandLineParser& parser) {
     const QString text = parser.helpText();
-    const int options = text.indexOf(QLatin1String("Options:"));
-    return options < 0 ? QString() : text.mid(options);
+    const int options = text.indexOf(QLatin1String("\n\n"));
+    return options < 0 ? QString() : text.mid(options + 2);
 }
 
 QString programHelp(const std::vector<std::unique_ptr<Command>>& commands,
                     const GlobalOptionSet& global) {
-    QString text = QStringLiteral("Usage: %1 [options] COMMAND [arguments]\n"
-                                  "The battery system's service tool without a window: every "
-                                  "operation of the window, scriptable.\n\nCommands:\n")
+    QString text = Cli::tr("Usage: %1 [options] COMMAND [arguments]\n"
+                           "The battery system's service tool without a window: every "
+                           "operation of the window, scriptable.\n\nCommands:\n")
                        .arg(QLatin1String(programName));
     for (const auto& command : commands)
         text +=
             QStringLiteral("  %1%2\n").arg(command->name().leftJustified(11), command->summary());
     QCommandLineParser parser;
     parser.addOptions(global.all());
-    text += QLatin1Char('\n') + optionLines(parser) + QLatin1Char('\n') +
-            QLatin1String(exitCodeText) +
-            QStringLiteral("'%1 COMMAND --help' describes a command.\n")
-                .arg(QLatin1String(programName));
-    return text;
+    const QString commandHelpHint =
+        Cli::tr("'%1 COMMAND --help' describes a command.\n").arg(QLatin1String(programName));
+    return text + QLatin1Char('\n') + optionLines(parser) + QLatin1Char('\n') +
+           Cli::tr(exitCodeText) + commandHelpHint;
 }
 
 QString commandHelp(const Command& command, QCommandLineParser& parser) {
     QString usage =
-        QStringLiteral("Usage: %1 [options] %2").arg(QLatin1String(programName), command.name());
+        Cli::tr("Usage: %1 [options] %2").arg(QLatin1String(programName), command.name());
     if (!command.arguments().isEmpty())
         usage += QLatin1Char(' ') + command.arguments();
     return usage + QStringLiteral("\n%1\n\n").arg(command.summary()) + optionLines(parser) +
-           QLatin1Char('\n') + QLatin1String(exitCodeText);
+           QLatin1Char('\n') + Cli::tr(exitCodeText);
 }
 
 bool intOption(const QCommandLineParser& parser, const QCommandLineOption& option, int low,
@@ -109,7 +109,7 @@ bool intOption(const QCommandLineParser& parser, const QCommandLineOption& optio
     *value = text.toInt(&ok);
     if (ok && *value >= low && *value <= high)
         return true;
-    *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
+    *error = Cli::tr("--%1 must be a whole number from %2 to %3, not \"%4\".")
                  .arg(option.names().constLast())
                  .arg(low)
                  .arg(high)
@@ -137,21 +137,21 @@ bool takeGlobalOptions(const QCommandLineParser& parser, const GlobalOptionSet& 
     options->updateServer = settings.updateServer;
     if (parser.isSet(global.bmu)) {
         if (parser.isSet(global.demo)) {
-            *error = QStringLiteral("--bmu and --demo exclude each other.");
+            *error = Cli::tr("--bmu and --demo exclude each other.");
             return false;
         }
         if (!parseEndpoint(parser.value(global.bmu), &link.host, &link.port)) {
-            *error = QStringLiteral("--bmu must be HOST or HOST:PORT.");
+            *error = Cli::tr("--bmu must be HOST or HOST:PORT.");
             return false;
         }
     }
     link.demo = parser.isSet(global.demo);
     if (!parseSystemPreset(parser.value(global.system), &link.preset)) {
-        *error = QStringLiteral("--system must be hv, lv or qpa5.");
+        *error = Cli::tr("--system must be hv, lv or qpa5.");
         return false;
     }
     if (!parseOutputFormat(parser.value(global.format), &options->format)) {
-        *error = QStringLiteral("--format must be table, json or csv.");
+        *error = Cli::tr("--format must be table, json or csv.");
         return false;
     }
     options->outFile = parser.value(global.out);
@@ -187,7 +187,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
     const QStringList rest = first.positionalArguments();
     if (rest.isEmpty()) {
         if (!first.isSet(global.help))
-            return usageError(console, QStringLiteral("No command given."));
+            return usageError(console, Cli::tr("No command given."));
         out << programHelp(commands, global);
         return ExitDone;
     }
@@ -196,7 +196,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
         if (candidate->name() == rest.first())
             command = candidate.get();
     if (!command)
-        return usageError(console, QStringLiteral("Unknown command \"%1\".").arg(rest.first()));
+        return usageError(console, Cli::tr("Unknown command \"%1\".").arg(rest.first()));
 
     // Then the whole line again with the command's own options.
     QCommandLineParser parser;

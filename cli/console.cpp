@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include "cli/clitext.h"
+
 #include <QTextStream>
 
 namespace {
@@ -76,7 +78,7 @@ void Console::drawBar() {
            << progressTotal << ' ' << progressUnit;
     const QString left = timeLeftText(clock.elapsed(), progressDone, progressTotal);
     if (!left.isEmpty())
-        errors << ", " << left << " left";
+        errors << Cli::tr(", %1 left").arg(left);
     barShown = true;
 }
 

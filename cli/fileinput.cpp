@@ -1,16 +1,18 @@
 #include "cli/fileinput.h"
 
+#include "cli/clitext.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 QString unreadableFileReason(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("%1 does not exist.").arg(path);
+        return Cli::tr("%1 does not exist.").arg(path);
     if (info.isDir())
-        return QStringLiteral("%1 is a folder, not a file.").arg(path);
+        return Cli::tr("%1 is a folder, not a file.").arg(path);
     if (!info.isReadable())
-        return QStringLiteral("%1 cannot be read.").arg(path);
+        return Cli::tr("%1 cannot be read.").arg(path);
     return {};
 }
 
@@ -20,7 +22,7 @@ bool readWholeFile(const QString& path, QByteArray* content, QString* error) {
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+        *error = Cli::tr("%1 cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     *content = file.readAll();

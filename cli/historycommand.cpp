@@ -1,5 +1,6 @@
 // history and events: a unit's log read block by block, decoded as the History table shows
 // it with the detail columns of the translation, or as the Events rows of a tower's log.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -19,10 +20,14 @@ namespace {
 // As many as the window's history tables: the BMU and 64 BMS.
 constexpr int MaxBmsNumber = 64;
 
-const QCommandLineOption recordsOption{QStringLiteral("records"),
-                                       QStringLiteral("How many records to read, newest first "
-                                                      "(the BMU hands out whole blocks of 20)."),
-                                       QStringLiteral("N"), QStringLiteral("20")};
+// A function, not a constant: its description is translated after main() installs the
+// catalogue.
+QCommandLineOption recordsOption() {
+    return QCommandLineOption{QStringLiteral("records"),
+                              Cli::tr("How many records to read, newest first "
+                                      "(the BMU hands out whole blocks of 20)."),
+                              QStringLiteral("N"), QStringLiteral("20")};
+}
 
 // "bmu" is unit 0, "bmsN" unit N; -1 for anything else.
 int unitOf(const QString& text) {
@@ -37,12 +42,12 @@ int unitOf(const QString& text) {
 
 bool takeRecords(const QCommandLineParser& parser, int* records, QString* error) {
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    const QString text = parser.value(recordsOption);
+    const QString text = parser.value(recordsOption());
     bool ok = digits.match(text).hasMatch();
     *records = ok ? text.toInt(&ok) : 0;
     if (ok && *records > 0)
         return true;
-    *error = QStringLiteral("--records must be a whole number above 0, not \"%1\".").arg(text);
+    *error = Cli::tr("--records must be a whole number above 0, not \"%1\".").arg(text);
     return false;
 }
 
@@ -52,8 +57,7 @@ int readLog(CommandContext& context, SystemLink& system, int unit, int records,
             QVector<QByteArray>* blocks) {
     const int listed = system.snapshot().overview.bmsListSize();
     if (unit > listed) {
-        context.console.error(
-            QStringLiteral("The system lists %1 BMS: bms1 to bms%1.").arg(listed));
+        context.console.error(Cli::tr("The system lists %1 BMS: bms1 to bms%1.").arg(listed));
         return ExitUsage;
     }
     const int blockCount =
@@ -61,7 +65,7 @@ int readLog(CommandContext& context, SystemLink& system, int unit, int records,
     const QMetaObject::Connection collect =
         QObject::connect(&system.session(), &BmuSession::historyBlockRead,
                          [blocks](int, const QByteArray& block) { blocks->append(block); });
-    const int code = system.run(new HistoryRead(unit, blockCount), QStringLiteral("blocks"));
+    const int code = system.run(new HistoryRead(unit, blockCount), Cli::tr("blocks"));
     QObject::disconnect(collect);
     return code;
 }
@@ -92,10 +96,10 @@ Report historyReport(const QVector<QByteArray>& blocks, int unit, int records,
     const TextRows details = translateSavedLog(saved, logUnit, family);
 
     const QStringList detailLabels = translationHeader(logUnit).mid(3);
-    QVector<ReportColumn> columns{{"date_time", "Date&Time"},
-                                  {"code", "Code"},
-                                  {"description", "Description"},
-                                  {"log_data", "Log Data"}};
+    QVector<ReportColumn> columns{{"date_time", Cli::tr("Date&Time")},
+                                  {"code", Cli::tr("Code")},
+                                  {"description", Cli::tr("Description")},
+                                  {"log_data", Cli::tr("Log Data")}};
     for (const QString& label : detailLabels)
         columns.append({snakeKey(label), label});
     Report r;
@@ -115,9 +119,10 @@ Report historyReport(const QVector<QByteArray>& blocks, int unit, int records,
 
 Report eventsReport(const QVector<QByteArray>& blocks, int records) {
     Report r;
-    ReportTable& table = r.addTable(
-        QStringLiteral("events"), QString(),
-        {{"date_time", "Date&Time"}, {"fault_level", "Fault Level"}, {"details", "Details"}});
+    ReportTable& table = r.addTable(QStringLiteral("events"), QString(),
+                                    {{"date_time", Cli::tr("Date&Time")},
+                                     {"fault_level", Cli::tr("Fault Level")},
+                                     {"details", Cli::tr("Details")}});
     int left = records;
     for (const QByteArray& block : blocks) {
         // Only the records asked for: the rest of the last block reads as empty records.
@@ -138,8 +143,8 @@ public:
         const QString text = parser.value(QStringLiteral("unit"));
         unit = unitOf(text);
         if (unit < (towersOnly() ? 1 : 0)) {
-            *error = QStringLiteral("Unknown unit \"%1\": %2bms1 to bms%3.")
-                         .arg(text, towersOnly() ? QString() : QStringLiteral("bmu, or "))
+            *error = Cli::tr("Unknown unit \"%1\": %2bms1 to bms%3.")
+                         .arg(text, towersOnly() ? QString() : Cli::tr("bmu, or "))
                          .arg(MaxBmsNumber);
             return false;
         }
@@ -171,13 +176,13 @@ class HistoryCommand : public LogCommand {
 public:
     QString name() const override { return QStringLiteral("history"); }
     QString summary() const override {
-        return QStringLiteral("Read a unit's log: the History table with the translation's "
-                              "detail columns.");
+        return Cli::tr("Read a unit's log: the History table with the translation's "
+                       "detail columns.");
     }
     QList<QCommandLineOption> options() const override {
-        return {{QStringLiteral("unit"), QStringLiteral("bmu, or bmsN for tower N."),
+        return {{QStringLiteral("unit"), Cli::tr("bmu, or bmsN for tower N."),
                  QStringLiteral("bmu|bmsN"), QStringLiteral("bmu")},
-                recordsOption};
+                recordsOption()};
     }
 
 protected:
@@ -191,12 +196,12 @@ class EventsCommand : public LogCommand {
 public:
     QString name() const override { return QStringLiteral("events"); }
     QString summary() const override {
-        return QStringLiteral("Read a tower's log and list its warnings, alarms and faults.");
+        return Cli::tr("Read a tower's log and list its warnings, alarms and faults.");
     }
     QList<QCommandLineOption> options() const override {
-        return {{QStringLiteral("unit"), QStringLiteral("bmsN: the log of tower N."),
-                 QStringLiteral("bmsN")},
-                recordsOption};
+        return {
+            {QStringLiteral("unit"), Cli::tr("bmsN: the log of tower N."), QStringLiteral("bmsN")},
+            recordsOption()};
     }
 
 protected:

@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "cli/cli.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    installLanguage(preferredLanguage());
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setCodec("UTF-8");

@@ -1,5 +1,7 @@
 #include "cli/reportformat.h"
 
+#include "cli/clitext.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,9 +25,34 @@ bool parseOutputFormat(const QString& name, OutputFormat* format) {
     return false;
 }
 
+int displayWidth(const QString& text) {
+    int width = 0;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
 namespace {
 
 constexpr int ColumnGap = 2;
+
+QString blanks(int count) {
+    return QString(std::max(0, count), QLatin1Char(' '));
+}
+
+QString padRight(const QString& text, int width) {
+    return text + blanks(width - displayWidth(text));
+}
+
+QString padLeft(const QString& text, int width) {
+    return blanks(width - displayWidth(text)) + text;
+}
 
 bool isNumber(const ReportValue& value) {
     return value.json.isDouble();
@@ -36,10 +63,10 @@ void appendTable(QString& text, const ReportTable& table) {
     QVector<int> widths(columns, 0);
     QVector<bool> numeric(columns, !table.rows.isEmpty());
     for (int c = 0; c < columns; ++c)
-        widths[c] = table.columns[c].label.size();
+        widths[c] = displayWidth(table.columns[c].label);
     for (const auto& row : table.rows) {
         for (int c = 0; c < columns && c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], int(row[c].text.size()));
+            widths[c] = std::max(widths[c], displayWidth(row[c].text));
             numeric[c] = numeric[c] && isNumber(row[c]);
         }
     }
@@ -49,9 +76,9 @@ void appendTable(QString& text, const ReportTable& table) {
             const QString cell = cells.value(c);
             const bool last = c == columns - 1;
             if (numeric[c])
-                out += cell.rightJustified(widths[c]);
+                out += padLeft(cell, widths[c]);
             else
-                out += last ? cell : cell.leftJustified(widths[c]);
+                out += last ? cell : padRight(cell, widths[c]);
             if (!last)
                 out += QString(ColumnGap, QLatin1Char(' '));
         }
@@ -99,7 +126,7 @@ QStringList textsOf(const QVector<ReportValue>& row) {
 QString saveFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return Cli::tr("%1 cannot be written: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -109,9 +136,9 @@ QString reportAsTable(const Report& report) {
     QString text;
     int labelWidth = 0;
     for (const ReportField& field : report.fields)
-        labelWidth = std::max(labelWidth, int(field.label.size()));
+        labelWidth = std::max(labelWidth, displayWidth(field.label));
     for (const ReportField& field : report.fields) {
-        QString line = field.label.leftJustified(labelWidth + ColumnGap) + field.value.text;
+        QString line = padRight(field.label, labelWidth + ColumnGap) + field.value.text;
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);
         text += line + QLatin1Char('\n');
@@ -175,7 +202,7 @@ ExportTable reportAsExportTable(const Report& report) {
             sheet.rows << textsOf(row);
         return sheet;
     }
-    sheet.header = QStringList{QStringLiteral("Item"), QStringLiteral("Value")};
+    sheet.header = QStringList{Cli::tr("Item"), Cli::tr("Value")};
     for (const ReportField& field : report.fields)
         sheet.rows << QStringList{field.label, field.value.text};
     for (const ReportTable& table : report.tables) {

@@ -11,6 +11,10 @@ enum class OutputFormat { Table, Json, Csv };
 // "table", "json" or "csv"; false for anything else.
 bool parseOutputFormat(const QString& name, OutputFormat* format);
 
+// The columns `text` takes on a terminal: Chinese characters and full-width forms two,
+// any other character one.
+int displayWidth(const QString& text);
+
 // The fields as an aligned list of labels and values, then each table under its title
 // with aligned columns (numbers to the right).
 QString reportAsTable(const Report& report);

@@ -1,4 +1,5 @@
 // setup: the settings the BMU holds, or a write of new ones followed by what it holds then.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -11,21 +12,31 @@
 
 namespace {
 
-const QCommandLineOption inverterOption{QStringLiteral("inverter"),
-                                        QStringLiteral("The inverter, by its name."),
-                                        QStringLiteral("NAME")};
-const QCommandLineOption modulesOption{
-    QStringLiteral("modules"),
-    QStringLiteral("Modules in series (per tower, high voltage) or in parallel (low voltage), "
-                   "0 to 255."),
-    QStringLiteral("N")};
-const QCommandLineOption batteryTypeOption{QStringLiteral("battery-type"),
-                                           QStringLiteral("The battery type, by its name."),
-                                           QStringLiteral("T")};
-const QCommandLineOption gridOption{QStringLiteral("grid"), QStringLiteral("off, on or backup."),
-                                    QStringLiteral("G")};
-const QCommandLineOption phaseOption{QStringLiteral("phase"), QStringLiteral("single or three."),
-                                     QStringLiteral("P")};
+// Functions, not constants: the descriptions are translated after main() installs the
+// catalogue.
+QCommandLineOption inverterOption() {
+    return QCommandLineOption{QStringLiteral("inverter"), Cli::tr("The inverter, by its name."),
+                              QStringLiteral("NAME")};
+}
+QCommandLineOption modulesOption() {
+    return QCommandLineOption{
+        QStringLiteral("modules"),
+        Cli::tr("Modules in series (per tower, high voltage) or in parallel (low voltage), "
+                "0 to 255."),
+        QStringLiteral("N")};
+}
+QCommandLineOption batteryTypeOption() {
+    return QCommandLineOption{QStringLiteral("battery-type"),
+                              Cli::tr("The battery type, by its name."), QStringLiteral("T")};
+}
+QCommandLineOption gridOption() {
+    return QCommandLineOption{QStringLiteral("grid"), Cli::tr("off, on or backup."),
+                              QStringLiteral("G")};
+}
+QCommandLineOption phaseOption() {
+    return QCommandLineOption{QStringLiteral("phase"), Cli::tr("single or three."),
+                              QStringLiteral("P")};
+}
 
 QStringList namesOf(const QVector<InverterEntry>& entries) {
     QStringList names;
@@ -46,32 +57,33 @@ class SetupCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("setup"); }
     QString summary() const override {
-        return QStringLiteral("Show the setup, or write the settings given (the others stay) and "
-                              "show what the BMU then holds.");
+        return Cli::tr("Show the setup, or write the settings given (the others stay) and "
+                       "show what the BMU then holds.");
     }
     QList<QCommandLineOption> options() const override {
-        return {inverterOption, modulesOption, batteryTypeOption, gridOption, phaseOption};
+        return {inverterOption(), modulesOption(), batteryTypeOption(), gridOption(),
+                phaseOption()};
     }
 
     bool take(const QCommandLineParser& parser, QString* error) override {
         if (!parser.positionalArguments().isEmpty()) {
-            *error = QStringLiteral("setup takes no arguments, only options.");
+            *error = Cli::tr("setup takes no arguments, only options.");
             return false;
         }
         for (const QCommandLineOption& option : options())
             writes = writes || parser.isSet(option);
         // What can be refused without the system is refused before connecting.
-        if (parser.isSet(inverterOption)) {
-            inverter = listed(parser.value(inverterOption), namesOf(inverterTable()));
+        if (parser.isSet(inverterOption())) {
+            inverter = listed(parser.value(inverterOption()), namesOf(inverterTable()));
             if (inverter.isEmpty()) {
-                *error = QStringLiteral("Unknown inverter \"%1\"; one of: %2. Nothing was written.")
-                             .arg(parser.value(inverterOption),
+                *error = Cli::tr("Unknown inverter \"%1\"; one of: %2. Nothing was written.")
+                             .arg(parser.value(inverterOption()),
                                   namesOf(inverterTable()).join(QStringLiteral(", ")));
                 return false;
             }
         }
-        modulesGiven = parser.isSet(modulesOption);
-        modules = parser.value(modulesOption);
+        modulesGiven = parser.isSet(modulesOption());
+        modules = parser.value(modulesOption());
         // The count is checked by the rule of the write itself, with any listed inverter.
         if (modulesGiven &&
             composeSetupBytes(QLatin1String(inverterTable().first().name), modules, 0, 0, 0)
@@ -79,12 +91,12 @@ public:
             *error = setupRefusalMessage(SetupBytes::BadModuleCount);
             return false;
         }
-        batteryType = parser.value(batteryTypeOption);
-        grid = parser.isSet(gridOption) ? gridIndexOf(parser.value(gridOption)) : Unchanged;
-        phase = parser.isSet(phaseOption) ? phaseIndexOf(parser.value(phaseOption)) : Unchanged;
+        batteryType = parser.value(batteryTypeOption());
+        grid = parser.isSet(gridOption()) ? gridIndexOf(parser.value(gridOption())) : Unchanged;
+        phase = parser.isSet(phaseOption()) ? phaseIndexOf(parser.value(phaseOption())) : Unchanged;
         if (grid == -1 || phase == -1) {
-            *error = grid == -1 ? QStringLiteral("--grid must be off, on or backup.")
-                                : QStringLiteral("--phase must be single or three.");
+            *error = grid == -1 ? Cli::tr("--grid must be off, on or backup.")
+                                : Cli::tr("--phase must be single or three.");
             return false;
         }
         return true;
@@ -103,7 +115,7 @@ public:
         Report report;
         addSetupFields(report, system->snapshot(), QString());
         if (report.fields.isEmpty()) {
-            context.console.error(QStringLiteral("The BMU did not report its setup."));
+            context.console.error(Cli::tr("The BMU did not report its setup."));
             return ExitFailed;
         }
         return context.print(report);
@@ -116,7 +128,7 @@ private:
         const SystemSnapshot& snapshot = system.snapshot();
         if (!snapshot.setup) {
             context.console.error(
-                QStringLiteral("The BMU did not report its setup. Nothing was written."));
+                Cli::tr("The BMU did not report its setup. Nothing was written."));
             return ExitFailed;
         }
         const SetupSelection& now = *snapshot.setup;
@@ -124,8 +136,8 @@ private:
         const QString inverterName = inverter.isEmpty() ? now.inverterName : inverter;
         if (!familyInverters.contains(inverterName)) {
             context.console.error(
-                QStringLiteral("\"%1\" is not an inverter of this system; one "
-                               "of: %2. Nothing was written.")
+                Cli::tr("\"%1\" is not an inverter of this system; one "
+                        "of: %2. Nothing was written.")
                     .arg(inverterName, familyInverters.join(QStringLiteral(", "))));
             return ExitUsage;
         }
@@ -133,8 +145,8 @@ private:
         const int typeIndex = batteryType.isEmpty() ? now.batteryTypeIndex
                                                     : types.indexOf(listed(batteryType, types));
         if (typeIndex < 0) {
-            context.console.error(QStringLiteral("Unknown battery type \"%1\"; one of: %2. "
-                                                 "Nothing was written.")
+            context.console.error(Cli::tr("Unknown battery type \"%1\"; one of: %2. "
+                                          "Nothing was written.")
                                       .arg(batteryType, types.join(QStringLiteral(", "))));
             return ExitUsage;
         }

@@ -1,5 +1,6 @@
 #include "cli/setupvalues.h"
 
+#include "cli/clitext.h"
 #include "monitor/systemsnapshot.h"
 
 namespace {
@@ -38,13 +39,12 @@ void addSetupFields(Report& report, const SystemSnapshot& system, const QString&
     auto add = [&](const char* key, const QString& label, const ReportValue& value) {
         report.add(keyPrefix + QLatin1String(key), label, value);
     };
-    add("inverter", QStringLiteral("Setup: inverter"), textValue(setup.inverterName));
+    add("inverter", Cli::tr("Setup: inverter"), textValue(setup.inverterName));
     add("module_count",
-        hv ? QStringLiteral("Setup: modules in serial")
-           : QStringLiteral("Setup: modules in parallel"),
+        hv ? Cli::tr("Setup: modules in serial") : Cli::tr("Setup: modules in parallel"),
         integerValue(setupModuleCount(system)));
-    add("battery_type", QStringLiteral("Setup: battery type"),
+    add("battery_type", Cli::tr("Setup: battery type"),
         textValue(types.value(setup.batteryTypeIndex)));
-    add("grid", QStringLiteral("Setup: grid"), textValue(gridText(setup.gridIndex)));
-    add("phase", QStringLiteral("Setup: phase"), textValue(phaseText(setup.phaseIndex)));
+    add("grid", Cli::tr("Setup: grid"), textValue(gridText(setup.gridIndex)));
+    add("phase", Cli::tr("Setup: phase"), textValue(phaseText(setup.phaseIndex)));
 }

@@ -1,4 +1,5 @@
 // status: the refresh, and the Overview as the window shows it after one.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/exitcode.h"
 #include "cli/setupvalues.h"
@@ -20,34 +21,38 @@ Report statusReport(const SystemSnapshot& system) {
     const OverviewTexts& t = system.overview;
     const bool hv = t.family == BatteryFamily::HV;
     Report r;
-    r.add("serial_number", "Serial number", textValue(t.serial));
-    r.add("family", "Family", textValue(hv ? QStringLiteral("HV") : QStringLiteral("LV")));
-    r.add("battery_type", "Battery type", textValue(t.batteryType));
-    r.add("inverter", "Inverter", textValue(t.inverterName));
-    r.add("bmu_firmware", "BMU firmware", textValue(t.bmuVersion));
-    r.add("bms_firmware", "BMS firmware", textValue(t.bmsVersion));
-    r.add("parameter_table", "Parameter table", textValue(t.tableVersion));
-    r.add("grid", "Grid", textValue(t.grid));
-    r.add("phase", "Phase", textValue(t.phase));
-    r.add("bms_count", hv ? "Towers (BMS)" : "Modules in parallel (BMS)", integerValue(t.units));
+    r.add("serial_number", Cli::tr("Serial number"), textValue(t.serial));
+    r.add("family", Cli::tr("Family"), textValue(hv ? QStringLiteral("HV") : QStringLiteral("LV")));
+    r.add("battery_type", Cli::tr("Battery type"), textValue(t.batteryType));
+    r.add("inverter", Cli::tr("Inverter"), textValue(t.inverterName));
+    r.add("bmu_firmware", Cli::tr("BMU firmware"), textValue(t.bmuVersion));
+    r.add("bms_firmware", Cli::tr("BMS firmware"), textValue(t.bmsVersion));
+    r.add("parameter_table", Cli::tr("Parameter table"), textValue(t.tableVersion));
+    r.add("grid", Cli::tr("Grid"), textValue(t.grid));
+    r.add("phase", Cli::tr("Phase"), textValue(t.phase));
+    r.add("bms_count", hv ? Cli::tr("Towers (BMS)") : Cli::tr("Modules in parallel (BMS)"),
+          integerValue(t.units));
     if (hv)
-        r.add("modules_per_tower", "Modules per tower", integerValue(t.towerModules));
-    r.add("soc_percent", "SOC (%)", integerValue(t.soc));
-    r.add("charge_state", "State", textValue(t.chargeState));
-    r.add("current_a", "Current (A)", numberValue(t.currentAmps, 1));
-    r.add("battery_voltage_v", "Battery voltage (V)", numberValue(t.batteryVolts, 2));
-    r.add("output_voltage_v", "Output voltage (V)", numberValue(t.outputVolts, 2));
-    r.add("power_w", "Power (W)", numberValue(t.powerWatts, 2));
-    r.add("max_cell_voltage_v", "Highest cell voltage (V)", numberValue(t.maxCellVolts, 2));
-    r.add("min_cell_voltage_v", "Lowest cell voltage (V)", numberValue(t.minCellVolts, 2));
-    r.add("max_cell_temperature_c", "Highest cell temperature (°C)", integerValue(t.maxCellTempC));
-    r.add("min_cell_temperature_c", "Lowest cell temperature (°C)", integerValue(t.minCellTempC));
+        r.add("modules_per_tower", Cli::tr("Modules per tower"), integerValue(t.towerModules));
+    r.add("soc_percent", Cli::tr("SOC (%)"), integerValue(t.soc));
+    r.add("charge_state", Cli::tr("State"), textValue(t.chargeState));
+    r.add("current_a", Cli::tr("Current (A)"), numberValue(t.currentAmps, 1));
+    r.add("battery_voltage_v", Cli::tr("Battery voltage (V)"), numberValue(t.batteryVolts, 2));
+    r.add("output_voltage_v", Cli::tr("Output voltage (V)"), numberValue(t.outputVolts, 2));
+    r.add("power_w", Cli::tr("Power (W)"), numberValue(t.powerWatts, 2));
+    r.add("max_cell_voltage_v", Cli::tr("Highest cell voltage (V)"),
+          numberValue(t.maxCellVolts, 2));
+    r.add("min_cell_voltage_v", Cli::tr("Lowest cell voltage (V)"), numberValue(t.minCellVolts, 2));
+    r.add("max_cell_temperature_c", Cli::tr("Highest cell temperature (°C)"),
+          integerValue(t.maxCellTempC));
+    r.add("min_cell_temperature_c", Cli::tr("Lowest cell temperature (°C)"),
+          integerValue(t.minCellTempC));
     if (hv)
-        r.add("board_temperature_c", "BMU temperature (°C)", integerValue(t.extraTempC));
+        r.add("board_temperature_c", Cli::tr("BMU temperature (°C)"), integerValue(t.extraTempC));
     addSetupFields(r, system, QStringLiteral("setup_"));
 
-    ReportTable& warnings = r.addTable(QStringLiteral("warnings"), QStringLiteral("System status"),
-                                       {{"level", "Level"}, {"text", "Text"}});
+    ReportTable& warnings = r.addTable(QStringLiteral("warnings"), Cli::tr("System status"),
+                                       {{"level", Cli::tr("Level")}, {"text", Cli::tr("Text")}});
     for (const WarningLine& line : bmuWarningLines(t.family, t.batteryWarnings, t.systemStatus))
         warnings.rows.append({textValue(warningLevel(line.colour)), textValue(line.text)});
     return r;
@@ -57,8 +62,8 @@ class StatusCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("status"); }
     QString summary() const override {
-        return QStringLiteral("Refresh and print the Overview: versions, measurements, warnings "
-                              "and setup.");
+        return Cli::tr("Refresh and print the Overview: versions, measurements, warnings "
+                       "and setup.");
     }
     bool take(const QCommandLineParser&, QString*) override { return true; }
 

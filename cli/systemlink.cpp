@@ -1,5 +1,6 @@
 #include "cli/systemlink.h"
 
+#include "cli/clitext.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
 #include "cli/interruptwatch.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-const char stoppedByUser[] = "Stopped with Ctrl+C.";
+const char stoppedByUser[] = QT_TRANSLATE_NOOP("Cli", "Stopped with Ctrl+C.");
 
 QString spacedHex(const QByteArray& frame) {
     return QString::fromLatin1(frame.toHex(' ').toUpper());
@@ -61,8 +62,8 @@ int SystemLink::open() {
         simulator = std::make_unique<BmuSimulator>(settings.preset);
         simulator->setReadinessDelay(qMax(1, int(200 * settings.simulatorScale)));
         if (!simulator->listen(QHostAddress::LocalHost, 0)) {
-            console.error(QStringLiteral("The simulated BMU cannot listen: %1")
-                              .arg(simulator->errorString()));
+            console.error(
+                Cli::tr("The simulated BMU cannot listen: %1").arg(simulator->errorString()));
             return ExitUnreachable;
         }
         settings.host = QStringLiteral("127.0.0.1");
@@ -74,7 +75,7 @@ int SystemLink::open() {
         return linked;
     const int refreshed = runRead([] { return new StatusRefresh; });
     if (refreshed == ExitDone && !snapshot().hasStatus) {
-        console.error(QStringLiteral("The BMU's status could not be read completely."));
+        console.error(Cli::tr("The BMU's status could not be read completely."));
         return ExitFailed;
     }
     return refreshed;
@@ -98,14 +99,13 @@ int SystemLink::connectLink() {
         }
         if (interrupt.wasInterrupted()) {
             link->disconnectFromBmu();
-            console.error(QLatin1String(stoppedByUser));
+            console.error(Cli::tr(stoppedByUser));
             return ExitInterrupted;
         }
         if (link->isConnected())
             return ExitDone;
     }
-    console.error(
-        QStringLiteral("Cannot reach the BMU at %1:%2.").arg(settings.host).arg(settings.port));
+    console.error(Cli::tr("Cannot reach the BMU at %1:%2.").arg(settings.host).arg(settings.port));
     return ExitUnreachable;
 }
 
@@ -146,7 +146,7 @@ int SystemLink::run(Operation* operation, const QString& unit) {
     });
     connect(&interrupt, &InterruptWatch::interrupted, &loop, [this] {
         if (Operation* running = bmuSession.currentOperation())
-            running->stop(QLatin1String(stoppedByUser));
+            running->stop(Cli::tr(stoppedByUser));
     });
     QString refusal;
     if (!bmuSession.start(operation, &refusal)) {
@@ -171,9 +171,8 @@ int SystemLink::run(Operation* operation, const QString& unit) {
         break;
     }
     if (usesLink && !bmuSession.link()->isConnected()) {
-        console.error(QStringLiteral("The link to the BMU at %1:%2 is down.")
-                          .arg(settings.host)
-                          .arg(settings.port));
+        console.error(
+            Cli::tr("The link to the BMU at %1:%2 is down.").arg(settings.host).arg(settings.port));
         return ExitUnreachable;
     }
     return ExitFailed;

@@ -1,4 +1,5 @@
 // crc and package: the two functions of the Tool page.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -19,7 +20,7 @@ bool oneFile(const QCommandLineParser& parser, const QString& command, QString* 
              QString* error) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 1) {
-        *error = QStringLiteral("%1 needs one FILE.").arg(command);
+        *error = Cli::tr("%1 needs one FILE.").arg(command);
         return false;
     }
     *file = arguments.first();
@@ -30,7 +31,7 @@ class CrcCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("crc"); }
     QString summary() const override {
-        return QStringLiteral("The CRC of a firmware file in the form its name carries.");
+        return Cli::tr("The CRC of a firmware file in the form its name carries.");
     }
     QString arguments() const override { return QStringLiteral("FILE"); }
     bool take(const QCommandLineParser& parser, QString* error) override {
@@ -47,13 +48,13 @@ public:
             return ExitFileRefused;
         }
         Report report;
-        report.add("file", "File", textValue(QDir::toNativeSeparators(file)));
-        report.add("size_bytes", "Size (bytes)", integerValue(check.size));
-        report.add("crc", "CRC", textValue(check.crc));
+        report.add("file", Cli::tr("File"), textValue(QDir::toNativeSeparators(file)));
+        report.add("size_bytes", Cli::tr("Size (bytes)"), integerValue(check.size));
+        report.add("crc", Cli::tr("CRC"), textValue(check.crc));
         // A file named as an image also says whether it is whole.
         if (const auto name = parseFirmwareFileName(QFileInfo(file).fileName())) {
-            report.add("name_crc", "CRC in the name", textValue(name->crcText));
-            report.add("crc_matches", "CRC matches the name",
+            report.add("name_crc", Cli::tr("CRC in the name"), textValue(name->crcText));
+            report.add("crc_matches", Cli::tr("CRC matches the name"),
                        boolValue(name->crcText == check.crc));
         }
         return context.print(report);
@@ -67,12 +68,12 @@ class PackageCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("package"); }
     QString summary() const override {
-        return QStringLiteral("Pack a parameter-table sheet into a table file in Data.");
+        return Cli::tr("Pack a parameter-table sheet into a table file in Data.");
     }
     QString arguments() const override { return QStringLiteral("SHEET"); }
     QList<QCommandLineOption> options() const override {
         return {{QStringLiteral("type"),
-                 QStringLiteral("The battery type: %1.").arg(packagingBatteryTypes().join(", ")),
+                 Cli::tr("The battery type: %1.").arg(packagingBatteryTypes().join(", ")),
                  QStringLiteral("NAME")}};
     }
 
@@ -81,7 +82,7 @@ public:
             return false;
         type = parser.value(QStringLiteral("type")).toUpper();
         if (!packagingBatteryTypes().contains(type)) {
-            *error = QStringLiteral("package needs --type, one of: %1.")
+            *error = Cli::tr("package needs --type, one of: %1.")
                          .arg(packagingBatteryTypes().join(QStringLiteral(", ")));
             return false;
         }
@@ -99,21 +100,21 @@ public:
         // the target once every byte is on disk: a refused sheet leaves no file behind.
         const QDir data(QDir::current().filePath(QStringLiteral("Data")));
         if (error.isEmpty() && !QDir().mkpath(data.path()))
-            error = QStringLiteral("The folder %1 cannot be created.").arg(data.path());
+            error = Cli::tr("The folder %1 cannot be created.").arg(data.path());
         const QString path = data.filePath(package.fileName);
         if (error.isEmpty()) {
             QSaveFile file(path);
             if (!file.open(QIODevice::WriteOnly) ||
                 file.write(package.content) != package.content.size() || !file.commit())
-                error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+                error = Cli::tr("%1 cannot be written: %2").arg(path, file.errorString());
         }
         if (!error.isEmpty()) {
             context.console.error(error);
             return ExitFileRefused;
         }
         Report report;
-        report.add("file", "Table file", textValue(QDir::toNativeSeparators(path)));
-        report.add("size_bytes", "Size (bytes)", integerValue(package.content.size()));
+        report.add("file", Cli::tr("Table file"), textValue(QDir::toNativeSeparators(path)));
+        report.add("size_bytes", Cli::tr("Size (bytes)"), integerValue(package.content.size()));
         return context.print(report);
     }
 

@@ -1,4 +1,5 @@
 // flash and table: a firmware image or a parameter table sent to the BMU, then its verdict.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -16,12 +17,12 @@ QString dataFolder() {
 Report transferReport(const QString& what, const TransferChoice& choice,
                       const QStringList& verdict) {
     Report r;
-    r.add("update", "Update", textValue(what));
-    r.add("file", "File", textValue(QDir::toNativeSeparators(choice.path)));
-    r.add("version", "Version", textValue(choice.version));
-    r.add("size_bytes", "Size (bytes)", integerValue(choice.size));
-    r.add("packets", "Packets", integerValue(choice.plan.packets.size()));
-    r.add("verdict", "Verdict", listValue(verdict));
+    r.add("update", Cli::tr("Update"), textValue(what));
+    r.add("file", Cli::tr("File"), textValue(QDir::toNativeSeparators(choice.path)));
+    r.add("version", Cli::tr("Version"), textValue(choice.version));
+    r.add("size_bytes", Cli::tr("Size (bytes)"), integerValue(choice.size));
+    r.add("packets", Cli::tr("Packets"), integerValue(choice.plan.packets.size()));
+    r.add("verdict", Cli::tr("Verdict"), listValue(verdict));
     return r;
 }
 
@@ -33,7 +34,7 @@ int send(CommandContext& context, SystemLink& system, const QString& what,
         context.console.error(choice.refusal);
         return ExitFileRefused;
     }
-    const int code = system.run(new Transfer(choice.plan), QStringLiteral("packets"));
+    const int code = system.run(new Transfer(choice.plan), Cli::tr("packets"));
     if (code != ExitDone)
         return code;
     return context.print(transferReport(what, choice, system.closingNotes()));
@@ -43,25 +44,25 @@ class FlashCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("flash"); }
     QString summary() const override {
-        return QStringLiteral("Send a firmware image to the BMU or the BMS modules (default: the "
-                              "one the window would choose from Data).");
+        return Cli::tr("Send a firmware image to the BMU or the BMS modules (default: the "
+                       "one the window would choose from Data).");
     }
     QString arguments() const override { return QStringLiteral("bmu|bms [FILE]"); }
     QList<QCommandLineOption> options() const override {
         return {{QStringLiteral("force"),
-                 QStringLiteral("Send even an image the installer's check refuses (the same "
-                                "version, an older sub version, another family).")}};
+                 Cli::tr("Send even an image the installer's check refuses (the same "
+                         "version, an older sub version, another family).")}};
     }
 
     bool take(const QCommandLineParser& parser, QString* error) override {
         const QStringList arguments = parser.positionalArguments();
         const QString unit = arguments.value(0).toLower();
         if (unit != QLatin1String("bmu") && unit != QLatin1String("bms")) {
-            *error = QStringLiteral("flash needs the unit first: bmu or bms.");
+            *error = Cli::tr("flash needs the unit first: bmu or bms.");
             return false;
         }
         if (arguments.size() > 2) {
-            *error = QStringLiteral("flash takes one FILE at most.");
+            *error = Cli::tr("flash takes one FILE at most.");
             return false;
         }
         target = unit == QLatin1String("bmu") ? FirmwareTarget::Bmu : FirmwareTarget::Bms;
@@ -77,7 +78,7 @@ public:
             return code;
         const TransferChoice choice =
             chooseFirmware(system->snapshot(), target, dataFolder(), file, force);
-        return send(context, *system, targetText(target) + QStringLiteral(" firmware"), choice);
+        return send(context, *system, Cli::tr("%1 firmware").arg(targetText(target)), choice);
     }
 
 private:
@@ -90,15 +91,15 @@ class TableCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("table"); }
     QString summary() const override {
-        return QStringLiteral("Send a parameter table to the BMU (default: the newest for the "
-                              "battery type in Data).");
+        return Cli::tr("Send a parameter table to the BMU (default: the newest for the "
+                       "battery type in Data).");
     }
     QString arguments() const override { return QStringLiteral("[FILE]"); }
 
     bool take(const QCommandLineParser& parser, QString* error) override {
         const QStringList arguments = parser.positionalArguments();
         if (arguments.size() > 1) {
-            *error = QStringLiteral("table takes one FILE at most.");
+            *error = Cli::tr("table takes one FILE at most.");
             return false;
         }
         file = arguments.value(0);
@@ -110,7 +111,7 @@ public:
         SystemLink* system = context.openSystem(&code);
         if (code != ExitDone)
             return code;
-        return send(context, *system, QStringLiteral("parameter table"),
+        return send(context, *system, Cli::tr("parameter table"),
                     chooseTable(system->snapshot(), dataFolder(), file));
     }
 

@@ -1,5 +1,6 @@
 #include "cli/transferfiles.h"
 
+#include "cli/clitext.h"
 #include "cli/fileinput.h"
 #include "firmware/firmwarefile.h"
 #include "firmware/packets.h"
@@ -22,12 +23,17 @@ const struct {
     SendCheck check;
     const char* reason;
 } sendRefusals[] = {
-    {SendCheck::NoRunningVersion, "the system reports no running version: check the link "
-                                  "between the BMU and the BMS."},
-    {SendCheck::NotForHighVoltage, "the image is not for a high-voltage system."},
-    {SendCheck::NotForLowVoltage, "the image is not for a low-voltage system."},
-    {SendCheck::SameVersion, "the unit runs this version already."},
-    {SendCheck::OlderSub, "the image is older than the running firmware: download the latest."},
+    {SendCheck::NoRunningVersion,
+     QT_TRANSLATE_NOOP("Cli", "the system reports no running version: check the link "
+                              "between the BMU and the BMS.")},
+    {SendCheck::NotForHighVoltage,
+     QT_TRANSLATE_NOOP("Cli", "the image is not for a high-voltage system.")},
+    {SendCheck::NotForLowVoltage,
+     QT_TRANSLATE_NOOP("Cli", "the image is not for a low-voltage system.")},
+    {SendCheck::SameVersion, QT_TRANSLATE_NOOP("Cli", "the unit runs this version already.")},
+    {SendCheck::OlderSub,
+     QT_TRANSLATE_NOOP("Cli",
+                       "the image is older than the running firmware: download the latest.")},
 };
 
 TransferChoice refused(const QString& reason) {
@@ -54,21 +60,21 @@ TransferChoice chooseFirmware(const SystemSnapshot& system, FirmwareTarget targe
     if (file.isEmpty()) {
         name = selectFirmwareFile(filesOf(dataFolder), targetName, family, running);
         if (!name)
-            return refused(QStringLiteral("%1 holds no %2 firmware image for this system: "
-                                          "download first.")
+            return refused(Cli::tr("%1 holds no %2 firmware image for this system: "
+                                   "download first.")
                                .arg(QDir::toNativeSeparators(dataFolder), targetName));
         path = QDir(dataFolder).filePath(name->fileName);
     } else {
         name = parseFirmwareFileName(QFileInfo(file).fileName());
         if (!name)
-            return refused(QStringLiteral("%1 is not named as a firmware image "
-                                          "(TYPE-FAMILY-MAIN.SUB-SECTION-CRC.bin).")
+            return refused(Cli::tr("%1 is not named as a firmware image "
+                                   "(TYPE-FAMILY-MAIN.SUB-SECTION-CRC.bin).")
                                .arg(file));
         if (name->type != targetName || name->family != family)
-            return refused(QStringLiteral("%1 is not a %2 image for this system (%2-%3-...).")
+            return refused(Cli::tr("%1 is not a %2 image for this system (%2-%3-...).")
                                .arg(file, targetName, family));
         if (name->section == running.right(1))
-            return refused(QStringLiteral("%1 is for section %2, which the %3 runs now.")
+            return refused(Cli::tr("%1 is for section %2, which the %3 runs now.")
                                .arg(file, name->section, targetName));
     }
 
@@ -77,12 +83,12 @@ TransferChoice chooseFirmware(const SystemSnapshot& system, FirmwareTarget targe
     if (!readWholeFile(path, &image, &error))
         return refused(error);
     if (!versionFitsHeader(name->main, name->sub) || image.size() > largestImage)
-        return refused(QStringLiteral("%1 cannot be sent: its version is above 255 or the image "
-                                      "needs more than 65535 packets.")
+        return refused(Cli::tr("%1 cannot be sent: its version is above 255 or the image "
+                               "needs more than 65535 packets.")
                            .arg(path));
     if (checkFirmwareImage(image, name->crcText) != ImageCheck::Good)
-        return refused(QStringLiteral("%1 is incomplete (its CRC does not match its name): "
-                                      "delete it and download it again.")
+        return refused(Cli::tr("%1 is incomplete (its CRC does not match its name): "
+                               "delete it and download it again.")
                            .arg(path));
     if (!force) {
         const RunningVersion now = parseRunningVersion(running);
@@ -91,8 +97,8 @@ TransferChoice chooseFirmware(const SystemSnapshot& system, FirmwareTarget targe
                               now.sub, system.batteryType);
         for (const auto& entry : sendRefusals)
             if (entry.check == check)
-                return refused(QStringLiteral("Not sent: %1 (--force sends it all the same.)")
-                                   .arg(QLatin1String(entry.reason)));
+                return refused(Cli::tr("Not sent: %1 (--force sends it all the same.)")
+                                   .arg(Cli::tr(entry.reason)));
     }
 
     TransferChoice choice;
@@ -114,14 +120,13 @@ TransferChoice chooseTable(const SystemSnapshot& system, const QString& dataFold
             ? scanTableFileNames(filesOf(dataFolder), type, system.overview.tableVersion)
             : scanTableFileNames({QFileInfo(file).fileName()}, type, QStringLiteral("V0.0"));
     if (scan.selectedFile.isEmpty())
-        return refused(file.isEmpty()
-                           ? QStringLiteral("%1 holds no %2 parameter table newer than the "
-                                            "running %3.")
-                                 .arg(QDir::toNativeSeparators(dataFolder), type.left(3),
-                                      system.overview.tableVersion)
-                           : QStringLiteral("%1 is not named as a %2 parameter table "
-                                            "(%2-TAB-CODE-MAIN.SUB.bin).")
-                                 .arg(file, type.left(3)));
+        return refused(file.isEmpty() ? Cli::tr("%1 holds no %2 parameter table newer than the "
+                                                "running %3.")
+                                            .arg(QDir::toNativeSeparators(dataFolder), type.left(3),
+                                                 system.overview.tableVersion)
+                                      : Cli::tr("%1 is not named as a %2 parameter table "
+                                                "(%2-TAB-CODE-MAIN.SUB.bin).")
+                                            .arg(file, type.left(3)));
     const QString path = file.isEmpty() ? QDir(dataFolder).filePath(scan.selectedFile) : file;
 
     QByteArray content;
@@ -131,12 +136,11 @@ TransferChoice chooseTable(const SystemSnapshot& system, const QString& dataFold
     const TableBlock block = decodeTableFile(content);
     if (!tableCrcMatches(block))
         return refused(
-            QStringLiteral("%1 is damaged (its CRC does not match): download it again.").arg(path));
+            Cli::tr("%1 is damaged (its CRC does not match): download it again.").arg(path));
     if (!tableTypeCode(type))
-        return refused(
-            QStringLiteral("The battery type \"%1\" takes no parameter table.").arg(type));
+        return refused(Cli::tr("The battery type \"%1\" takes no parameter table.").arg(type));
     if (block.tableData.size() != TableLayout::Length)
-        return refused(QStringLiteral("%1 holds %2 table bytes instead of %3.")
+        return refused(Cli::tr("%1 holds %2 table bytes instead of %3.")
                            .arg(path)
                            .arg(block.tableData.size())
                            .arg(TableLayout::Length));

@@ -1,4 +1,5 @@
 // translate: a saved history table decoded in depth, as History > Translation does it.
+#include "cli/clitext.h"
 #include "cli/command.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
@@ -15,13 +16,13 @@ class TranslateCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("translate"); }
     QString summary() const override {
-        return QStringLiteral("Decode a saved log (.xlsx, .xls or text) of the BMU or of a BMS.");
+        return Cli::tr("Decode a saved log (.xlsx, .xls or text) of the BMU or of a BMS.");
     }
     QString arguments() const override { return QStringLiteral("FILE"); }
     QList<QCommandLineOption> options() const override {
-        return {{QStringLiteral("unit"), QStringLiteral("Whose log the file holds: bmu or bms."),
+        return {{QStringLiteral("unit"), Cli::tr("Whose log the file holds: bmu or bms."),
                  QStringLiteral("bmu|bms")},
-                {QStringLiteral("family"), QStringLiteral("The battery family: hv or lv."),
+                {QStringLiteral("family"), Cli::tr("The battery family: hv or lv."),
                  QStringLiteral("hv|lv"), QStringLiteral("hv")}};
     }
 
@@ -33,11 +34,11 @@ public:
                : unitText == QLatin1String("bms") ? LogUnit::Bms
                                                   : LogUnit::None;
         if (arguments.size() != 1)
-            *error = QStringLiteral("translate needs one FILE.");
+            *error = Cli::tr("translate needs one FILE.");
         else if (unit == LogUnit::None)
-            *error = QStringLiteral("translate needs --unit bmu or --unit bms.");
+            *error = Cli::tr("translate needs --unit bmu or --unit bms.");
         else if (familyText != QLatin1String("hv") && familyText != QLatin1String("lv"))
-            *error = QStringLiteral("--family must be hv or lv.");
+            *error = Cli::tr("--family must be hv or lv.");
         else
             file = arguments.first();
         family = QLatin1String(familyText == QLatin1String("lv") ? LumenoLv : LumenoHv);
@@ -52,8 +53,8 @@ public:
             error = file + QStringLiteral(": ") + sheet.error;
         SavedLog log;
         if (error.isEmpty() && (sheet.rows.size() < 2 || !savedLogFromRows(sheet.rows, &log)))
-            error = QStringLiteral("%1 holds no saved log: under a header row, every row needs "
-                                   "date and time, code, description and log data.")
+            error = Cli::tr("%1 holds no saved log: under a header row, every row needs "
+                            "date and time, code, description and log data.")
                         .arg(file);
         if (!error.isEmpty()) {
             context.console.error(error);

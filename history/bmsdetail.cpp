@@ -11,7 +11,7 @@ namespace {
 const BitTexts& translationWarningBits() {
     static const BitTexts texts = [] {
         BitTexts t = bmsWarningBits;
-        t[14] = "Interlock switch Abnormal;";
+        t[14] = QT_TRANSLATE_NOOP("History", "Interlock switch Abnormal;");
         return t;
     }();
     return texts;
@@ -24,49 +24,56 @@ struct SwitchTexts {
 
 // Switch bits of d[8], bit 0 first.
 const SwitchTexts switchBits[] = {
-    {"| Charge Mos_Switch is on; |", "| Charge Mos_Switch is off; |"},
-    {"| DisCharge Mos_Switch is on; |", "| DisCharge Mos_Switch is off; |"},
-    {"| PreCharge Mos_Switch is on; |", "| PreCharge Mos_Switch is off; |"},
-    {"| Relay is on; |", "| Relay is off; |"},
-    {"| Air Switch is on; |", "| Air Switch is off; |"},
-    {"| PreCharge_2 Mos_Switch is on; |", "| PreCharge_2 Mos_Switch is off; |"},
+    {QT_TRANSLATE_NOOP("History", "| Charge Mos_Switch is on; |"),
+     QT_TRANSLATE_NOOP("History", "| Charge Mos_Switch is off; |")},
+    {QT_TRANSLATE_NOOP("History", "| DisCharge Mos_Switch is on; |"),
+     QT_TRANSLATE_NOOP("History", "| DisCharge Mos_Switch is off; |")},
+    {QT_TRANSLATE_NOOP("History", "| PreCharge Mos_Switch is on; |"),
+     QT_TRANSLATE_NOOP("History", "| PreCharge Mos_Switch is off; |")},
+    {QT_TRANSLATE_NOOP("History", "| Relay is on; |"),
+     QT_TRANSLATE_NOOP("History", "| Relay is off; |")},
+    {QT_TRANSLATE_NOOP("History", "| Air Switch is on; |"),
+     QT_TRANSLATE_NOOP("History", "| Air Switch is off; |")},
+    {QT_TRANSLATE_NOOP("History", "| PreCharge_2 Mos_Switch is on; |"),
+     QT_TRANSLATE_NOOP("History", "| PreCharge_2 Mos_Switch is off; |")},
 };
 const int hvShownSwitches[] = {3, 4};
 const int otherShownSwitches[] = {0, 1, 3};
 
 const CodeText batteryStates[] = {
-    {0, "Battery Idling"},
-    {1, "Battery Charging"},
-    {2, "Battery DisCharging"},
+    {0, QT_TRANSLATE_NOOP("History", "Battery Idling")},
+    {1, QT_TRANSLATE_NOOP("History", "Battery Charging")},
+    {2, QT_TRANSLATE_NOOP("History", "Battery DisCharging")},
 };
 
 const CodeText lvPowerOffReasons[] = {
-    {0, "BMU requires to Power off"},
-    {1, "Press BMS LED to Power off"},
-    {2, "Power off due to communication failed with BMU"},
-    {3, "BMS off due to battery UnderVoltage"},
+    {0, QT_TRANSLATE_NOOP("History", "BMU requires to Power off")},
+    {1, QT_TRANSLATE_NOOP("History", "Press BMS LED to Power off")},
+    {2, QT_TRANSLATE_NOOP("History", "Power off due to communication failed with BMU")},
+    {3, QT_TRANSLATE_NOOP("History", "BMS off due to battery UnderVoltage")},
 };
 
 const CodeText hvPowerOffReasons[] = {
-    {1, "Press BMS LED button to Switch off"},
-    {2, "BMU requires to switch off"},
-    {3, "BMU Power off And communication between BMU and BMS failed"},
-    {4, "Power off while communication failed(after 30 minutes)"},
+    {1, QT_TRANSLATE_NOOP("History", "Press BMS LED button to Switch off")},
+    {2, QT_TRANSLATE_NOOP("History", "BMU requires to switch off")},
+    {3, QT_TRANSLATE_NOOP("History", "BMU Power off And communication between BMU and BMS failed")},
+    {4, QT_TRANSLATE_NOOP("History", "Power off while communication failed(after 30 minutes)")},
 };
 
 const BitTexts bmuFunctionalSafetyBits = {
-    "Cells Over Voltage;",
-    "Cells Under Voltage;",
-    "Cells Over Temperature;",
-    "Cells Under Temperature;",
-    "Voltage Sampling cable off;",
-    "Temperature Sampling cable off;",
-    "Pack Voltage too High;",
-    "Over Current;",
-    "BMS Heartbeat Abnormal;",
-    "Main Circuit Fault;",
-    "No responding for cells Sampling from BMS;",
-    "The PACK voltage differs too much from the accumulator voltage of cells;",
+    QT_TRANSLATE_NOOP("History", "Cells Over Voltage;"),
+    QT_TRANSLATE_NOOP("History", "Cells Under Voltage;"),
+    QT_TRANSLATE_NOOP("History", "Cells Over Temperature;"),
+    QT_TRANSLATE_NOOP("History", "Cells Under Temperature;"),
+    QT_TRANSLATE_NOOP("History", "Voltage Sampling cable off;"),
+    QT_TRANSLATE_NOOP("History", "Temperature Sampling cable off;"),
+    QT_TRANSLATE_NOOP("History", "Pack Voltage too High;"),
+    QT_TRANSLATE_NOOP("History", "Over Current;"),
+    QT_TRANSLATE_NOOP("History", "BMS Heartbeat Abnormal;"),
+    QT_TRANSLATE_NOOP("History", "Main Circuit Fault;"),
+    QT_TRANSLATE_NOOP("History", "No responding for cells Sampling from BMS;"),
+    QT_TRANSLATE_NOOP("History",
+                      "The PACK voltage differs too much from the accumulator voltage of cells;"),
     "",
     "",
     "",
@@ -74,9 +81,9 @@ const BitTexts bmuFunctionalSafetyBits = {
 };
 
 const BitTexts bmsFunctionalSafetyBits = {
-    "0# register Overtime;",
-    "BMU heartbeat Abnormal;",
-    "BMU Cells Sampling occupancy anomaly;",
+    QT_TRANSLATE_NOOP("History", "0# register Overtime;"),
+    QT_TRANSLATE_NOOP("History", "BMU heartbeat Abnormal;"),
+    QT_TRANSLATE_NOOP("History", "BMU Cells Sampling occupancy anomaly;"),
     "",
     "",
     "",
@@ -111,7 +118,7 @@ bool isLv(const QString& family) {
 }
 
 QString wordText(quint16 word, const BitTexts& bits) {
-    return word == 0 ? QStringLiteral("None") : joinSetBits(word, bits);
+    return word == 0 ? historyText(QT_TRANSLATE_NOOP("History", "None")) : joinSetBits(word, bits);
 }
 
 QStringList blankTexts(int count) {
@@ -141,16 +148,17 @@ QStringList snapshotTexts(const RecordFields& d, const QString& family) {
 }
 
 QStringList runningFirmware(const RecordFields& d) {
-    return {QString::fromLatin1(d.b(2) == 0 ? "Runing Section:A" : "Runing Section:B"),
-            fillText("FW version:%1", d.version(5, 4))};
+    return {historyText(d.b(2) == 0 ? QT_TRANSLATE_NOOP("History", "Runing Section:A")
+                                    : QT_TRANSLATE_NOOP("History", "Runing Section:B")),
+            fillText(QT_TRANSLATE_NOOP("History", "FW version:%1"), d.version(5, 4))};
 }
 
 QStringList powerOff(const RecordFields& d, const QString& family) {
     QString reason;
     if (isHv(family))
-        reason = codeText(hvPowerOffReasons, d.b(1), "Not defined");
+        reason = codeText(hvPowerOffReasons, d.b(1), QT_TRANSLATE_NOOP("History", "Not defined"));
     else if (isLv(family))
-        reason = codeText(lvPowerOffReasons, d.b(0), "Not defined");
+        reason = codeText(lvPowerOffReasons, d.b(0), QT_TRANSLATE_NOOP("History", "Not defined"));
     return QStringList{reason} + runningFirmware(d);
 }
 
@@ -169,11 +177,13 @@ QStringList balancing(const RecordFields& d, bool hvLayout) {
 
 QStringList functionalSafety(const RecordFields& d) {
     const quint16 bmuWord = quint16(d.w(0));
-    return {fillText("BMU serial port V%1", d.b(9)), fillText("BMS serial port V%1", d.b(10)),
-            bmuWord == 0 ? QStringLiteral("BMU functional safety normal")
-                         : QStringLiteral("BMU functional safety fault code:") +
-                               joinSetBits(bmuWord, bmuFunctionalSafetyBits),
-            QStringLiteral("BMS functional safety fault code:") +
+    return {fillText(QT_TRANSLATE_NOOP("History", "BMU serial port V%1"), d.b(9)),
+            fillText(QT_TRANSLATE_NOOP("History", "BMS serial port V%1"), d.b(10)),
+            bmuWord == 0
+                ? historyText(QT_TRANSLATE_NOOP("History", "BMU functional safety normal"))
+                : historyText(QT_TRANSLATE_NOOP("History", "BMU functional safety fault code:")) +
+                      joinSetBits(bmuWord, bmuFunctionalSafetyBits),
+            historyText(QT_TRANSLATE_NOOP("History", "BMS functional safety fault code:")) +
                 joinSetBits(quint16(d.w(2)), bmsFunctionalSafetyBits)};
 }
 
@@ -184,25 +194,32 @@ QStringList additionalInfo(const RecordFields& d, const QString& family) {
     QStringList texts = snapshotTexts(d, family);
     texts[CurrentColumn] = QStringLiteral(" ");
     for (int i = 0; i < 4; ++i)
-        texts[CellMaxVColumn + i] = fillText("Cell NO.%1", d.b(17 + i));
-    texts << (d.w(6) == 0 ? QString()
-                          : fillText("%1# Module Faulted", d.b(21)) + QLatin1Char(' ') +
-                                fillText("%1# Module BIC fault", d.b(15)));
+        texts[CellMaxVColumn + i] =
+            fillText(QT_TRANSLATE_NOOP("History", "Cell NO.%1"), d.b(17 + i));
+    texts << (d.w(6) == 0
+                  ? QString()
+                  : fillText(QT_TRANSLATE_NOOP("History", "%1# Module Faulted"), d.b(21)) +
+                        QLatin1Char(' ') +
+                        fillText(QT_TRANSLATE_NOOP("History", "%1# Module BIC fault"), d.b(15)));
     return texts;
 }
 
 QStringList currentCalibration(const RecordFields& d) {
-    QStringList texts{fillText("TempH:%1℃", d.b(0)), fillText("TempL:%1℃", d.b(1))};
+    QStringList texts{fillText(QT_TRANSLATE_NOOP("History", "TempH:%1℃"), d.b(0)),
+                      fillText(QT_TRANSLATE_NOOP("History", "TempL:%1℃"), d.b(1))};
     for (int i = 0; i < 4; ++i)
-        texts << QStringLiteral("Charge I%1:%2A").arg(i + 1).arg(d.w(2 + 2 * i));
-    texts << fillText("DisCharge I1:%1A", d.w(10));
+        texts << historyText(QT_TRANSLATE_NOOP("History", "Charge I%1:%2A"))
+                     .arg(i + 1)
+                     .arg(d.w(2 + 2 * i));
+    texts << fillText(QT_TRANSLATE_NOOP("History", "DisCharge I1:%1A"), d.w(10));
     return texts;
 }
 
 QString targetArea(const RecordFields& d, bool lvMarker) {
     // The low-voltage family also marks area A with 0xAA.
     const bool areaA = d.b(0) == 0 || (lvMarker && d.b(0) == 0xAA);
-    return QString::fromLatin1(areaA ? "Target Area:A" : "Target Area:B");
+    return historyText(areaA ? QT_TRANSLATE_NOOP("History", "Target Area:A")
+                             : QT_TRANSLATE_NOOP("History", "Target Area:B"));
 }
 
 QStringList firmwareUpdate(const RecordFields& d, const QString& family, const char* before,
@@ -211,7 +228,8 @@ QStringList firmwareUpdate(const RecordFields& d, const QString& family, const c
         return {targetArea(d, false), fillText(before, d.version(2, 1)),
                 fillText(after, d.version(4, 3))};
     if (isLv(family))
-        return {targetArea(d, true), fillText("Current Version: %1", d.version(3, 2))};
+        return {targetArea(d, true),
+                fillText(QT_TRANSLATE_NOOP("History", "Current Version: %1"), d.version(3, 2))};
     return {};
 }
 
@@ -238,7 +256,7 @@ QString bmsSwitchText(quint8 switches, const QString& family) {
     QString text;
     auto append = [&](int bit) {
         const SwitchTexts& t = switchBits[bit];
-        text += QString::fromLatin1(switches & (1u << bit) ? t.on : t.off);
+        text += historyText(switches & (1u << bit) ? t.on : t.off);
     };
     if (isHv(family))
         for (int bit : hvShownSwitches)
@@ -274,7 +292,7 @@ QStringList bmsDetailTexts(int code, const QByteArray& data, const QString& fami
     case 9:
     case 10: { // SOC calibration: d[10] is the target SOC
         QStringList texts = snapshotTexts(d, family);
-        texts[SohColumn].prepend(QStringLiteral("Target SOC:"));
+        texts[SohColumn].prepend(historyText(QT_TRANSLATE_NOOP("History", "Target SOC:")));
         return texts << bmsBatteryState(quint8(d.b(8)));
     }
     case 0:
@@ -293,14 +311,17 @@ QStringList bmsDetailTexts(int code, const QByteArray& data, const QString& fami
         return additionalInfo(d, family);
     case 101:
     case 102:
-        return firmwareUpdate(d, family, "Before Update: %1", "After Update: %1");
+        return firmwareUpdate(d, family, QT_TRANSLATE_NOOP("History", "Before Update: %1"),
+                              QT_TRANSLATE_NOOP("History", "After Update: %1"));
     case 103:
     case 104:
-        return firmwareUpdate(d, family, "Old Version: %1", "New Version: %1");
+        return firmwareUpdate(d, family, QT_TRANSLATE_NOOP("History", "Old Version: %1"),
+                              QT_TRANSLATE_NOOP("History", "New Version: %1"));
     case 105:
-        return {fillText("Threshold table version:%1", d.version(0, 2))};
+        return {
+            fillText(QT_TRANSLATE_NOOP("History", "Threshold table version:%1"), d.version(0, 2))};
     case 106:
-        return {QStringLiteral("serial number was changed.")};
+        return {historyText(QT_TRANSLATE_NOOP("History", "serial number was changed."))};
     case 107:
         return currentCalibration(d);
     case 108:
@@ -310,8 +331,8 @@ QStringList bmsDetailTexts(int code, const QByteArray& data, const QString& fami
     case 110:
         return placed(SocColumn, fillText("%1%", d.b(0)), fillText("%1%", d.b(1)));
     case 111:
-        return {QStringLiteral("N/A")};
+        return {historyText(QT_TRANSLATE_NOOP("History", "N/A"))};
     default:
-        return {QStringLiteral("Not defined")};
+        return {historyText(QT_TRANSLATE_NOOP("History", "Not defined"))};
     }
 }

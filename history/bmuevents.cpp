@@ -6,42 +6,42 @@
 namespace {
 
 const CodeText bmuEventCodes[] = {
-    {0, "Power ON"},
-    {1, "Power OFF"},
-    {2, "Events record"},
-    {4, "Start Charging"},
-    {5, "Stop Charging"},
-    {6, "Start DisCharging"},
-    {7, "Stop DisCharging"},
-    {32, "System status changed"},
-    {33, "Erase BMS Firmware"},
-    {36, "Functional Safety Info"},
-    {38, "SOP Info"},
-    {39, "BCU Hardware failt"},
-    {101, "Firmware Start to Update"},
-    {102, "Firmware Update Successful"},
-    {103, "Firmware Update failure"},
-    {104, "Firmware Jumpinto other section"},
-    {105, "Parameters table Update"},
-    {106, "SN Code Changed"},
-    {111, "DateTime Calibration"},
-    {112, "BMS disconnected with BMU"},
-    {113, "BMU F/W Reset"},
-    {114, "BMU Watchdog Reset"},
-    {115, "PreCharge Failed"},
-    {116, "Address registration failed"},
-    {117, "Parameters table Load Failed"},
-    {118, "System timing log"},
-    {120, "Parameters table updating done"},
+    {0, QT_TRANSLATE_NOOP("History", "Power ON")},
+    {1, QT_TRANSLATE_NOOP("History", "Power OFF")},
+    {2, QT_TRANSLATE_NOOP("History", "Events record")},
+    {4, QT_TRANSLATE_NOOP("History", "Start Charging")},
+    {5, QT_TRANSLATE_NOOP("History", "Stop Charging")},
+    {6, QT_TRANSLATE_NOOP("History", "Start DisCharging")},
+    {7, QT_TRANSLATE_NOOP("History", "Stop DisCharging")},
+    {32, QT_TRANSLATE_NOOP("History", "System status changed")},
+    {33, QT_TRANSLATE_NOOP("History", "Erase BMS Firmware")},
+    {36, QT_TRANSLATE_NOOP("History", "Functional Safety Info")},
+    {38, QT_TRANSLATE_NOOP("History", "SOP Info")},
+    {39, QT_TRANSLATE_NOOP("History", "BCU Hardware failt")},
+    {101, QT_TRANSLATE_NOOP("History", "Firmware Start to Update")},
+    {102, QT_TRANSLATE_NOOP("History", "Firmware Update Successful")},
+    {103, QT_TRANSLATE_NOOP("History", "Firmware Update failure")},
+    {104, QT_TRANSLATE_NOOP("History", "Firmware Jumpinto other section")},
+    {105, QT_TRANSLATE_NOOP("History", "Parameters table Update")},
+    {106, QT_TRANSLATE_NOOP("History", "SN Code Changed")},
+    {111, QT_TRANSLATE_NOOP("History", "DateTime Calibration")},
+    {112, QT_TRANSLATE_NOOP("History", "BMS disconnected with BMU")},
+    {113, QT_TRANSLATE_NOOP("History", "BMU F/W Reset")},
+    {114, QT_TRANSLATE_NOOP("History", "BMU Watchdog Reset")},
+    {115, QT_TRANSLATE_NOOP("History", "PreCharge Failed")},
+    {116, QT_TRANSLATE_NOOP("History", "Address registration failed")},
+    {117, QT_TRANSLATE_NOOP("History", "Parameters table Load Failed")},
+    {118, QT_TRANSLATE_NOOP("History", "System timing log")},
+    {120, QT_TRANSLATE_NOOP("History", "Parameters table updating done")},
 };
 
 constexpr int EventsCode = 2;
 
 QString description(int code, quint8 firstDataByte, bool p03System) {
     if (code == EventsCode && p03System)
-        return firstDataByte != 0 ? QStringLiteral("Events appear")
-                                  : QStringLiteral("Events disappear");
-    return codeText(bmuEventCodes, code, "No Defined");
+        return firstDataByte != 0 ? historyText(QT_TRANSLATE_NOOP("History", "Events appear"))
+                                  : historyText(QT_TRANSLATE_NOOP("History", "Events disappear"));
+    return codeText(bmuEventCodes, code, QT_TRANSLATE_NOOP("History", "No Defined"));
 }
 
 } // namespace

@@ -6,7 +6,12 @@
 #include <cstddef>
 
 // Code tables of the log decoders. Each table is data: {code, text} rows in one array,
-// looked up in one place, so that a missing or misspelt entry shows at a glance.
+// looked up in one place, so that a missing or misspelt entry shows at a glance. The texts
+// are marked with QT_TRANSLATE_NOOP("History", ...) and translated where they are shown.
+
+// `text` (UTF-8) in the interface language: the "History" context of the catalogue. An
+// empty text stays empty.
+QString historyText(const char* text);
 
 struct CodeText {
     int code;
@@ -29,9 +34,9 @@ template <std::size_t N> const char* findCodeText(const CodeText (&table)[N], in
 template <std::size_t N>
 QString codeText(const CodeText (&table)[N], int code, const char* fallback) {
     const char* text = findCodeText(table, code);
-    return QString::fromUtf8(text ? text : fallback);
+    return historyText(text ? text : fallback);
 }
 
-// The texts of the set bits of `word`, joined in bit order (bit 0 first) without
+// The translated texts of the set bits of `word`, joined in bit order (bit 0 first) without
 // separators.
 QString joinSetBits(quint16 word, const BitTexts& texts);

@@ -13,57 +13,65 @@ const CodeText systemStates[] = {
 };
 
 const CodeText faultCodes[] = {
-    {0, "| Total Voltage too High |"},
-    {1, "| Total Voltage too Low |"},
-    {2, "| Cell Voltage too High |"},
-    {3, "| Cell Voltage too Low |"},
-    {4, "| Voltage Sensor Fault |"},
-    {5, "| Temperature Sersor Fault |"},
-    {6, "| Cell Discharging Temp. too High |"},
-    {7, "| Cell Discharging Temp. too Low |"},
-    {8, "| Cell Charging Temp. too High |"},
-    {9, "| Cell Charging Temp. too Low |"},
-    {10, "| Discharging Over Current |"},
-    {11, "| Charging Over Current |"},
-    {12, "| Major loop Fault |"},
-    {13, "| Short Circuit warning |"},
-    {14, "| Battery Imbalance |"},
-    {15, "| Current Sensor Fault |"},
-    {16, "| Registered address failure |"},
-    {17, "| Loading Parameter error |"},
-    {18, "| Pre-Charge Failure |"},
-    {19, "| BMU FW update Failure |"},
-    {20, "| BMS FW update Failure |"},
-    {21, "| Interior Communication Failure |"},
-    {22, "| Inverter Communication Overtime |"},
-    {23, "| BMS Warning |"},
-    {24, "| BMU detect AirSwitch abnormal |"},
+    {0, QT_TRANSLATE_NOOP("History", "| Total Voltage too High |")},
+    {1, QT_TRANSLATE_NOOP("History", "| Total Voltage too Low |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Cell Voltage too High |")},
+    {3, QT_TRANSLATE_NOOP("History", "| Cell Voltage too Low |")},
+    {4, QT_TRANSLATE_NOOP("History", "| Voltage Sensor Fault |")},
+    {5, QT_TRANSLATE_NOOP("History", "| Temperature Sersor Fault |")},
+    {6, QT_TRANSLATE_NOOP("History", "| Cell Discharging Temp. too High |")},
+    {7, QT_TRANSLATE_NOOP("History", "| Cell Discharging Temp. too Low |")},
+    {8, QT_TRANSLATE_NOOP("History", "| Cell Charging Temp. too High |")},
+    {9, QT_TRANSLATE_NOOP("History", "| Cell Charging Temp. too Low |")},
+    {10, QT_TRANSLATE_NOOP("History", "| Discharging Over Current |")},
+    {11, QT_TRANSLATE_NOOP("History", "| Charging Over Current |")},
+    {12, QT_TRANSLATE_NOOP("History", "| Major loop Fault |")},
+    {13, QT_TRANSLATE_NOOP("History", "| Short Circuit warning |")},
+    {14, QT_TRANSLATE_NOOP("History", "| Battery Imbalance |")},
+    {15, QT_TRANSLATE_NOOP("History", "| Current Sensor Fault |")},
+    {16, QT_TRANSLATE_NOOP("History", "| Registered address failure |")},
+    {17, QT_TRANSLATE_NOOP("History", "| Loading Parameter error |")},
+    {18, QT_TRANSLATE_NOOP("History", "| Pre-Charge Failure |")},
+    {19, QT_TRANSLATE_NOOP("History", "| BMU FW update Failure |")},
+    {20, QT_TRANSLATE_NOOP("History", "| BMS FW update Failure |")},
+    {21, QT_TRANSLATE_NOOP("History", "| Interior Communication Failure |")},
+    {22, QT_TRANSLATE_NOOP("History", "| Inverter Communication Overtime |")},
+    {23, QT_TRANSLATE_NOOP("History", "| BMS Warning |")},
+    {24, QT_TRANSLATE_NOOP("History", "| BMU detect AirSwitch abnormal |")},
 };
 
 const BitTexts warningBits = {
-    "Battery Over Voltage;",     "Battery Under Voltage;",
-    "Cells OverVoltage;",        "Cells UnderVoltage;",
-    "V-sensor failure;",         "T-sensor failure;",
-    "Cell discharge Temp-High;", "Cell discharge Temp-Low;",
-    "Cell charge Temp-High;",    "Cell charge Temp-Low;",
-    "Discharging over current;", "Charging over current;",
-    "Main circuit failure;",     "Short circuit;",
-    "Cells imbalance;",          "Current sensor failure;",
+    QT_TRANSLATE_NOOP("History", "Battery Over Voltage;"),
+    QT_TRANSLATE_NOOP("History", "Battery Under Voltage;"),
+    QT_TRANSLATE_NOOP("History", "Cells OverVoltage;"),
+    QT_TRANSLATE_NOOP("History", "Cells UnderVoltage;"),
+    QT_TRANSLATE_NOOP("History", "V-sensor failure;"),
+    QT_TRANSLATE_NOOP("History", "T-sensor failure;"),
+    QT_TRANSLATE_NOOP("History", "Cell discharge Temp-High;"),
+    QT_TRANSLATE_NOOP("History", "Cell discharge Temp-Low;"),
+    QT_TRANSLATE_NOOP("History", "Cell charge Temp-High;"),
+    QT_TRANSLATE_NOOP("History", "Cell charge Temp-Low;"),
+    QT_TRANSLATE_NOOP("History", "Discharging over current;"),
+    QT_TRANSLATE_NOOP("History", "Charging over current;"),
+    QT_TRANSLATE_NOOP("History", "Main circuit failure;"),
+    QT_TRANSLATE_NOOP("History", "Short circuit;"),
+    QT_TRANSLATE_NOOP("History", "Cells imbalance;"),
+    QT_TRANSLATE_NOOP("History", "Current sensor failure;"),
 };
 
 const BitTexts functionalSafetyBits = {
-    " Cell OverVoltage;",
-    " Cell UnderVoltage;",
-    " Cell OverTemp.;",
-    " Cell UnderTemp.;",
-    " Cell Voltage sampling cable off;",
-    " Temperature sampling cable off;",
-    " Output OverVoltage;",
-    " Output OverCurrent;",
-    " BMS Abnormal heartbeat frame;",
-    " Current detected when the main circuit is disconnected;",
-    " BMS does not respond to cell sampling request;",
-    " Output Voltage differs too much from the accumulator voltage;",
+    QT_TRANSLATE_NOOP("History", " Cell OverVoltage;"),
+    QT_TRANSLATE_NOOP("History", " Cell UnderVoltage;"),
+    QT_TRANSLATE_NOOP("History", " Cell OverTemp.;"),
+    QT_TRANSLATE_NOOP("History", " Cell UnderTemp.;"),
+    QT_TRANSLATE_NOOP("History", " Cell Voltage sampling cable off;"),
+    QT_TRANSLATE_NOOP("History", " Temperature sampling cable off;"),
+    QT_TRANSLATE_NOOP("History", " Output OverVoltage;"),
+    QT_TRANSLATE_NOOP("History", " Output OverCurrent;"),
+    QT_TRANSLATE_NOOP("History", " BMS Abnormal heartbeat frame;"),
+    QT_TRANSLATE_NOOP("History", " Current detected when the main circuit is disconnected;"),
+    QT_TRANSLATE_NOOP("History", " BMS does not respond to cell sampling request;"),
+    QT_TRANSLATE_NOOP("History", " Output Voltage differs too much from the accumulator voltage;"),
     "",
     "",
     "",
@@ -71,19 +79,19 @@ const BitTexts functionalSafetyBits = {
 };
 
 const CodeText shutdownReasons[] = {
-    {1, "| Switch off by pressing LED button. |"},
-    {2, "| Shutdown dur to timer timeout. |"},
-    {3, "| BMS requests to switch off. |"},
-    {4, "| Inverter requests to switch off. |"},
-    {5, "| Black start is prohibited for the inverter. |"},
-    {6, "| SMA enables  signal loss. |"},
-    {7, "| Inverter requests to reset. |"},
+    {1, QT_TRANSLATE_NOOP("History", "| Switch off by pressing LED button. |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Shutdown dur to timer timeout. |")},
+    {3, QT_TRANSLATE_NOOP("History", "| BMS requests to switch off. |")},
+    {4, QT_TRANSLATE_NOOP("History", "| Inverter requests to switch off. |")},
+    {5, QT_TRANSLATE_NOOP("History", "| Black start is prohibited for the inverter. |")},
+    {6, QT_TRANSLATE_NOOP("History", "| SMA enables  signal loss. |")},
+    {7, QT_TRANSLATE_NOOP("History", "| Inverter requests to reset. |")},
 };
 
 const CodeText moduleTypes[] = {
-    {0, "| Moduel type: QPC |"},
-    {1, "| Moduel type: QPB |"},
-    {2, "| Moduel type: QPA |"},
+    {0, QT_TRANSLATE_NOOP("History", "| Moduel type: QPC |")},
+    {1, QT_TRANSLATE_NOOP("History", "| Moduel type: QPB |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Moduel type: QPA |")},
 };
 
 const CodeText inverterNames[] = {
@@ -94,103 +102,119 @@ const CodeText inverterNames[] = {
 };
 
 const CodeText bmsUpdateTargets[] = {
-    {0, "| BMS A Updating |"},
-    {1, "| BMS B Updating |"},
-    {2, "| BMS Parameters table Updating |"},
+    {0, QT_TRANSLATE_NOOP("History", "| BMS A Updating |")},
+    {1, QT_TRANSLATE_NOOP("History", "| BMS B Updating |")},
+    {2, QT_TRANSLATE_NOOP("History", "| BMS Parameters table Updating |")},
 };
 
 const CodeText calibrationSources[] = {
-    {0, "| Calibrated by Upper computer |"},
-    {1, "| Calibrated by Inverter |"},
-    {2, "| Calibrated by Internet |"},
+    {0, QT_TRANSLATE_NOOP("History", "| Calibrated by Upper computer |")},
+    {1, QT_TRANSLATE_NOOP("History", "| Calibrated by Inverter |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Calibrated by Internet |")},
 };
 
 const CodeText addressFailures[] = {
-    {4, "| No BMS reply |"},
-    {5, "| BMS reports not assigned to the address |"},
+    {4, QT_TRANSLATE_NOOP("History", "| No BMS reply |")},
+    {5, QT_TRANSLATE_NOOP("History", "| BMS reports not assigned to the address |")},
 };
 
-const char NotDefined[] = "| Not defined. |";
+const char NotDefined[] = QT_TRANSLATE_NOOP("History", "| Not defined. |");
 
 QString firmwareInfo(const RecordFields& d) {
-    return QString::fromLatin1(d.b(0) == 0 ? "| Bootloader |" : "| F/W Update |") +
-           QString::fromLatin1(d.b(1) == 0 ? "| Running section: A |" : "| Running section: B |") +
-           fillText("| Current Version: %1 |", d.version(2, 3));
+    return historyText(d.b(0) == 0 ? QT_TRANSLATE_NOOP("History", "| Bootloader |")
+                                   : QT_TRANSLATE_NOOP("History", "| F/W Update |")) +
+           historyText(d.b(1) == 0 ? QT_TRANSLATE_NOOP("History", "| Running section: A |")
+                                   : QT_TRANSLATE_NOOP("History", "| Running section: B |")) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Current Version: %1 |"), d.version(2, 3));
 }
 
 QString eventsRecord(const RecordFields& d) {
     const quint16 warnings = d.w(2);
-    return codeText(faultCodes, d.b(1), "| Not defined |") +
-           (warnings == 0 ? QStringLiteral("No warning") : joinSetBits(warnings, warningBits)) +
-           fillText("| Cell_Max._V:%1mV |", d.w(4)) + fillText("| Cell_Min._V:%1mV |", d.w(6)) +
-           fillText("| Battery_Temp_Max:%1℃ |", d.b(8)) +
-           fillText("| Battery_Temp_Min:%1℃ |", d.b(9)) +
-           fillText("| Battery Total Voltage:%1V |", d.tenths(10)) +
-           fillText("| SOC:%1% |", d.b(12)) + fillText("| SOH:%1% |", d.b(13));
+    return codeText(faultCodes, d.b(1), QT_TRANSLATE_NOOP("History", "| Not defined |")) +
+           (warnings == 0 ? historyText(QT_TRANSLATE_NOOP("History", "No warning"))
+                          : joinSetBits(warnings, warningBits)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_Max._V:%1mV |"), d.w(4)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_Min._V:%1mV |"), d.w(6)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Max:%1℃ |"), d.b(8)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Min:%1℃ |"), d.b(9)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery Total Voltage:%1V |"), d.tenths(10)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| SOC:%1% |"), d.b(12)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| SOH:%1% |"), d.b(13));
 }
 
 QString functionalSafetyInfo(const RecordFields& d) {
     const quint32 runningSeconds = quint32(d.w(0)) << 16 | quint32(d.w(2));
-    return fillText("| Running Time: %1s |", QString::number(runningSeconds)) +
-           fillText("| BMU detected Cells Qty: %1 |", d.b(4)) +
-           fillText("| BMU detected Temp. Qty: %1 |", d.b(5)) +
-           fillText("| BMU detected Cell_V_Max: %1mV |", d.w(6)) +
-           fillText("| BMU detected Cell_V_Min: %1mV |", d.w(8)) +
-           fillText("| BMU detected Temp_Max: %1℃ |", d.b(10)) +
-           fillText("| BMU detected Temp_Min: %1℃ |", d.b(11)) +
+    return fillText(QT_TRANSLATE_NOOP("History", "| Running Time: %1s |"),
+                    QString::number(runningSeconds)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Cells Qty: %1 |"), d.b(4)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Temp. Qty: %1 |"), d.b(5)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Cell_V_Max: %1mV |"), d.w(6)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Cell_V_Min: %1mV |"), d.w(8)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Temp_Max: %1℃ |"), d.b(10)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Temp_Min: %1℃ |"), d.b(11)) +
            // Current in tenths of an ampere, signed: negative while discharging.
-           fillText("| BMU detected Current: %1A |", d.signedTenths(12)) +
-           fillText("| BMU detected Output_V: %1V |", d.tenths(14)) +
-           fillText("| BMU detected All Cells Accum_V: %1V |", scaledText(d.w(16), 10, 2)) +
-           fillText("| BMS Address: %1 |", d.b(18)) +
-           codeText(moduleTypes, d.b(19), "| Moduel type: Not defined |") +
-           fillText("| Moduel Number: %1 |", d.b(20)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Current: %1A |"),
+                    d.signedTenths(12)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected Output_V: %1V |"), d.tenths(14)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMU detected All Cells Accum_V: %1V |"),
+                    scaledText(d.w(16), 10, 2)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMS Address: %1 |"), d.b(18)) +
+           codeText(moduleTypes, d.b(19),
+                    QT_TRANSLATE_NOOP("History", "| Moduel type: Not defined |")) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Moduel Number: %1 |"), d.b(20)) +
            joinSetBits(quint16(d.w(21)), functionalSafetyBits);
 }
 
 QString operatingLimits(const RecordFields& d) {
-    QString text = fillText("| Charge Max. Current:%1A |", d.tenths(0)) +
-                   fillText("| Discharge Max. Current:%1A |", d.tenths(2)) +
-                   fillText("| Charge Max. Voltage:%1V |", d.tenths(4)) +
-                   fillText("| Discharge Min. Voltage:%1V |", d.tenths(6)) +
-                   hvStateTrailing(d.b(8)) + fillText("| Battery Temperature:%1℃ |", d.b(9)) +
-                   codeText(inverterNames, d.b(10), "");
+    QString text =
+        fillText(QT_TRANSLATE_NOOP("History", "| Charge Max. Current:%1A |"), d.tenths(0)) +
+        fillText(QT_TRANSLATE_NOOP("History", "| Discharge Max. Current:%1A |"), d.tenths(2)) +
+        fillText(QT_TRANSLATE_NOOP("History", "| Charge Max. Voltage:%1V |"), d.tenths(4)) +
+        fillText(QT_TRANSLATE_NOOP("History", "| Discharge Min. Voltage:%1V |"), d.tenths(6)) +
+        hvStateTrailing(d.b(8)) +
+        fillText(QT_TRANSLATE_NOOP("History", "| Battery Temperature:%1℃ |"), d.b(9)) +
+        codeText(inverterNames, d.b(10), "");
     if (d.b(11) < 4)
-        text += fillText("| BMS Qty:%1 |", d.b(11));
+        text += fillText(QT_TRANSLATE_NOOP("History", "| BMS Qty:%1 |"), d.b(11));
     return text;
 }
 
 QString timingLog(const RecordFields& d) {
-    return hvSystemStatus(d.b(0)) + fillText("| Environment_Temp_Min:%1℃ |", d.b(1)) +
-           fillText("| Environment_Temp_Max:%1℃ |", d.b(2)) + fillText("| SOC:%1% |", d.b(3)) +
-           fillText("| SOH:%1% |", d.b(4)) + fillText("| Battery Current_Temp:%1℃ |", d.b(5)) +
-           fillText("| Battery Total Voltage:%1V |", d.tenths(6)) +
-           fillText("| Cell_HV:%1mV |", d.w(8)) + fillText("| Cell_LV:%1mV |", d.w(10)) +
-           fillText("| Battery_Temp_Max:%1℃ |", d.w(12)) +
-           fillText("| Battery_Temp_Min:%1℃ |", d.w(14)) +
-           fillText("| BMS Warning1:%1 |", binaryText(d.w(16), 16)) +
-           fillText("| BMS Warning2:%1 |", binaryText(d.w(18), 16)) +
-           fillText("| BMS Warning3:%1 |", binaryText(d.w(20), 16));
+    return hvSystemStatus(d.b(0)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Environment_Temp_Min:%1℃ |"), d.b(1)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Environment_Temp_Max:%1℃ |"), d.b(2)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| SOC:%1% |"), d.b(3)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| SOH:%1% |"), d.b(4)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery Current_Temp:%1℃ |"), d.b(5)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery Total Voltage:%1V |"), d.tenths(6)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_HV:%1mV |"), d.w(8)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_LV:%1mV |"), d.w(10)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Max:%1℃ |"), d.w(12)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Min:%1℃ |"), d.w(14)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMS Warning1:%1 |"), binaryText(d.w(16), 16)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMS Warning2:%1 |"), binaryText(d.w(18), 16)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| BMS Warning3:%1 |"), binaryText(d.w(20), 16));
 }
 
 } // namespace
 
 QString hvSystemStatus(int state) {
     const char* name = findCodeText(systemStates, state);
-    return name ? QStringLiteral("| System Status:%1 |").arg(QLatin1String(name))
-                : QStringLiteral("| Not defined |");
+    return name ? historyText(QT_TRANSLATE_NOOP("History", "| System Status:%1 |"))
+                      .arg(QLatin1String(name))
+                : historyText(QT_TRANSLATE_NOOP("History", "| Not defined |"));
 }
 
 QString hvStateLeading(int state) {
     const char* name = findCodeText(systemStates, state);
     return name ? QStringLiteral("| %1 ").arg(QLatin1String(name))
-                : QStringLiteral("| Not defined ");
+                : historyText(QT_TRANSLATE_NOOP("History", "| Not defined "));
 }
 
 QString hvStateTrailing(int state) {
     const char* name = findCodeText(systemStates, state);
     return name ? QStringLiteral(" %1 |").arg(QLatin1String(name))
-                : QStringLiteral("| Not defined |");
+                : historyText(QT_TRANSLATE_NOOP("History", "| Not defined |"));
 }
 
 QString hvBmuDetail(int code, const QByteArray& data) {
@@ -207,28 +231,31 @@ QString hvBmuDetail(int code, const QByteArray& data) {
     case 32: // d[1] is the state left, d[0] the state entered
         return hvStateLeading(d.b(1)) + QStringLiteral("-->") + hvStateTrailing(d.b(0));
     case 33:
-        return QString::fromLatin1(d.b(0) == 0 ? "| Erased section: A |"
-                                               : "| Erased section: B |") +
-               fillText("| FW Version: %1 |", d.version(1, 2));
+        return historyText(d.b(0) == 0 ? QT_TRANSLATE_NOOP("History", "| Erased section: A |")
+                                       : QT_TRANSLATE_NOOP("History", "| Erased section: B |")) +
+               fillText(QT_TRANSLATE_NOOP("History", "| FW Version: %1 |"), d.version(1, 2));
     case 36:
         return functionalSafetyInfo(d);
     case 38:
         return operatingLimits(d);
     case 39:
-        return d.b(0) == 1   ? QStringLiteral("| BCU can not be shutdown! |")
-               : d.b(0) == 2 ? QStringLiteral("| Air switch can not be disconnected! |")
+        return d.b(0) == 1
+                   ? historyText(QT_TRANSLATE_NOOP("History", "| BCU can not be shutdown! |"))
+               : d.b(0) == 2 ? historyText(QT_TRANSLATE_NOOP(
+                                   "History", "| Air switch can not be disconnected! |"))
                              : QString();
     case 101:
         return codeText(bmsUpdateTargets, d.b(0), NotDefined) +
-               fillText("| Version:%1 |", d.version(1, 2));
+               fillText(QT_TRANSLATE_NOOP("History", "| Version:%1 |"), d.version(1, 2));
     case 102:
-        return QStringLiteral("| BMS Update Finish |");
+        return historyText(QT_TRANSLATE_NOOP("History", "| BMS Update Finish |"));
     case 103:
-        return QStringLiteral("| BMS Update Failure |");
+        return historyText(QT_TRANSLATE_NOOP("History", "| BMS Update Failure |"));
     case 105:
-        return QString::fromLatin1(d.b(0) == 10 ? "| BMS Parameters table Update |"
-                                                : "| BMU Parameters table Update |") +
-               fillText("| Parameters table： %1 |", d.version(1, 2));
+        return historyText(d.b(0) == 10
+                               ? QT_TRANSLATE_NOOP("History", "| BMS Parameters table Update |")
+                               : QT_TRANSLATE_NOOP("History", "| BMU Parameters table Update |")) +
+               fillText(QT_TRANSLATE_NOOP("History", "| Parameters table： %1 |"), d.version(1, 2));
     case 111:
         return codeText(calibrationSources, d.b(0), NotDefined);
     case 116:
@@ -236,6 +263,6 @@ QString hvBmuDetail(int code, const QByteArray& data) {
     case 118:
         return timingLog(d);
     default:
-        return QString::fromLatin1(NotDefined);
+        return historyText(NotDefined);
     }
 }

@@ -6,42 +6,58 @@
 namespace {
 
 const CodeText bmuStates[] = {
-    {0, "| System Status:BMU_INIT |"},          {1, "| System Status:BMU_SELFCHECK |"},
-    {2, "| System Status:BMU_LOADPARAMETER |"}, {3, "| System Status:BMU_PRECHARGE |"},
-    {4, "| System Status:BMU_POLICY |"},        {5, "| System Status:BMU_FAULT |"},
-    {6, "| System Status:BMU_WAIT |"},          {7, "| System Status:BMU_SHUTDOWN |"},
+    {0, QT_TRANSLATE_NOOP("History", "| System Status:BMU_INIT |")},
+    {1, QT_TRANSLATE_NOOP("History", "| System Status:BMU_SELFCHECK |")},
+    {2, QT_TRANSLATE_NOOP("History", "| System Status:BMU_LOADPARAMETER |")},
+    {3, QT_TRANSLATE_NOOP("History", "| System Status:BMU_PRECHARGE |")},
+    {4, QT_TRANSLATE_NOOP("History", "| System Status:BMU_POLICY |")},
+    {5, QT_TRANSLATE_NOOP("History", "| System Status:BMU_FAULT |")},
+    {6, QT_TRANSLATE_NOOP("History", "| System Status:BMU_WAIT |")},
+    {7, QT_TRANSLATE_NOOP("History", "| System Status:BMU_SHUTDOWN |")},
 };
 
 const BitTexts warningBits = {
-    "Battery over voltage;",     "Battery under voltage;",
-    "Cell over voltage;",        "Cell under voltage;",
-    "V-sensor failure;",         "T-sensor failure;",
-    "Cell discharge Temp-High;", "Cell discharge Temp-Low;",
-    "Cell charge Temp-High;",    "Cell charge Temp-Low;",
-    "Discharging over current;", "Charging over current;",
-    "Main circuit failure;",     "Short circuit;",
-    "Cells imbalance;",          "I-sensor failure;",
+    QT_TRANSLATE_NOOP("History", "Battery over voltage;"),
+    QT_TRANSLATE_NOOP("History", "Battery under voltage;"),
+    QT_TRANSLATE_NOOP("History", "Cell over voltage;"),
+    QT_TRANSLATE_NOOP("History", "Cell under voltage;"),
+    QT_TRANSLATE_NOOP("History", "V-sensor failure;"),
+    QT_TRANSLATE_NOOP("History", "T-sensor failure;"),
+    QT_TRANSLATE_NOOP("History", "Cell discharge Temp-High;"),
+    QT_TRANSLATE_NOOP("History", "Cell discharge Temp-Low;"),
+    QT_TRANSLATE_NOOP("History", "Cell charge Temp-High;"),
+    QT_TRANSLATE_NOOP("History", "Cell charge Temp-Low;"),
+    QT_TRANSLATE_NOOP("History", "Discharging over current;"),
+    QT_TRANSLATE_NOOP("History", "Charging over current;"),
+    QT_TRANSLATE_NOOP("History", "Main circuit failure;"),
+    QT_TRANSLATE_NOOP("History", "Short circuit;"),
+    QT_TRANSLATE_NOOP("History", "Cells imbalance;"),
+    QT_TRANSLATE_NOOP("History", "I-sensor failure;"),
 };
 
 const CodeText shutdownReasons[] = {
-    {1, "| Shutdown by pressing LED button. |"},
-    {2, "| Shutdown due to Low SOC. |"},
-    {3, "| Inverter no respond. |"},
-    {4, "| Shutdown due to Warning level4. |"},
+    {1, QT_TRANSLATE_NOOP("History", "| Shutdown by pressing LED button. |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Shutdown due to Low SOC. |")},
+    {3, QT_TRANSLATE_NOOP("History", "| Inverter no respond. |")},
+    {4, QT_TRANSLATE_NOOP("History", "| Shutdown due to Warning level4. |")},
 };
 
 constexpr int WarningLevel4Shutdown = 4;
 
 const CodeText level4Causes[] = {
-    {1, "| Cell voltage High |"},       {2, "| Cell voltage low |"},
-    {3, "| Discharging Temp. High |"},  {4, "| Discharging Temp. low |"},
-    {5, "| Charging Temp. High |"},     {6, "| Charging Temp. low |"},
-    {7, "| Discharging Overcurrent |"}, {8, "| Charging Overcurrent |"},
+    {1, QT_TRANSLATE_NOOP("History", "| Cell voltage High |")},
+    {2, QT_TRANSLATE_NOOP("History", "| Cell voltage low |")},
+    {3, QT_TRANSLATE_NOOP("History", "| Discharging Temp. High |")},
+    {4, QT_TRANSLATE_NOOP("History", "| Discharging Temp. low |")},
+    {5, QT_TRANSLATE_NOOP("History", "| Charging Temp. High |")},
+    {6, QT_TRANSLATE_NOOP("History", "| Charging Temp. low |")},
+    {7, QT_TRANSLATE_NOOP("History", "| Discharging Overcurrent |")},
+    {8, QT_TRANSLATE_NOOP("History", "| Charging Overcurrent |")},
 };
 
 const CodeText updatingSections[] = {
-    {0, "| Updating Section A |"},
-    {1, "| Updating Section B |"},
+    {0, QT_TRANSLATE_NOOP("History", "| Updating Section A |")},
+    {1, QT_TRANSLATE_NOOP("History", "| Updating Section B |")},
 };
 
 // The update codes name their unit by a letter in d[0]: "S" the BMS, "U" the BMU.
@@ -52,29 +68,35 @@ struct UnitTexts {
 };
 
 const UnitTexts unitTexts[] = {
-    {101, "| BMS Update |", "| BMU Update |"},
-    {102, "| BMS Update finish |", "| BMU Update finish |"},
-    {103, "| BMS Update failure |", "| BMU Update failure |"},
-    {105, "| BMS Updating |", "| BMU Updating |"},
-    {120, "| BMS P-T Updating done |", "| BMU P-T Updating done |"},
+    {101, QT_TRANSLATE_NOOP("History", "| BMS Update |"),
+     QT_TRANSLATE_NOOP("History", "| BMU Update |")},
+    {102, QT_TRANSLATE_NOOP("History", "| BMS Update finish |"),
+     QT_TRANSLATE_NOOP("History", "| BMU Update finish |")},
+    {103, QT_TRANSLATE_NOOP("History", "| BMS Update failure |"),
+     QT_TRANSLATE_NOOP("History", "| BMU Update failure |")},
+    {105, QT_TRANSLATE_NOOP("History", "| BMS Updating |"),
+     QT_TRANSLATE_NOOP("History", "| BMU Updating |")},
+    {120, QT_TRANSLATE_NOOP("History", "| BMS P-T Updating done |"),
+     QT_TRANSLATE_NOOP("History", "| BMU P-T Updating done |")},
 };
 
-const char NotDefined[] = "| Not defined |";
+const char NotDefined[] = QT_TRANSLATE_NOOP("History", "| Not defined |");
 
 QString unitText(int code, quint8 letter) {
     for (const UnitTexts& row : unitTexts) {
         if (row.code != code)
             continue;
         if (letter == 'S')
-            return QString::fromLatin1(row.bms);
+            return historyText(row.bms);
         if (letter == 'U')
-            return QString::fromLatin1(row.bmu);
+            return historyText(row.bmu);
     }
-    return QString::fromLatin1(NotDefined);
+    return historyText(NotDefined);
 }
 
 QString shutdown(const RecordFields& d) {
-    QString text = codeText(shutdownReasons, d.b(0), "| Not defined. |");
+    QString text =
+        codeText(shutdownReasons, d.b(0), QT_TRANSLATE_NOOP("History", "| Not defined. |"));
     if (d.b(0) == WarningLevel4Shutdown)
         text += codeText(level4Causes, d.b(1), "");
     return text;
@@ -82,9 +104,9 @@ QString shutdown(const RecordFields& d) {
 
 QString warningWord(int number, quint16 word) {
     if (word == 0)
-        return QStringLiteral("| No warning%1 |").arg(number);
-    return QStringLiteral("| Warning%1:").arg(number) + joinSetBits(word, warningBits) +
-           QStringLiteral(" |");
+        return historyText(QT_TRANSLATE_NOOP("History", "| No warning%1 |")).arg(number);
+    return historyText(QT_TRANSLATE_NOOP("History", "| Warning%1:")).arg(number) +
+           joinSetBits(word, warningBits) + QStringLiteral(" |");
 }
 
 } // namespace
@@ -93,15 +115,19 @@ QString lvBmuSnapshot(const QByteArray& data) {
     const RecordFields d{data, ByteOrder::LittleEndian};
     // d[4], the state of health, is not part of the text.
     return codeText(bmuStates, d.b(0), NotDefined) +
-           fillText("| Environment_Temp_Min:%1℃ |", d.b(1)) +
-           fillText("| Environment_Temp_Max:%1℃ |", d.b(2)) + fillText("| SOC:%1% |", d.b(3)) +
-           fillText("| Battery Total Voltage:%1V |", d.tenths(7)) +
-           fillText("| Output Voltage:%1V |", d.tenths(21)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Environment_Temp_Min:%1℃ |"), d.b(1)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Environment_Temp_Max:%1℃ |"), d.b(2)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| SOC:%1% |"), d.b(3)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery Total Voltage:%1V |"), d.tenths(7)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Output Voltage:%1V |"), d.tenths(21)) +
            // Current in tenths of an ampere, signed.
-           fillText("| Current:%1A |", d.signedTenths(5)) + fillText("| Cell_HV:%1mV |", d.w(9)) +
-           fillText("| Cell_LV:%1mV |", d.w(11)) + fillText("| Battery_Temp_Max:%1℃ |", d.b(13)) +
-           fillText("| Battery_Temp_Min:%1℃ |", d.b(14)) + warningWord(1, quint16(d.w(15))) +
-           warningWord(2, quint16(d.w(17))) + warningWord(3, quint16(d.w(19)));
+           fillText(QT_TRANSLATE_NOOP("History", "| Current:%1A |"), d.signedTenths(5)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_HV:%1mV |"), d.w(9)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Cell_LV:%1mV |"), d.w(11)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Max:%1℃ |"), d.b(13)) +
+           fillText(QT_TRANSLATE_NOOP("History", "| Battery_Temp_Min:%1℃ |"), d.b(14)) +
+           warningWord(1, quint16(d.w(15))) + warningWord(2, quint16(d.w(17))) +
+           warningWord(3, quint16(d.w(19)));
 }
 
 QString lvBmuDetail(int code, const QByteArray& data) {
@@ -110,7 +136,7 @@ QString lvBmuDetail(int code, const QByteArray& data) {
     const RecordFields d{data, ByteOrder::LittleEndian};
     switch (code) {
     case 0:
-        return fillText("| Running Version:%1 |", d.version(0, 1));
+        return fillText(QT_TRANSLATE_NOOP("History", "| Running Version:%1 |"), d.version(0, 1));
     case 1:
         return shutdown(d);
     case 2:
@@ -119,30 +145,32 @@ QString lvBmuDetail(int code, const QByteArray& data) {
     case 118:
         return lvBmuSnapshot(data);
     case 5:
-        return QStringLiteral(" | Stop Charging |");
+        return historyText(QT_TRANSLATE_NOOP("History", " | Stop Charging |"));
     case 101:
         return unitText(code, d.b(0)) + codeText(updatingSections, d.b(1), "") +
-               fillText("| F/W Version:%1 |", d.version(2, 3));
+               fillText(QT_TRANSLATE_NOOP("History", "| F/W Version:%1 |"), d.version(2, 3));
     case 102:
         return unitText(code, d.b(0));
     case 103:
         return unitText(code, d.b(0)) + codeText(updatingSections, d.b(1), "");
     case 104:
         return codeText(updatingSections, d.b(0), "") +
-               fillText("| F/W Version:%1 |", d.version(1, 2));
+               fillText(QT_TRANSLATE_NOOP("History", "| F/W Version:%1 |"), d.version(1, 2));
     case 105:
-        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1, 2)) +
-               fillText("| P/T No.%1 table updating |", d.b(3));
+        return unitText(code, d.b(0)) +
+               fillText(QT_TRANSLATE_NOOP("History", "| P/T Version:%1 |"), d.version(1, 2)) +
+               fillText(QT_TRANSLATE_NOOP("History", "| P/T No.%1 table updating |"), d.b(3));
     case 106:
     case 111:
     case 113:
     case 114:
     case 115:
     case 117:
-        return QStringLiteral("No record data");
+        return historyText(QT_TRANSLATE_NOOP("History", "No record data"));
     case 120:
-        return unitText(code, d.b(0)) + fillText("| P/T Version:%1 |", d.version(1, 2));
+        return unitText(code, d.b(0)) +
+               fillText(QT_TRANSLATE_NOOP("History", "| P/T Version:%1 |"), d.version(1, 2));
     default:
-        return QString::fromLatin1(NotDefined);
+        return historyText(NotDefined);
     }
 }

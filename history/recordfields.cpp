@@ -1,5 +1,6 @@
 #include "history/recordfields.h"
 
+#include "history/codetables.h"
 #include "monitor/valuetext.h"
 
 QString RecordFields::tenths(int i) const {
@@ -15,9 +16,9 @@ QString RecordFields::version(int major, int minor) const {
 }
 
 QString fillText(const char* format, const QString& value) {
-    return QString::fromUtf8(format).arg(value);
+    return historyText(format).arg(value);
 }
 
 QString fillText(const char* format, int value) {
-    return QString::fromUtf8(format).arg(value);
+    return historyText(format).arg(value);
 }

@@ -25,6 +25,6 @@ struct RecordFields {
     QString version(int major, int minor) const;
 };
 
-// `format` (UTF-8) with its "%1" filled by `value`.
+// `format` (UTF-8, a "History" text) translated, with its "%1" filled by `value`.
 QString fillText(const char* format, const QString& value);
 QString fillText(const char* format, int value);

@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "cli/console.h"
 #include "cli/exitcode.h"
+#include "cli/reportformat.h"
 #include "files/spreadsheetreader.h"
 #include "firmware/tablefile.h"
 #include "history/historyrecord.h"
@@ -106,6 +107,7 @@ private slots:
     void timeLeft_data();
     void timeLeft();
     void progressBarStaysUnderTheLines();
+    void tableAlignsChineseText();
 
 private:
     QStringList bmu() const {
@@ -625,6 +627,24 @@ void TestCli::progressBarStaysUnderTheLines() {
     QVERIFY(parts[1].startsWith("a line\nhistory read [###"));
     QVERIFY(parts[2].startsWith("history read [###############...............] 2/4 blocks"));
     QCOMPARE(parts[3], QString());
+}
+
+// A Chinese character takes two columns on a terminal: values and columns line up by
+// those columns, not by the number of characters.
+void TestCli::tableAlignsChineseText() {
+    Report report;
+    report.add("serial_number", QStringLiteral("序列号"), textValue("P02"));
+    report.add("soc_percent", QStringLiteral("SOC (%)"), integerValue(60));
+    ReportTable& table = report.addTable(QStringLiteral("warnings"), QString(),
+                                         {{"level", QStringLiteral("等级")}, {"text", "Text"}});
+    table.rows << QVector<ReportValue>{textValue(QStringLiteral("告警")), textValue("a")}
+               << QVector<ReportValue>{textValue("alarm"), textValue(QStringLiteral("过压"))};
+    QCOMPARE(reportAsTable(report), QStringLiteral("序列号   P02\n"
+                                                   "SOC (%)  60\n"
+                                                   "\n"
+                                                   "等级   Text\n"
+                                                   "告警   a\n"
+                                                   "alarm  过压\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -18,9 +18,16 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runProgram(const QStringList& arguments, const QString& folder) {
+// The program run in `folder`, which also holds its user settings (no language chosen
+// there): the language follows `locale`.
+ProgramRun runProgram(const QStringList& arguments, const QString& folder,
+                      const QString& locale = QStringLiteral("C")) {
     QProcess program;
     program.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VOLTARO_CLI), arguments);
     if (!program.waitForFinished(60000))
         program.kill();
@@ -38,6 +45,8 @@ private slots:
     void exitCodesAndStreams_data();
     void exitCodesAndStreams();
     void demoStatusAsJson();
+    void followsTheLocale_data();
+    void followsTheLocale();
     void ctrlCStopsAHistoryRead();
 
 private:
@@ -95,6 +104,47 @@ void TestCliProcess::demoStatusAsJson() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QVERIFY(status["serial_number"].toString().startsWith("P02"));
     QVERIFY(status["battery_voltage_v"].isDouble());
+}
+
+void TestCliProcess::followsTheLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("noCommand");
+    QTest::addColumn<QString>("socLabel");
+    QTest::newRow("English") << "en_GB.UTF-8"
+                             << "Usage: voltaro-cli [options] COMMAND"
+                             << "voltaro-cli: No command given."
+                             << "SOC (%)";
+    QTest::newRow("Chinese") << "zh_CN.UTF-8"
+                             << "用法：voltaro-cli [选项] COMMAND"
+                             << "voltaro-cli: 未给出命令。"
+                             << "SOC 荷电状态 (%)";
+}
+
+// Messages, help and labels in the language of the locale; JSON keys stay as they are.
+void TestCliProcess::followsTheLocale() {
+    QFETCH(QString, locale);
+    QFETCH(QString, usage);
+    QFETCH(QString, noCommand);
+    QFETCH(QString, socLabel);
+    const ProgramRun help = runProgram({"--help"}, folder.path(), locale);
+    QCOMPARE(help.code, 0);
+    QVERIFY2(help.out.startsWith(usage), qPrintable(help.out));
+    const ProgramRun wrong = runProgram({}, folder.path(), locale);
+    QCOMPARE(wrong.code, 2);
+    QVERIFY2(wrong.err.contains(noCommand), qPrintable(wrong.err));
+
+    const QStringList status{"--demo", "--system", "lv", "status", "--format"};
+    const ProgramRun table = runProgram(status + QStringList{"table"}, folder.path(), locale);
+    QCOMPARE(table.code, 0);
+    QVERIFY2(table.out.contains(QRegularExpression(
+                 QLatin1Char('^') + QRegularExpression::escape(socLabel) + QStringLiteral(" +\\d"),
+                 QRegularExpression::MultilineOption)),
+             qPrintable(table.out));
+    const ProgramRun json = runProgram(status + QStringList{"json"}, folder.path(), locale);
+    QCOMPARE(json.code, 0);
+    const QJsonObject values = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QVERIFY(values["soc_percent"].isDouble());
 }
 
 void TestCliProcess::ctrlCStopsAHistoryRead() {

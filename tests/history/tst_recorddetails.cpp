@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "history/batteryfamily.h"
 #include "history/bmsdetail.h"
 #include "history/hvbmudetail.h"
@@ -224,6 +225,40 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QString, family);
         QTEST(bmsDetailTexts(code, data, family), "texts");
+    }
+
+    // The texts are translated where they are made: table rows, bit texts and filled
+    // formats alike, with the decoded values and the codes left as they are.
+    void bmuDetailInChinese_data() {
+        QTest::addColumn<Family>("family");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("HV code table") << Hv << 1 << hex("03") << "| BMS请求关机。 |";
+        QTest::newRow("HV version format")
+            << Hv << 33 << hex("010102") << "| 已擦除分区: B || 固件版本: V1.2 |";
+        QTest::newRow("LV unit and section tables")
+            << Lv << 101 << hex("55010102") << "| BMU升级 || 升级B分区 || 固件版本:V1.2 |";
+    }
+
+    void bmuDetailInChinese() {
+        QFETCH(Family, family);
+        QFETCH(int, code);
+        QFETCH(QByteArray, data);
+        QVERIFY(installLanguage(QStringLiteral("zh_CN")));
+        const QString text = family == Hv ? hvBmuDetail(code, data) : lvBmuDetail(code, data);
+        QVERIFY(installLanguage(QStringLiteral("en")));
+        QTEST(text, "text");
+    }
+
+    void bmsDetailInChinese() {
+        QVERIFY(installLanguage(QStringLiteral("zh_CN")));
+        const QStringList firmware =
+            bmsDetailTexts(0, hex("000001000201"), QLatin1String(LumenoLv));
+        const QString warnings = bmsWarningTexts(hex("0140")).warning1;
+        QVERIFY(installLanguage(QStringLiteral("en")));
+        QCOMPARE(firmware, (QStringList{"运行分区:B", "固件版本:V1.2"}));
+        QCOMPARE(warnings, QStringLiteral("电池过压;互锁开关异常;"));
     }
 };
 
