@@ -5,9 +5,9 @@
 #include "app/styles.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QPushButton>
 #include <QTabWidget>
 
 namespace {
