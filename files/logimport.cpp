@@ -1,26 +1,12 @@
 #include "files/logimport.h"
 
 #include "files/spreadsheetreader.h"
+#include "history/logtranslation.h"
 
 namespace {
 
 // Rows decoded between two looks at `cancel`: a few milliseconds of work.
 constexpr int sliceRows = 2000;
-
-// The saved log in the rows under the header: date and time, code, description, data.
-// False when a row has fewer than the four cells.
-bool savedLogOf(const SheetRows& rows, SavedLog* log) {
-    for (int r = 1; r < rows.size(); ++r) {
-        const QStringList& row = rows.at(r);
-        if (row.size() < 4)
-            return false;
-        log->dateTimes << row.at(0);
-        log->codes << row.at(1);
-        log->descriptions << row.at(2);
-        log->logData << row.at(3);
-    }
-    return true;
-}
 
 SavedLog sliceOf(const SavedLog& log, int first, int count) {
     return {log.dateTimes.mid(first, count), log.codes.mid(first, count),
@@ -41,7 +27,7 @@ TranslatedLog translateLogFile(const QString& path, LogUnit unit, const QString&
             result.error = sheet.error;
             return result;
         }
-        if (sheet.rows.isEmpty() || !savedLogOf(sheet.rows, &log)) {
+        if (sheet.rows.isEmpty() || !savedLogFromRows(sheet.rows, &log)) {
             result.outcome = TranslatedLog::Outcome::NotASavedLog;
             return result;
         }
