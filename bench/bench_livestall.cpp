@@ -33,17 +33,10 @@ int main(int argc, char** argv) {
     if (!simulator.listen(QHostAddress::LocalHost, 0))
         return 1;
     MainWindow window;
-    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
-    QMetaObject::invokeMethod(&window, "showAdminView");
-    window.resize(1366, 768);
     BmuSession* session = window.bmuSession();
-    window.findChild<QPushButton*>("Btn_ConnectTCP")->click();
-    if (!waitFor(session->link(), &BmuLink::connected))
+    if (!connectAdminWindow(window, simulator.serverPort()))
         return 2;
-    for (QMessageBox* box : window.findChildren<QMessageBox*>())
-        box->close();
-    window.findChild<QPushButton*>("Btn_Refresh")->click();
-    if (!waitFor(session, &BmuSession::operationFinished))
+    if (!pressAndWait(window, "Btn_Refresh"))
         return 3;
 
     auto* interval = window.findChild<QComboBox*>("comboBox_LiveInterval");

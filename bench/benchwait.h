@@ -1,7 +1,12 @@
 #pragma once
 
+#include "app/mainwindow.h"
+#include "link/bmusession.h"
+
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QTimer>
 
 // Runs the event loop until `signal` of `sender` fires, or for at most `limitMs`.
@@ -16,4 +21,24 @@ bool waitFor(Sender* sender, Signal signal, int limitMs = 20000) {
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     loop.exec();
     return fired;
+}
+
+// Shows the window as the admin sees it on a 1366 x 768 screen and connects it to the BMU
+// on `port`; false when the link does not come up.
+inline bool connectAdminWindow(MainWindow& window, quint16 port) {
+    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), port);
+    QMetaObject::invokeMethod(&window, "showAdminView");
+    window.resize(1366, 768);
+    window.findChild<QPushButton*>("Btn_ConnectTCP")->click();
+    if (!waitFor(window.bmuSession()->link(), &BmuLink::connected))
+        return false;
+    for (QMessageBox* box : window.findChildren<QMessageBox*>())
+        box->close();
+    return true;
+}
+
+// Presses the button and waits for the operation it starts to end.
+inline bool pressAndWait(MainWindow& window, const char* button, int limitMs = 20000) {
+    window.findChild<QPushButton*>(button)->click();
+    return waitFor(window.bmuSession(), &BmuSession::operationFinished, limitMs);
 }

@@ -18,15 +18,6 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
-
-void closeMessages(QWidget& window) {
-    for (QMessageBox* box : window.findChildren<QMessageBox*>())
-        box->close();
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "docs/screenshots";
@@ -37,26 +28,17 @@ int main(int argc, char** argv) {
     if (!simulator.listen(QHostAddress::LocalHost, 0))
         return 1;
     MainWindow window;
-    window.setBmuEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
-    QMetaObject::invokeMethod(&window, "showAdminView");
-    window.resize(1366, 768);
-    BmuSession* session = window.bmuSession();
-
-    window.findChild<QPushButton*>("Btn_ConnectTCP")->click();
-    if (!waitFor(session->link(), &BmuLink::connected))
+    if (!connectAdminWindow(window, simulator.serverPort()))
         return 2;
-    closeMessages(window);
     window.findChild<QPushButton*>("Btn_LinkMonitor")->click();
-    window.findChild<QPushButton*>("Btn_Refresh")->click();
-    if (!waitFor(session, &BmuSession::operationFinished))
+    if (!pressAndWait(window, "Btn_Refresh"))
         return 3;
 
     auto* tabs = window.findChild<QTabWidget*>("tabWidget");
     tabs->setCurrentWidget(window.findChild<QWidget*>("tab_2"));
     auto* diagnosis = window.findChild<QTabWidget*>("tabWidget_2");
     diagnosis->setCurrentWidget(window.findChild<QWidget*>("tab_CellChart"));
-    window.findChild<QPushButton*>("Btn_BMSInfo_Read")->click();
-    if (!waitFor(session, &BmuSession::operationFinished))
+    if (!pressAndWait(window, "Btn_BMSInfo_Read"))
         return 4;
     QApplication::processEvents();
 

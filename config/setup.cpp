@@ -1,9 +1,8 @@
 #include "config/setup.h"
 
 #include "link/bytes.h"
+#include "link/replyshape.h"
 #include "monitor/systemsnapshot.h"
-
-#include <QCoreApplication>
 
 #include <QCoreApplication>
 
@@ -29,7 +28,7 @@ std::optional<SetupLists> setupListsForSerial(const QString& serial) {
 
 std::optional<SetupSelection> decodeSetupReply(const QByteArray& frame, BatteryFamily family) {
     // Only the reply to the setup read (3 registers) is decoded.
-    if (frame.size() != 11 || byteAt(frame, 1) != 0x03 || byteAt(frame, 2) != 6)
+    if (!isReadReply(frame, 3))
         return std::nullopt;
     const int code = byteAt(frame, 3);
     if (code > 19)

@@ -1,18 +1,9 @@
 #include "config/setupread.h"
 
 #include "link/bmusession.h"
-#include "link/bytes.h"
 #include "link/catalogue.h"
+#include "link/replyshape.h"
 #include "monitor/bmsinforead.h"
-
-namespace {
-
-// The reply to the read of the three setup registers.
-bool isSetupReply(const QByteArray& frame) {
-    return frame.size() == 11 && byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == 6;
-}
-
-} // namespace
 
 void SetupRead::begin() {
     guardReplies(timing().replyLimitMs, [this] {
@@ -24,7 +15,7 @@ void SetupRead::begin() {
 }
 
 void SetupRead::onFrame(const QByteArray& frame) {
-    if (!isSetupReply(frame))
+    if (!isReadReply(frame, 3)) // the three setup registers
         return;
     replyTaken();
     // An inverter code outside the table selects nothing; the read goes on all the same.

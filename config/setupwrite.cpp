@@ -1,22 +1,12 @@
 #include "config/setupwrite.h"
 
 #include "link/bmusession.h"
-#include "link/bytes.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
+#include "link/replyshape.h"
 #include "monitor/statusrefresh.h"
 
 #include <QTimer>
-
-namespace {
-
-// The echo of a write of three registers from 0x0010.
-bool isSetupEcho(const QByteArray& frame) {
-    return frame.size() == 8 && byteAt(frame, 1) == 0x10 && wordBE(frame, 2) == 0x0010 &&
-           wordBE(frame, 4) == 3;
-}
-
-} // namespace
 
 void SetupWrite::begin() {
     echoTimer = makeTimer([this] {
@@ -30,7 +20,7 @@ void SetupWrite::begin() {
 }
 
 void SetupWrite::onFrame(const QByteArray& frame) {
-    if (confirmed || !isSetupEcho(frame))
+    if (confirmed || !isWriteEcho(frame, 0x0010, 3)) // the three setup registers
         return;
     confirmed = true;
     echoTimer->stop();

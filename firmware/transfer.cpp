@@ -4,6 +4,7 @@
 #include "link/bytes.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
+#include "link/replyshape.h"
 
 #include <QTimer>
 
@@ -129,8 +130,7 @@ void Transfer::onStep() {
 bool Transfer::takeEcho(const QByteArray& frame, quint16 firstRegister) {
     // The echo of a register write: slave, 0x10, first register, count. A reply to
     // anything else, or an echo when no write is outstanding, acknowledges nothing.
-    if (!awaitingEcho || frame.size() != 8 || byteAt(frame, 1) != 0x10 ||
-        wordBE(frame, 2) != firstRegister)
+    if (!awaitingEcho || !isWriteEcho(frame, firstRegister))
         return false;
     awaitingEcho = false;
     return true;
@@ -166,8 +166,8 @@ void Transfer::onFrame(const QByteArray& frame) {
 }
 
 void Transfer::takeVerdict(const QByteArray& frame) {
-    // Nine registers read: slave, 0x03, byte count 18, the registers, CRC.
-    if (frame.size() != 23 || byteAt(frame, 1) != 0x03 || byteAt(frame, 2) != 18)
+    // The nine result registers.
+    if (!isReadReply(frame, 9))
         return;
     if (byteAt(frame, 7) != 0 || byteAt(frame, 8) != 0) {
         fail(isFirmware() ? tr("Update failure, please try again.") : tr(tableFailureText));

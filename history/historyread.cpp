@@ -5,23 +5,19 @@
 #include "link/bytes.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
+#include "link/replyshape.h"
 
 #include <QTimer>
 
 namespace {
 
-// A page reply: address, function 3, byte count 130 (65 registers), data, CRC. The first
-// register is not part of the log; the other 128 bytes carry record bytes, of which the
-// fifth page holds 88 (4 x 128 + 88 = one 600-byte block).
-constexpr int PageByteCount = 130;
+// A page is a read of 65 registers. The first register is not part of the log; the other
+// 128 bytes carry record bytes, of which the fifth page holds 88 (4 x 128 + 88 = one
+// 600-byte block).
+constexpr int PageRegisters = 65;
 constexpr int PageRecordOffset = 5;
 constexpr int FullPageBytes = 128;
 constexpr int LastPageBytes = 88;
-
-bool isPageReply(const QByteArray& frame) {
-    return byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == PageByteCount &&
-           frame.size() == 3 + PageByteCount + 2;
-}
 
 } // namespace
 
@@ -108,7 +104,7 @@ void HistoryRead::onFrame(const QByteArray& frame) {
 void HistoryRead::takePage(const QByteArray& frame) {
     // Another reply that lands while pages are read (a late readiness answer) carries no
     // record bytes: taking its bytes would shift every later record of the block.
-    if (!isPageReply(frame))
+    if (!isReadReply(frame, PageRegisters))
         return;
     if (page >= 1 && page < PagesPerBlock)
         block += sliceAt(frame, PageRecordOffset, FullPageBytes);

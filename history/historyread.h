@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/historyrecord.h"
 #include "link/operation.h"
 
 #include "link/readpacing.h"
@@ -16,7 +17,7 @@ class HistoryRead : public Operation {
     Q_OBJECT
 
 public:
-    static constexpr int RecordsPerBlock = 20;
+    static constexpr int RecordsPerBlock = LogRecord::PerBlock;
     static constexpr int PagesPerBlock = 5;
 
     // unit: 0 the BMU, n BMS n.

@@ -4,20 +4,15 @@
 #include "link/bytes.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
+#include "link/replyshape.h"
 #include "monitor/bmsinfodecoder.h"
 
 #include <QTimer>
 
 namespace {
 
-// A page reply: 65 registers read, so 130 data bytes.
-bool isPageReply(const QByteArray& frame) {
-    return frame.size() == 135 && byteAt(frame, 1) == 0x03 && byteAt(frame, 2) == 130;
-}
-
-bool isRequestEcho(const QByteArray& frame) {
-    return frame.size() == 8 && byteAt(frame, 1) == 0x10 && wordBE(frame, 2) == 0x0550;
-}
+constexpr int PageRegisters = 65;
+constexpr quint16 RequestRegister = 0x0550;
 
 } // namespace
 
@@ -74,10 +69,10 @@ void BmsInfoRead::onStep() {
 void BmsInfoRead::onFrame(const QByteArray& frame) {
     switch (phase) {
     case Phase::Request:
-        if (isRequestEcho(frame)) {
+        if (isWriteEcho(frame, RequestRegister)) {
             replyTaken();
             pacing->replyPassed(); // fast reads poll once the request is taken
-        } else if (frame.size() == 7 && byteAt(frame, 1) == 0x03) {
+        } else if (isReadReply(frame, 1)) {
             replyTaken();
             takeReadiness(frame);
         }
@@ -112,7 +107,7 @@ void BmsInfoRead::takeReadiness(const QByteArray& frame) {
 
 void BmsInfoRead::takePage(const QByteArray& frame) {
     // Only a whole page reply is gathered: anything else would shift the later pages.
-    if (!isPageReply(frame))
+    if (!isReadReply(frame, PageRegisters))
         return;
     replyTaken();
     block.append(bmsPageSlice(frame, page));

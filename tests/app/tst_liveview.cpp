@@ -8,6 +8,7 @@
 #include "link/bmusession.h"
 #include "sim/bmusimulator.h"
 
+#include "tests/app/openboxes.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 class TestLiveView : public QObject {
@@ -32,17 +34,6 @@ private slots:
     void loginOnEnterRemembersRole();
 
 private:
-    // The texts of the message boxes open now; closes them.
-    static QStringList takeBoxes(QWidget& window) {
-        QStringList texts;
-        for (QMessageBox* box : window.findChildren<QMessageBox*>())
-            if (box->isVisible()) {
-                texts << box->text();
-                box->close();
-            }
-        return texts;
-    }
-
     QTemporaryDir folder;
     QString previousFolder;
 };

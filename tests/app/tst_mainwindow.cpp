@@ -8,6 +8,7 @@
 #include "link/crc.h"
 #include "sim/bmusimulator.h"
 
+#include "tests/app/openboxes.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -45,18 +47,6 @@ private:
         if (!widget)
             qFatal("no widget %s", qPrintable(name));
         return widget;
-    }
-
-    // The texts of the message boxes open now; closes them.
-    QStringList openBoxTexts(MainWindow& window) {
-        QStringList texts;
-        for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
-            if (box->isVisible()) {
-                texts << box->text();
-                box->close();
-            }
-        }
-        return texts;
     }
 
     QTemporaryDir folder;
@@ -154,7 +144,7 @@ void TestMainWindow::pressPerTab() {
     button("Btn_ConnectTCP")->click();
     QTRY_COMPARE(button("Btn_ConnectTCP")->text(), QStringLiteral("Disconnect"));
     QTRY_VERIFY(!window.findChildren<QMessageBox*>().isEmpty());
-    QCOMPARE(openBoxTexts(window), QStringList{"Connection successfully!"});
+    QCOMPARE(takeBoxes(window), QStringList{"Connection successfully!"});
     QCOMPARE(label("label_LinkState"),
              QStringLiteral("Connected to 127.0.0.1:%1").arg(simulator.serverPort()));
 
