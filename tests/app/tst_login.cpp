@@ -1,188 +1,171 @@
-#include "app/inifile.h"
+// The login window and what the tool does around it: passwords (set from the command line
+// too), the remembered role, window size and language, and the window host of --demo, which
+// builds the window anew in the language chosen on the login window.
+#include "app/commandline.h"
+#include "app/language.h"
 #include "app/login.h"
-#include "app/passwordcodec.h"
+#include "app/mainwindow.h"
 #include "app/settings.h"
+#include "app/usersettings.h"
+#include "app/windowhost.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// installer "inst-pw", service partner "svc-pw", inverter partner "inv-pw", admin empty
+const QByteArray passwords("[B]\n1=6u/09a7x+A==\n2=9PfkrvH4\n3=6u/3rvH4\n4=\n");
+
+// Config.ini of the current folder as given; none for a null text.
+void writeConfig(const QByteArray& text) {
+    QFile config(AppSettings::fileName());
+    config.remove();
+    if (!text.isNull() && (!config.open(QIODevice::WriteOnly) || config.write(text) != text.size()))
+        qFatal("cannot write Config.ini");
+}
+
+// Types the password for the role (-1: the one offered) and presses Login or Enter.
+void attempt(MainWindow& window, int role, const QString& password, bool enter = false) {
+    Login* login = window.loginWindow();
+    if (role >= 0)
+        login->findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(role);
+    auto* field = login->findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"));
+    field->setText(password);
+    if (enter)
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("Btn_Login")),
+                          Qt::LeftButton);
+}
+
+} // namespace
 
 class TestLogin : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void storedValuesDecode_data();
-    void storedValuesDecode();
-    void zeroByteEndsPassword();
-    void noStoredPassword_data();
-    void noStoredPassword();
-    void login_data();
-    void login();
-    void defaultRoleIsInstaller();
-    void setPasswordRoundTrip();
-
-private:
-    void storeAll(const QStringList& passwords);
-    void attempt(Login& window, int role, const QString& password);
-
     QTemporaryDir folder;
-    QString previousFolder;
-};
 
-void TestLogin::init() {
-    QVERIFY(folder.isValid());
-    QFile::remove(folder.filePath(AppSettings::fileName()));
-    previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-}
-
-void TestLogin::cleanup() {
-    QDir::setCurrent(previousFolder);
-}
-
-void TestLogin::storeAll(const QStringList& passwords) {
-    for (int i = 0; i < passwords.size(); ++i)
-        QVERIFY(storeRolePassword(roleNames()[i], passwords[i]));
-}
-
-void TestLogin::attempt(Login& window, int role, const QString& password) {
-    window.findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(role);
-    window.findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"))->setText(password);
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Btn_Login")), Qt::LeftButton);
-}
-
-void TestLogin::storedValuesDecode_data() {
-    QTest::addColumn<QString>("password");
-    QTest::newRow("ascii") << "installer-2024";
-    QTest::newRow("umlauts and symbols") << "Pässwört#§€";
-    QTest::newRow("bytes that wrap around 256") << "\xC3\xBF~}|";
-}
-
-void TestLogin::storedValuesDecode() {
-    QFETCH(QString, password);
-    const QString stored = encodeStoredPassword(password);
-    QVERIFY(stored != password || password.isEmpty());
-    QCOMPARE(decodeStoredPassword(stored), password);
-}
-
-void TestLogin::zeroByteEndsPassword() {
-    // "ab", a zero byte, "cd": the stored bytes carry the scrambled zero too.
-    const QByteArray scrambled =
-        QByteArray::fromBase64(encodeStoredPassword(QStringLiteral("ab")).toLatin1()) +
-        QByteArray::fromBase64(encodeStoredPassword(QString(QChar(0))).toLatin1()) +
-        QByteArray::fromBase64(encodeStoredPassword(QStringLiteral("cd")).toLatin1());
-    QCOMPARE(decodeStoredPassword(QString::fromLatin1(scrambled.toBase64())), QStringLiteral("ab"));
-}
-
-// A role whose entry is missing or not the Base64 the tool writes has no password: nothing
-// typed logs it in (lenient decoding once turned "!!!!" into an empty password, and a
-// missing key into the decoding of "null").
-void TestLogin::noStoredPassword_data() {
-    QTest::addColumn<QByteArray>("entry");
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("not Base64") << QByteArray("1=!!!!\n");
-    QTest::newRow("one Base64 letter") << QByteArray("1=Y\n");
-    QTest::newRow("Base64 without padding") << QByteArray("1=YWI\n");
-}
-
-void TestLogin::noStoredPassword() {
-    QFETCH(QByteArray, entry);
-    QFile config(AppSettings::fileName());
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("[B]\n" + entry + "2=" + encodeStoredPassword("svc").toLatin1() + "\n");
-    config.close();
-    Login window;
-    QVERIFY(!window.passwords().value(0));
-    QSignalSpy installer(&window, &Login::installer);
-    const QString lenient = QString::fromUtf8(QByteArray::fromBase64(entry.mid(2).trimmed()));
-    for (const QString& typed : {QString(), QStringLiteral("null"), lenient}) {
-        attempt(window, 0, typed);
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("label_4"))->text(),
-                 QStringLiteral("No password is stored for this role."));
+private slots:
+    void initTestCase() {
+        // The user's own settings stay untouched.
+        qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+        QVERIFY(QDir::setCurrent(folder.path()));
     }
-    QCOMPARE(installer.count(), 0);
-}
 
-void TestLogin::login_data() {
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("signal");
-    QTest::addColumn<QString>("message");
-    const QString installerHint =
-        QStringLiteral("Password is wrong. \n It is same as WiFi's password!");
-    const QString wrong = QStringLiteral("Password is wrong!");
-    const auto row = [](const char* name, int role, const char* typed, const char* signal,
-                        const QString& message) {
-        QTest::newRow(name) << role << typed << signal << message;
-    };
-    row("installer right", 0, "inst-pw", "installer", "");
-    row("installer wrong", 0, "svc-pw", "", installerHint);
-    row("service partner, case matters", 1, "SVC-PW", "", wrong);
-    row("inverter partner empty", 2, "", "", wrong);
-    row("admin right", 3, "", "admin", "");
-    row("admin with text", 3, " ", "", wrong);
-}
+    void init() {
+        voltaroUserSettings().clear();
+        QVERIFY(installLanguage(QStringLiteral("en")));
+        writeConfig(passwords);
+    }
 
-void TestLogin::login() {
-    QFETCH(int, role);
-    QFETCH(QString, typed);
-    QFETCH(QString, signal);
-    storeAll(
-        {QStringLiteral("inst-pw"), QStringLiteral("svc-pw"), QStringLiteral("inv-pw"), QString()});
-    Login window;
-    QSignalSpy installer(&window, &Login::installer);
-    QSignalSpy servicePartner(&window, &Login::service_partner);
-    QSignalSpy inverterPartner(&window, &Login::inverter_partner);
-    QSignalSpy admin(&window, &Login::admin);
-    attempt(window, role, typed);
-    QCOMPARE(installer.count(), signal == QLatin1String("installer") ? 1 : 0);
-    QCOMPARE(servicePartner.count(), signal == QLatin1String("service_partner") ? 1 : 0);
-    QCOMPARE(inverterPartner.count(), signal == QLatin1String("inverter_partner") ? 1 : 0);
-    QCOMPARE(admin.count(), signal == QLatin1String("admin") ? 1 : 0);
-    QTEST(window.findChild<QLabel*>(QStringLiteral("label_4"))->text(), "message");
-}
+    void login_data() {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("loggedIn");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const QByteArray& config, int role, const char* typed,
+                            const char* loggedIn, const char* message) {
+            QTest::newRow(name) << config << role << typed << loggedIn << message;
+        };
+        const char* wrong = "Password is wrong!";
+        const char* noneStored = "No password is stored for this role.";
+        row("installer, offered first", passwords, -1, "inst-pw", "installer", "");
+        row("installer wrong", passwords, 0, "svc-pw", "",
+            "Password is wrong. \n It is same as WiFi's password!");
+        row("service partner, case matters", passwords, 1, "SVC-PW", "", wrong);
+        row("inverter partner empty", passwords, 2, "", "", wrong);
+        row("admin's empty password", passwords, 3, "", "admin", "");
+        row("admin with a blank", passwords, 3, " ", "", wrong);
+        // A role whose entry is damaged or missing has no password: nothing typed logs it in,
+        // not even what lenient decoding once made of it ("" of "!!!!", "null" of no key).
+        row("damaged entry", "[B]\n1=!!!!\n", 0, "", "", noneStored);
+        row("missing entry", "[B]\n1=!!!!\n", 2, "null", "", noneStored);
+        row("no Config.ini", QByteArray(), 3, "", "",
+            "No passwords are set for this folder (no Config.ini here).\n"
+            "Set them with: voltaro --set-password ROLE PASSWORD");
+    }
+    void login() {
+        QFETCH(QByteArray, config);
+        QFETCH(int, role);
+        QFETCH(QString, typed);
+        writeConfig(config);
+        MainWindow window;
+        attempt(window, role, typed);
+        QTEST(window.role(), "loggedIn");
+        QTEST(window.loginWindow()->findChild<QLabel*>(QStringLiteral("label_4"))->text(),
+              "message");
+    }
 
-void TestLogin::defaultRoleIsInstaller() {
-    storeAll({QStringLiteral("first"), QStringLiteral("second")});
-    Login window;
-    QSignalSpy installer(&window, &Login::installer);
-    window.findChild<QLineEdit*>(QStringLiteral("lineEdit_Password"))
-        ->setText(QStringLiteral("first"));
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Btn_Login")), Qt::LeftButton);
-    QCOMPARE(installer.count(), 1);
-}
+    // The role and window size of the last login are offered again.
+    void remembersRoleAndSize() {
+        {
+            MainWindow window;
+            attempt(window, 2, QStringLiteral("inv-pw"), true);
+            QCOMPARE(window.role(), QStringLiteral("inverter_partner"));
+            window.resize(640, 480);
+            window.close();
+        }
+        MainWindow again;
+        attempt(again, -1, QStringLiteral("inv-pw"));
+        QCOMPARE(again.role(), QStringLiteral("inverter_partner"));
+        QCOMPARE(again.size(), QSize(640, 480));
+    }
 
-void TestLogin::setPasswordRoundTrip() {
-    QProcess tool;
-    tool.setWorkingDirectory(folder.path());
-    tool.start(QStringLiteral(VOLTARO_EXECUTABLE),
-               {QStringLiteral("--set-password"), QStringLiteral("service_partner"),
-                QStringLiteral("s3cret pass")});
-    QVERIFY(tool.waitForFinished(30000));
-    QCOMPARE(tool.exitCode(), 0);
+    // The first password of a new folder.
+    void setPasswordFromCommandLine() {
+        writeConfig(QByteArray());
+        QProcess tool;
+        tool.start(QStringLiteral(VOLTARO_EXECUTABLE),
+                   {QStringLiteral("--set-password"), QStringLiteral("service_partner"),
+                    QStringLiteral("s3cret pass")});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
 
-    tool.start(QStringLiteral(VOLTARO_EXECUTABLE),
-               {QStringLiteral("--set-password"), QStringLiteral("operator"), QStringLiteral("x")});
-    QVERIFY(tool.waitForFinished(30000));
-    QVERIFY(tool.exitCode() != 0);
+        MainWindow window;
+        attempt(window, 1, QStringLiteral("s3cret pass"));
+        QCOMPARE(window.role(), QStringLiteral("service_partner"));
+    }
 
-    const IniFile ini = IniFile::load(folder.filePath(AppSettings::fileName()));
-    QCOMPARE(ini.value(QStringLiteral("B"), QStringLiteral("2")),
-             std::optional<QString>(encodeStoredPassword(QStringLiteral("s3cret pass"))));
-    QVERIFY(!ini.value(QStringLiteral("B"), QStringLiteral("1")));
+    // --demo: a simulated BMU for the window, which a login connects and refreshes. Another
+    // language chosen on the login window builds window and simulator anew in it, and is
+    // remembered; a remembered language without a catalogue gives way to the locale's.
+    void demoRebuiltInChosenLanguage() {
+        WindowHost host(parseCommandLine({"voltaro", "--demo", "--system", "qpa5"}));
+        QString error;
+        QVERIFY2(host.open(&error), qPrintable(error));
+        MainWindow* first = host.window();
+        auto* languages =
+            first->loginWindow()->findChild<QComboBox*>(QStringLiteral("comboBox_Language"));
+        const int chinese = languages->findData(QStringLiteral("zh_CN"));
+        languages->setCurrentIndex(chinese);
+        emit languages->activated(chinese); // as a click on the entry does
+        QTRY_VERIFY(host.window() != first);
 
-    Login window;
-    QSignalSpy servicePartner(&window, &Login::service_partner);
-    attempt(window, 1, QStringLiteral("s3cret pass"));
-    QCOMPARE(servicePartner.count(), 1);
-}
+        MainWindow* second = host.window();
+        QCOMPARE(second->findChild<QPushButton*>(QStringLiteral("Btn_Refresh"))->text(),
+                 QStringLiteral("刷新"));
+        Login* login = second->loginWindow();
+        QVERIFY(login->isVisible());
+        QCOMPARE(login->findChild<QPushButton*>(QStringLiteral("Btn_Login"))->text(),
+                 QStringLiteral("登录"));
+        QCOMPARE(preferredLanguage(), QStringLiteral("zh_CN"));
+        attempt(*second, 3, QString());
+        auto* serial = second->findChild<QLabel*>(QStringLiteral("label_SN"));
+        QTRY_VERIFY_WITH_TIMEOUT(!serial->text().isEmpty(), 20000);
+
+        rememberLanguage(QStringLiteral("fr"));
+        QVERIFY(!installLanguage(QStringLiteral("fr")));
+        QVERIFY(QStringList({"en", "zh_CN"}).contains(preferredLanguage()));
+    }
+};
 
 QTEST_MAIN(TestLogin)
 #include "tst_login.moc"
