@@ -1,0 +1,317 @@
+// What an update sends (packets and headers) and the files of the Data folder it sends:
+// image names and their CRC, the image and table file chosen, the checks before sending,
+// the table file's layers, and what the download index leaves to fetch. The download from
+// the server is tests/session/tst_download.cpp.
+
+#include "firmware/downloadindex.h"
+#include "firmware/firmwarefile.h"
+#include "firmware/packets.h"
+#include "firmware/sendcheck.h"
+#include "firmware/tablefile.h"
+#include "firmware/transferheader.h"
+#include "link/bytes.h"
+#include "link/crc.h"
+#include "link/hexcommand.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ImageCheck)
+Q_DECLARE_METATYPE(SendCheck)
+Q_DECLARE_METATYPE(FirmwareTarget)
+
+namespace {
+
+// A deterministic image whose bytes differ from packet to packet.
+QByteArray imageOf(int size) {
+    QByteArray image(size, '\0');
+    for (int i = 0; i < size; ++i)
+        image[i] = char((i * 7 + i / 128) & 0xFF);
+    return image;
+}
+
+} // namespace
+
+class TestFirmware : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every frame checked to its data and the data reassembled: the BMU receives the image
+    // byte for byte. The last packet is the short one, its register count rounded down.
+    void packets_data() {
+        QTest::addColumn<int>("firstRegister");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("lastHead");
+        QTest::newRow("empty image: one empty packet")
+            << 0x05F7 << 0 << 1 << "01 10 05 F7 00 03 06 00 01 00 00 00 00";
+        QTest::newRow("odd length")
+            << 0x05F7 << 127 << 1 << "01 10 05 F7 00 42 85 00 01 00 00 00 7F";
+        QTest::newRow("multiple of 128: empty closing packet")
+            << 0x0647 << 128 << 2 << "01 10 06 47 00 03 06 00 02 00 00 00 00";
+        QTest::newRow("table") << 0x0407 << 1068 << 9 << "01 10 04 07 00 19 32 00 09 00 00 00 2C";
+    }
+    void packets() {
+        QFETCH(int, firstRegister);
+        QFETCH(int, size);
+        QFETCH(QString, lastHead);
+        const QByteArray image = imageOf(size);
+        const QStringList list = splitIntoPackets(image);
+        QTEST(list.size(), "count");
+        QTEST(int(packetCountFor(size)), "count");
+        QByteArray received;
+        for (int i = 0; i < list.size(); ++i) {
+            const QByteArray frame = hexToBytes(packetCommand(quint16(firstRegister), list, i));
+            const QString fullHead = QStringLiteral("0110 %1 0043 86 %2 0000 0080")
+                                         .arg(hexField(quint16(firstRegister)), hexField(i + 1));
+            QCOMPARE(frame.left(13), hexToBytes(i + 1 < list.size() ? fullHead : lastHead));
+            QCOMPARE(modbusCrc16(frame.chopped(2)), wordLE(frame, frame.size() - 2));
+            received += frame.mid(13, frame.size() - 15);
+        }
+        QCOMPARE(received, image);
+        QVERIFY(packetCommand(quint16(firstRegister), list, -1).isEmpty());
+        QVERIFY(packetCommand(quint16(firstRegister), list, list.size()).isEmpty());
+    }
+
+    // Packet numbers are 16 bits: the largest image fills packet 65535.
+    void packetNumbering() {
+        const qint64 largestImage = qint64(65534) * 128 + 127;
+        QCOMPARE(packetCountFor(largestImage), qint64(65535));
+        QVERIFY(fitsPacketNumbering(largestImage));
+        QVERIFY(!fitsPacketNumbering(largestImage + 1));
+        QVERIFY(!fitsPacketNumbering(-1));
+    }
+
+    // The headers that open a transfer; nothing for what they cannot announce. The table
+    // header takes the table's own version bytes and its type's code.
+    void headers_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, const QString& header, const char* expected) {
+            QTest::newRow(name) << header << QString(expected);
+        };
+        const auto bmu = FirmwareTarget::Bmu;
+        row("BMU 17.5 section A", firmwareHeaderText(bmu, 17, 5, "A", 0x12345),
+            "01 10 05 F0 00 05 0A 11 05 00 00 81 00 23 45 00 01");
+        row("BMS 3.12 section B", firmwareHeaderText(FirmwareTarget::Bms, 3, 12, "B", 204800),
+            "01 10 06 40 00 05 0A 03 0C 00 01 81 00 20 00 00 03");
+        row("empty image, largest versions", firmwareHeaderText(bmu, 255, 255, "A", 0),
+            "01 10 05 F0 00 05 0A FF FF 00 00 81 00 00 00 00 00");
+        row("section text other than A counts as B", firmwareHeaderText(bmu, 1, 0, "a", 1),
+            "01 10 05 F0 00 05 0A 01 00 00 01 81 00 00 01 00 00");
+        row("main version 256", firmwareHeaderText(bmu, 256, 0, "A", 10), "");
+        row("sub version 300", firmwareHeaderText(bmu, 1, 300, "A", 10), "");
+        row("negative version", firmwareHeaderText(bmu, -1, 0, "A", 10), "");
+        row("65536 packets", firmwareHeaderText(bmu, 1, 0, "A", qint64(65535) * 128), "");
+        QByteArray table(TableLayout::Length, '\x5A');
+        table[1057] = 3;
+        table[1059] = 7;
+        row("table of ZRA/ZRA Mini", tableHeaderText("ZRA/ZRA Mini", table),
+            "01 10 04 00 00 05 0A 00 02 03 07 81 00 04 2C 00 00");
+        row("table of an unknown type", tableHeaderText("ZRA", table), "");
+        row("table of no type", tableHeaderText("", table), "");
+    }
+    void headers() {
+        QFETCH(QString, header);
+        QFETCH(QString, expected);
+        QCOMPARE(hexToBytes(header), hexToBytes(expected));
+    }
+
+    // The image update.cpp arms for a unit and the hint beside it: only images for the
+    // section not running count, of the family of the battery type; versions compare as
+    // numbers and names that are not five fields ending ".bin" are never taken.
+    void imageChoice_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<FirmwareTarget>("target");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("hint"); // a part of the hint, empty: none
+        const QStringList mixed{
+            "BMU-P3-3.9-B-1111.bin",   "BMU-P3-3.12-B-2222.BIN", "BMU-P3-4.0-A-3333.bin",
+            "BMS-P3-9.9-B-4444.bin",   "BMU-P2-9.9-B-5555.bin",  "log.txt",
+            "BMU-P3-9.9-B-0000.txt",   "BMU-P3-0.0-B-6666.bin",  "BMU-P3-9.9-9999.bin",
+            "BMU-P3-9.9-B-x-9999.bin", "BMU-P3-9-B-9999.bin",    "BMU-P3-9.x-B-9999.bin"};
+        const auto row = [](const char* name, const QStringList& files, FirmwareTarget target,
+                            const char* type, const char* running, const char* expected,
+                            const char* hint) {
+            QTest::newRow(name) << files << target << type << running << expected << hint;
+        };
+        const auto bmu = FirmwareTarget::Bmu, bms = FirmwareTarget::Bms;
+        const char *newer = "There is new version", *subNewer = "from server,then",
+                   *mainNewer = "Firmware,then";
+        row("highest of the other section", mixed, bmu, "QPC", "V3.1-A", "BMU-P3-3.12-B-2222.BIN",
+            newer);
+        row("running B takes section A", mixed, bmu, "QPC", "V3.1-B", "BMU-P3-4.0-A-3333.bin",
+            newer);
+        row("BMS by type", mixed, bms, "QPC", "V1.0-A", "BMS-P3-9.9-B-4444.bin",
+            "new version of BMS");
+        row("low-voltage family", mixed, bmu, "ZRA/ZRA Mini", "V1.0-A", "BMU-P2-9.9-B-5555.bin",
+            newer);
+        row("type of no family: no image", mixed, bmu, "qpa", "V1.0-A", "", mainNewer);
+        row("version 0.0 never taken", {"BMU-P3-0.0-B-6666.bin"}, bmu, "QPC", "V1.0-A", "",
+            mainNewer);
+        row("equal versions: first in name order, case ignored",
+            {"BMU-P3-2.1-B-BBBB.bin", "BMU-P3-2.1-B-cccc.bin", "BMU-P3-2.1-B-aaaa.bin"}, bmu, "QPC",
+            "V1.0-A", "BMU-P3-2.1-B-aaaa.bin", newer);
+        row("not refreshed: every section counts", {"BMU-P3-2.1-A-1111.bin"}, bmu, "QPC", "",
+            "BMU-P3-2.1-A-1111.bin", newer);
+        row("running sub newer", {"BMU-P3-1.9-B-1111.bin"}, bmu, "QPC", "V1.12-A",
+            "BMU-P3-1.9-B-1111.bin", subNewer);
+        row("equal: no hint", {"BMU-P3-1.9-B-1111.bin"}, bmu, "QPC", "V1.9-A",
+            "BMU-P3-1.9-B-1111.bin", "");
+        row("BMS 0.0: no BMS answered, no hint", {"BMS-P3-3.0-B-1111.bin"}, bms, "QPC", "V0.0-A",
+            "BMS-P3-3.0-B-1111.bin", "");
+        row("BMU 0.0 still hints", {"BMU-P3-3.0-B-1111.bin"}, bmu, "QPC", "V0.0-A",
+            "BMU-P3-3.0-B-1111.bin", newer);
+    }
+    void imageChoice() {
+        QFETCH(QStringList, files);
+        QFETCH(FirmwareTarget, target);
+        QFETCH(QString, type);
+        QFETCH(QString, running);
+        QFETCH(QString, hint);
+        const std::optional<FirmwareFileName> best =
+            selectFirmwareFile(files, targetText(target), familyCode(type), running);
+        QTEST(best ? best->fileName : QString(), "expected");
+        const QString shown = firmwareHint(target, parseRunningVersion(running),
+                                           best ? best->main : 0, best ? best->sub : 0);
+        QVERIFY2(hint.isEmpty() ? shown.isEmpty() : shown.contains(hint), qPrintable(shown));
+    }
+
+    // Only an image with bytes whose CRC is the one in its name may be armed: a 0-byte file
+    // named "-FFFF" matches its CRC too and once sent a header of size 0.
+    void imageChecks_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<ImageCheck>("check");
+        const QByteArray read = QByteArray::fromHex("010300000066");
+        QTest::newRow("empty file named FFFF") << QByteArray() << "FFFF" << ImageCheck::Empty;
+        QTest::newRow("low byte first") << read << "C5E0" << ImageCheck::Good;
+        QTest::newRow("high byte first is wrong") << read << "E0C5" << ImageCheck::CrcMismatch;
+        QTest::newRow("lower-case text is wrong")
+            << QByteArray("123456789") << "374b" << ImageCheck::CrcMismatch;
+        QTest::newRow("one byte changed")
+            << QByteArray("123456780") << "374B" << ImageCheck::CrcMismatch;
+    }
+    void imageChecks() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QTEST(checkFirmwareImage(content, expected), "check");
+    }
+
+    // The installer's check before an update: which images go out, which are refused.
+    void sendChecks_data() {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("batteryType");
+        QTest::addColumn<SendCheck>("check");
+        QTest::addColumn<bool>("allowed");
+        const auto row = [](const char* name, const char* image, const char* running,
+                            const char* type, SendCheck check, bool allowed) {
+            QTest::newRow(name) << image << running << type << check << allowed;
+        };
+        row("no image", "", "3.5", "QPB", SendCheck::NoImage, false);
+        row("unit reports no version", "3.6", "0.12", "QPB", SendCheck::NoRunningVersion, false);
+        row("LV image on HV", "2.9", "3.5", "QPC", SendCheck::NotForHighVoltage, false);
+        row("HV image on LV", "3.0", "2.1", "ZRA/ZRA Mini", SendCheck::NotForLowVoltage, false);
+        row("newer sub, as a number", "3.12", "3.9", "QPB", SendCheck::NewerSub, true);
+        row("older sub", "3.4", "3.5", "QPB", SendCheck::OlderSub, false);
+        row("newer main, no type", "3.0", "2.9", "", SendCheck::NewerMain, true);
+        row("older main: a deliberate change of line", "2.0", "3.1", "ZRD", SendCheck::OlderMain,
+            true);
+    }
+    void sendChecks() {
+        QFETCH(QString, image);
+        QFETCH(QString, running);
+        QFETCH(QString, batteryType);
+        const QStringList n = image.split('.'), r = running.split('.');
+        const SendCheck got =
+            checkFirmwareSend(n.value(0), n.value(1), r.value(0), r.value(1), batteryType);
+        QTEST(got, "check");
+        QTEST(sendAllowed(got), "allowed");
+    }
+
+    // Each layer decoded from hand-built content, as the packaging of other tools writes it.
+    void tableFileLayers_data() {
+        QTest::addColumn<QByteArray>("hexText");
+        QTest::addColumn<QByteArray>("tableData");
+        QTest::addColumn<QString>("crc");
+        QTest::addColumn<bool>("valid");
+        const QByteArray table = QByteArray::fromHex("0102fffe");
+        const QString good = crcText(modbusCrc16(table));
+        QTest::newRow("grouped lower-case values")
+            << QByteArray("0102 fffe " + good.toLatin1()) << table << good << true;
+        QTest::newRow("text after the first NUL is ignored")
+            << QByteArray("0102fffe" + good.toLatin1() + QByteArray(1, '\0') + "abcd") << table
+            << good << true;
+        QTest::newRow("damaged hex digit") << QByteArray("0102fffd" + good.toLatin1())
+                                           << QByteArray::fromHex("0102fffd") << good << false;
+        QTest::newRow("one byte only") << QByteArray("ab") << QByteArray() << "AB" << false;
+        QTest::newRow("nothing") << QByteArray() << QByteArray() << "" << false;
+    }
+    void tableFileLayers() {
+        QFETCH(QByteArray, hexText);
+        QFETCH(QByteArray, tableData);
+        const TableBlock block = decodeTableFile(hexText.toBase64());
+        QCOMPARE(block.tableData, tableData);
+        QTEST(block.crcText, "crc");
+        QTEST(tableCrcMatches(block), "valid");
+    }
+
+    void tableFileChoice_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("batteryType");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("shown");
+        const QStringList files{"ZRA-TAB-2-1.4.bin",   "ZRA-TAB-2-1.6.bin", "ZRA-TAB-2-1.10.bin",
+                                "QPA-TAB-2-3.7.bin",   "ZRD-TAB-1-9.9.bin", "ZRA-TAB-2-9.9.txt",
+                                "ZRA-TAB-2-x-9.9.bin", "ZRA-2-9.9.bin"};
+        const auto row = [](const char* name, const QStringList& files, const char* type,
+                            const char* running, const char* selected, const char* shown) {
+            QTest::newRow(name) << files << type << running << selected << shown;
+        };
+        row("newest of the type, versions as numbers", files, "ZRA/ZRA Mini", "V1.5",
+            "ZRA-TAB-2-1.10.bin", "V1.10");
+        row("nothing newer shows the last matching file", files, "ZRA/ZRA Mini", "V2.0", "",
+            "V1.6");
+        row("equal to running is not newer", {"QPA-TAB-2-3.7.bin"}, "QPA", "V3.7", "", "V3.7");
+        row("no matching file", files, "QPC", "V1.0", "", "");
+        row("not refreshed: any version is newer", {"QPA-TAB-2-0.1.bin"}, "QPA", "",
+            "QPA-TAB-2-0.1.bin", "V0.1");
+        row("same version twice: last in name order", {"QPA-TAB-b-3.8.bin", "QPA-TAB-A-3.8.bin"},
+            "QPA", "V3.7", "QPA-TAB-b-3.8.bin", "V3.8");
+    }
+    void tableFileChoice() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, batteryType);
+        QFETCH(QString, running);
+        const TableScan result = scanTableFileNames(files, batteryType, running);
+        QTEST(result.selectedFile, "selected");
+        QTEST(result.shownVersion, "shown");
+    }
+
+    // The index entries no finished image of the folder carries, in index order, each once.
+    void missingFiles_data() {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QStringList>("local");
+        QTest::addColumn<QStringList>("missing");
+        QTest::newRow("inner runs reduced, CRLF, no final break")
+            << QByteArray("my   file\t.bin\r\nb.bin") << QStringList{"b.bin"}
+            << QStringList{"my file .bin"};
+        QTest::newRow("partial and other files are not present")
+            << QByteArray("notes.txt\na.bin\n") << QStringList{"notes.txt", "a.bin.part"}
+            << QStringList{"notes.txt", "a.bin"};
+        QTest::newRow("listed twice, fetched once")
+            << QByteArray("a.bin\nb.bin\na.bin\n") << QStringList{}
+            << QStringList{"a.bin", "b.bin"};
+    }
+    void missingFiles() {
+        QFETCH(QByteArray, index);
+        QFETCH(QStringList, local);
+        QTEST(selectMissingFiles(parseDownloadIndex(index), local), "missing");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFirmware)
+#include "tst_firmware.moc"
