@@ -33,12 +33,6 @@ QByteArray numberedReply(int size, int first) {
     return readReply(regs);
 }
 
-// A block of zeros with these bytes written at this offset.
-QByteArray zerosWith(int size, int offset, const QByteArray& value) {
-    QByteArray bytes(size, '\0');
-    return bytes.replace(offset, value.size(), value);
-}
-
 // The values of a BMS block whose first `cells` cells read 3300 mV and the rest 0 mV, as a
 // BMS serves a tower with fewer modules than its block holds; `marks` set single cells
 // (1-based).
@@ -59,14 +53,15 @@ QStringList cellValues(int cells, const QVector<QPair<int, int>>& marks = {}) {
 
 // The Overview texts of a status block of zeros after the serial, with `hex` at `offset`.
 OverviewTexts overviewWith(const QString& serial, int offset, const char* hex) {
-    QByteArray block = zerosWith(StatusBlock::Size, 0, "\x01\x03\xCC" + serial.toLatin1());
+    QByteArray block = ("\x01\x03\xCC" + serial.toLatin1()).leftJustified(StatusBlock::Size, '\0');
     const QByteArray value = QByteArray::fromHex(hex);
     return decodeOverview(block.replace(offset, value.size(), value));
 }
 
 // The texts of a BMS block of zeros with `hex` at `offset`.
 BmsInfoTexts bmsWith(int offset, const char* hex) {
-    return decodeBmsInfo(zerosWith(BmsInfo::BlockSize, offset, QByteArray::fromHex(hex)));
+    const QByteArray value = QByteArray(offset, '\0') + QByteArray::fromHex(hex);
+    return decodeBmsInfo(value.leftJustified(BmsInfo::BlockSize, '\0'));
 }
 
 } // namespace
@@ -154,11 +149,11 @@ private slots:
             {overviewWith(hv, 59, "FF9C000000000000000000000000000000000000000000004FF4").power},
             {"Power:2046.80W"});
         row("BMS lowest temp below zero", {bmsWith(8, "FFF60009").cellTempMin}, {"-10℃ (No.9)"});
-        row("BMS switch state", {bmsWith(45, "A5").switchState}, {"10100101"});
-        const BmsInfoTexts full = bmsWith(48, "03E8");
-        row("BMS SOC 100", {full.soc, QString::number(full.socGauge)}, {"100.0%", "100"});
-        row("BMS current 0xFFF6", {bmsWith(52, "FFF6").current}, {"Charging:-1.0A"});
-        row("BMS current zero", {bmsWith(52, "0000").current}, {"DisCharging:0.0A"});
+        // Switches at 45, SOC 100.0 % at 48, current 0xFFF6 at 52.
+        const BmsInfoTexts bms = bmsWith(45, "A5000003E80000FFF6");
+        row("BMS switches, SOC 100, current 0xFFF6",
+            {bms.switchState, bms.soc, QString::number(bms.socGauge), bms.current},
+            {"10100101", "100.0%", "100", "Charging:-1.0A"});
         const BmsInfoTexts levels = bmsWith(54, "00018000A5A5");
         row("BMS warning levels", QStringList(levels.warningLevels, levels.warningLevels + 3),
             {"0000000000000001", "1000000000000000", "1010010110100101"});
