@@ -30,10 +30,8 @@ public:
     }
 
     void stop() {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        process.kill(); // nothing when not running
+        process.waitForFinished(5000);
         output.clear();
     }
 
@@ -47,12 +45,8 @@ public:
 
     // The paths of every RETR, in order.
     QStringList retrievals() const {
-        QStringList paths;
-        for (const QByteArray& line : output.split('\n')) {
-            if (line.startsWith("RETR "))
-                paths << QString::fromUtf8(line.mid(5));
-        }
-        return paths;
+        const QRegularExpression retr(QStringLiteral("^RETR "));
+        return QString::fromUtf8(output).split('\n').filter(retr).replaceInStrings(retr, {});
     }
 
     int sessionsOpened() const { return output.count("OPEN\n"); }
