@@ -55,9 +55,10 @@ void Battery::setMaxValue(double maxValue) {
 }
 
 void Battery::setValue(double value) {
+    // Clamped first: a value out of range that was already shown is no change either.
+    value = std::clamp(value, m_minValue, m_maxValue);
     if (value == m_value)
         return;
-    value = std::clamp(value, m_minValue, m_maxValue);
     if (value > m_currentValue)
         m_decreasing = false;
     else if (value < m_currentValue)

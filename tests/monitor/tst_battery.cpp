@@ -8,15 +8,16 @@ class TestBattery : public QObject {
     Q_OBJECT
 
 private slots:
-    // A value is clamped into the range and emitted once; the animation ends one step
-    // beyond a value between steps, and a value equal to the one shown then changes nothing.
-    // A range is never inverted and pulls the value into it.
+    // A value is clamped into the range and emitted once, also when given twice; the animation ends
+    // one step beyond a value between steps, and a value equal to the one shown then changes
+    // nothing. A range is never inverted and pulls the value into it.
     void valueAndRange() {
         Battery battery;
         QSignalSpy spy(&battery, &Battery::valueChanged);
         battery.setValue(-5);
         battery.setValue(40);
         battery.setValue(40);
+        battery.setValue(150);
         battery.setValue(150);
         QCOMPARE(battery.value(), 100.0);
         battery.setValue(50.3);
