@@ -54,9 +54,10 @@ inline Parts book(const QByteArray& sheetXml, const QByteArray& rels = {},
     return parts;
 }
 
-// A one-cell sheet showing shared string 0 of xl/sharedStrings.xml, which holds `strings`.
-inline Parts sharedStringBook(const QByteArray& strings) {
-    return book(sheet("<row><c t=\"s\"><v>0</v></c></row>"),
+// A workbook whose xl/sharedStrings.xml holds `strings`, shown by `cells` (string 0).
+inline Parts sharedStringBook(const QByteArray& strings,
+                              const QByteArray& cells = "<c t=\"s\"><v>0</v></c>") {
+    return book(sheet("<row>" + cells + "</row>"),
                 relationship("rId2", "sharedStrings", "sharedStrings.xml"),
                 {{"xl/sharedStrings.xml", "<sst>" + strings + "</sst>"}});
 }

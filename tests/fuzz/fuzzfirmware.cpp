@@ -14,13 +14,11 @@
 
 #include <QSet>
 
+#include <tuple>
+
 namespace {
 
 const char* const batteryTypes[] = {"QPA", "QPB", "QPC", "ZRA/ZRA Mini", "ZRC", "ZRD"};
-
-bool newer(int main, int sub, int otherMain, int otherSub) {
-    return main > otherMain || (main == otherMain && sub > otherSub);
-}
 
 void checkFirmwareChoice(const QStringList& names, FirmwareTarget target, const QString& family,
                          const QString& running) {
@@ -36,7 +34,7 @@ void checkFirmwareChoice(const QStringList& names, FirmwareTarget target, const 
         const std::optional<FirmwareFileName> other = parseFirmwareFileName(name);
         if (other && other->type == type && other->family == family &&
             other->section != running.right(1))
-            FUZZ_REQUIRE(!newer(other->main, other->sub, best->main, best->sub));
+            FUZZ_REQUIRE(std::tie(other->main, other->sub) <= std::tie(best->main, best->sub));
     }
     firmwareHint(target, parseRunningVersion(running), best->main, best->sub);
 }

@@ -12,8 +12,15 @@
 #include "history/lvbmudetail.h"
 
 namespace {
+
 const char* const families[] = {LumenoHv, LumenoLv};
+
+// Codes beyond one byte come from saved logs, whose code column is any number.
+int takeRecordCode(FuzzedDataProvider& input) {
+    return input.ConsumeBool() ? input.ConsumeIntegral<quint8>() : input.ConsumeIntegral<int>();
 }
+
+} // namespace
 
 // 600 bytes as the five history pages deliver them, or fewer or more when a page went
 // astray, decoded as a BMU log (for any serial number) and as a BMS log.
