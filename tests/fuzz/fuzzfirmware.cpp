@@ -20,25 +20,6 @@ namespace {
 
 const char* const batteryTypes[] = {"QPA", "QPB", "QPC", "ZRA/ZRA Mini", "ZRC", "ZRD"};
 
-void checkFirmwareChoice(const QStringList& names, FirmwareTarget target, const QString& family,
-                         const QString& running) {
-    const QString type = targetText(target);
-    const std::optional<FirmwareFileName> best = selectFirmwareFile(names, type, family, running);
-    if (!best)
-        return;
-    FUZZ_REQUIRE(names.contains(best->fileName));
-    FUZZ_REQUIRE(best->type == type && best->family == family);
-    FUZZ_REQUIRE(best->section != running.right(1) && (best->main > 0 || best->sub > 0));
-    // No other image of the target and family, for the other section, is newer.
-    for (const QString& name : names) {
-        const std::optional<FirmwareFileName> other = parseFirmwareFileName(name);
-        if (other && other->type == type && other->family == family &&
-            other->section != running.right(1))
-            FUZZ_REQUIRE(std::tie(other->main, other->sub) <= std::tie(best->main, best->sub));
-    }
-    firmwareHint(target, parseRunningVersion(running), best->main, best->sub);
-}
-
 } // namespace
 
 // The names in the Data folder, as downloaded or copied there by a user: the image chosen
@@ -62,8 +43,25 @@ FUZZ_SURFACE(firmwarenames) {
         sendAllowed(checkFirmwareSend(QString::number(parsed->main), QString::number(parsed->sub),
                                       version.main, version.sub, batteryType));
     }
-    for (FirmwareTarget target : {FirmwareTarget::Bmu, FirmwareTarget::Bms})
-        checkFirmwareChoice(names, target, familyCode(batteryType), running);
+    // The image chosen for a target: no other image of the target and family, for the other
+    // section, is newer.
+    const QString family = familyCode(batteryType);
+    for (FirmwareTarget target : {FirmwareTarget::Bmu, FirmwareTarget::Bms}) {
+        const QString type = targetText(target);
+        const auto best = selectFirmwareFile(names, type, family, running);
+        if (!best)
+            continue;
+        FUZZ_REQUIRE(names.contains(best->fileName));
+        FUZZ_REQUIRE(best->type == type && best->family == family);
+        FUZZ_REQUIRE(best->section != running.right(1) && (best->main > 0 || best->sub > 0));
+        for (const QString& name : names) {
+            const auto other = parseFirmwareFileName(name);
+            if (other && other->type == type && other->family == family &&
+                other->section != running.right(1))
+                FUZZ_REQUIRE(std::tie(other->main, other->sub) <= std::tie(best->main, best->sub));
+        }
+        firmwareHint(target, version, best->main, best->sub);
+    }
 
     const TableScan scan = scanTableFileNames(names, batteryType, tableRunning);
     if (!scan.selectedFile.isEmpty()) {
