@@ -44,15 +44,14 @@ inline std::map<std::string, FuzzSurface>& fuzzSurfaces() {
     void name##Surface([[maybe_unused]] FuzzedDataProvider& input,                                 \
                        [[maybe_unused]] const QByteArray& bytes)
 
-// Writes the seed corpus of every surface (fuzzseeds.cpp); 0 when all went well.
-int writeSeeds(const QString& outputFolder, const QString& fixturesFolder);
+// Writes the seed corpus (fuzzseeds.cpp); a seed that cannot be written ends the program.
+void writeSeeds(const QString& outputFolder, const QString& fixturesFolder);
 
 // The parts of an xlsx package that the reader looks at. An xlsxparts input holds their
 // contents in this order, separated by the byte 0x1E, which XML text cannot contain.
 inline const char* const xlsxPartNames[] = {
-    "[Content_Types].xml",        "_rels/.rels",          "xl/workbook.xml",
-    "xl/_rels/workbook.xml.rels", "xl/sharedStrings.xml", "xl/styles.xml",
-    "xl/worksheets/sheet1.xml",
+    "_rels/.rels",          "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+    "xl/sharedStrings.xml", "xl/styles.xml",   "xl/worksheets/sheet1.xml",
 };
 constexpr char xlsxPartSeparator = '\x1E';
 

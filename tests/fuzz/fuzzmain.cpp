@@ -13,10 +13,11 @@ FuzzSurface chosen = nullptr;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     const char* slash = std::strrchr((*argv)[0], '/');
     std::string name = slash ? slash + 1 : (*argv)[0];
-    if (name == "voltaro_fuzz_seeds")
-        std::exit(*argc == 3
-                      ? writeSeeds(QFile::decodeName((*argv)[1]), QFile::decodeName((*argv)[2]))
-                      : 2);
+    if (name == "voltaro_fuzz_seeds") {
+        if (*argc == 3)
+            writeSeeds(QFile::decodeName((*argv)[1]), QFile::decodeName((*argv)[2]));
+        std::exit(*argc == 3 ? 0 : 2);
+    }
     if (const char* surface = std::getenv("VOLTARO_FUZZ_SURFACE"))
         name = surface;
     else if (name.rfind("fuzz_", 0) == 0)

@@ -155,12 +155,11 @@ void fileSeeds(const QDir& fixtures) {
 
 } // namespace
 
-int writeSeeds(const QString& outputFolder, const QString& fixturesFolder) {
+void writeSeeds(const QString& outputFolder, const QString& fixturesFolder) {
     outputRoot = QDir(outputFolder);
     linkSeeds(QStringLiteral("hv"), SystemPreset::HighVoltage);
     linkSeeds(QStringLiteral("lv"), SystemPreset::LowVoltage);
     linkSeeds(QStringLiteral("qpa5"), SystemPreset::Qpa5);
     firmwareSeeds();
     fileSeeds(QDir(fixturesFolder));
-    return 0;
 }
