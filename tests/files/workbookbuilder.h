@@ -1,7 +1,8 @@
 #pragma once
 
-// Xlsx workbooks written by hand for the readers' tests, fuzz seeds and benchmarks: the
-// bare-bones parts of a workbook of one sheet, each case replacing what it is about.
+// Xlsx workbooks written by hand for the readers' tests, fuzzing and benchmarks: the
+// bare-bones parts of a workbook of one sheet, each case replacing what it is about. The
+// readers look at no namespace but that of the relationship ids, nor at the content types.
 
 #include <zip.h>
 
@@ -15,8 +16,8 @@ using Parts = QMap<QString, QByteArray>;
 namespace WorkbookBuilder {
 
 inline QByteArray workbook(const QByteArray& sheets, const QByteArray& properties = {}) {
-    return "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">" +
+    return "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+           "relationships\">" +
            properties + "<sheets>" + sheets + "</sheets></workbook>";
 }
 
@@ -26,37 +27,31 @@ inline QByteArray relationship(const char* id, const char* type, const char* tar
            "\" Target=\"" + target + "\"/>";
 }
 
-inline QByteArray relationships(const QByteArray& entries) {
-    return "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-           "relationships\">" +
-           entries + "</Relationships>";
-}
-
 inline QByteArray sheet(const QByteArray& rows) {
-    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-           "<sheetData>" +
-           rows + "</sheetData></worksheet>";
+    return "<worksheet><sheetData>" + rows + "</sheetData></worksheet>";
 }
 
 // A workbook of one sheet; `rels` are added to the workbook's relationships, `extra`
 // parts are added or replace the default ones.
 inline Parts book(const QByteArray& sheetXml, const QByteArray& rels = {},
                   const Parts& extra = {}) {
-    Parts parts{
-        {"[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>"},
-        {"_rels/.rels", relationships(relationship("rId1", "officeDocument", "xl/workbook.xml"))},
-        {"xl/workbook.xml", workbook("<sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>")},
-        {"xl/_rels/workbook.xml.rels",
-         relationships(relationship("rId1", "worksheet", "worksheets/sheet1.xml") + rels)},
-        {"xl/worksheets/sheet1.xml", sheetXml}};
+    Parts parts{{"_rels/.rels", "<Relationships>" +
+                                    relationship("rId1", "officeDocument", "xl/workbook.xml") +
+                                    "</Relationships>"},
+                {"xl/workbook.xml", workbook("<sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>")},
+                {"xl/_rels/workbook.xml.rels",
+                 "<Relationships>" + relationship("rId1", "worksheet", "worksheets/sheet1.xml") +
+                     rels + "</Relationships>"},
+                {"xl/worksheets/sheet1.xml", sheetXml}};
     for (auto part = extra.cbegin(); part != extra.cend(); ++part)
         parts[part.key()] = part.value();
     return parts;
 }
 
-// A one-cell sheet showing shared string 0 of xl/sharedStrings.xml, which holds `strings`.
-inline Parts sharedStringBook(const QByteArray& strings) {
-    return book(sheet("<row><c t=\"s\"><v>0</v></c></row>"),
+// A workbook whose xl/sharedStrings.xml holds `strings`, shown by `cells` (string 0).
+inline Parts sharedStringBook(const QByteArray& strings,
+                              const QByteArray& cells = "<c t=\"s\"><v>0</v></c>") {
+    return book(sheet("<row>" + cells + "</row>"),
                 relationship("rId2", "sharedStrings", "sharedStrings.xml"),
                 {{"xl/sharedStrings.xml", "<sst>" + strings + "</sst>"}});
 }

@@ -11,7 +11,6 @@
 #include "monitor/overviewdecoder.h"
 #include "monitor/statusblock.h"
 
-#include <QBitArray>
 #include <QElapsedTimer>
 #include <QVector>
 
@@ -38,10 +37,8 @@ bool assemblesInLinearTime(const QByteArray& stream) {
 }
 
 void checkOverview(const OverviewTexts& texts) {
-    FUZZ_REQUIRE(texts.socText.startsWith(QLatin1String("SOC:")));
     FUZZ_REQUIRE(texts.bmsListSize() >= 0 && texts.bmsListSize() <= 255);
     FUZZ_REQUIRE(texts.serial.size() <= 19);
-    FUZZ_REQUIRE(texts.power.startsWith(QLatin1String("Power:")));
     const QVector<WarningLine> lines =
         bmuWarningLines(texts.family, texts.batteryWarnings, texts.systemStatus);
     if (texts.batteryWarnings == 0 && texts.systemStatus == 0)
@@ -53,23 +50,12 @@ void checkOverview(const OverviewTexts& texts) {
         FUZZ_REQUIRE(!lists->batteryTypes.isEmpty());
 }
 
-void checkPlacements(const QVector<ValuePlacement>& placements, int valueCount, int rows,
-                     int columns) {
-    for (const ValuePlacement& p : placements) {
-        FUZZ_REQUIRE(p.valueIndex >= 0 && p.valueIndex < valueCount);
-        FUZZ_REQUIRE(p.row >= 0 && p.row < rows && p.column >= 0 && p.column < columns);
-    }
-}
-
+// The cell tables' placements are checked with their layouts (tst_monitordecoders).
 void checkBmsTexts(const BmsInfoTexts& texts) {
-    FUZZ_REQUIRE(texts.values.size() == BmsInfo::ValueCount);
-    checkPlacements(infoTableValuePlacements(), texts.values.size(), InfoTable::Rows,
-                    InfoTable::Columns);
-    for (const char* type : {"QPA", "ZRC", "QPB", ""}) {
-        const CellTableShape shape = cellTableShapeFor(QString::fromLatin1(type));
-        for (bool second : {false, true})
-            checkPlacements(cellValuePlacements(shape, second), texts.values.size(),
-                            CellTable::Rows, CellTable::Columns);
+    for (const ValuePlacement& p : infoTableValuePlacements()) {
+        FUZZ_REQUIRE(p.valueIndex >= 0 && p.valueIndex < texts.values.size());
+        FUZZ_REQUIRE(p.row >= 0 && p.row < InfoTable::Rows && p.column >= 0 &&
+                     p.column < InfoTable::Columns);
     }
     // The warning grid marks exactly the bits the pane lists.
     const QVector<int> bits = setWarningBits(texts.warningLevels[2]);
@@ -128,17 +114,10 @@ FUZZ_SURFACE(statusblock) {
     StatusBlock block;
     const int replies = input.ConsumeIntegralInRange(1, 4);
     for (int i = 0; i < replies; ++i) {
-        QByteArray frame;
-        switch (input.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            frame = readReplyFrom(input, (StatusBlock::FirstReplySize - 5) / 2);
-            break;
-        case 1:
-            frame = readReplyFrom(input, (StatusBlock::SecondReplySize - 5) / 2);
-            break;
-        default:
-            frame = takeBytes(input, 256);
-        }
+        const int shape = input.ConsumeIntegralInRange(0, 2);
+        const int size = shape ? StatusBlock::SecondReplySize : StatusBlock::FirstReplySize;
+        const QByteArray frame =
+            shape == 2 ? takeBytes(input, 256) : readReplyFrom(input, (size - 5) / 2);
         FUZZ_REQUIRE(block.take(frame) == StatusBlock::kindOf(frame));
     }
     if (block.isComplete()) {

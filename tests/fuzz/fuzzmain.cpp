@@ -1,5 +1,6 @@
 // libFuzzer's entry points: the surface is chosen once, by the name the executable was
-// started under (fuzz_<surface>) or by VOLTARO_FUZZ_SURFACE.
+// started under (fuzz_<surface>) or by VOLTARO_FUZZ_SURFACE. Started as voltaro_fuzz_seeds
+// <output folder> <fixtures folder>, it writes the seed corpus instead.
 
 #include "fuzzharness.h"
 
@@ -10,23 +11,23 @@ FuzzSurface chosen = nullptr;
 }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    const char* name = std::getenv("VOLTARO_FUZZ_SURFACE");
-    if (!name) {
-        const char* slash = std::strrchr((*argv)[0], '/');
-        name = slash ? slash + 1 : (*argv)[0];
-        if (std::strncmp(name, "fuzz_", 5) == 0)
-            name += 5;
+    const char* slash = std::strrchr((*argv)[0], '/');
+    std::string name = slash ? slash + 1 : (*argv)[0];
+    if (name == "voltaro_fuzz_seeds") {
+        if (*argc == 3)
+            writeSeeds(QFile::decodeName((*argv)[1]), QFile::decodeName((*argv)[2]));
+        std::exit(*argc == 3 ? 0 : 2);
     }
+    if (const char* surface = std::getenv("VOLTARO_FUZZ_SURFACE"))
+        name = surface;
+    else if (name.rfind("fuzz_", 0) == 0)
+        name.erase(0, 5);
     const auto found = fuzzSurfaces().find(name);
     if (found == fuzzSurfaces().end()) {
-        std::fprintf(stderr, "no fuzz surface named %s; known:", name);
-        for (const auto& surface : fuzzSurfaces())
-            std::fprintf(stderr, " %s", surface.first.c_str());
-        std::fprintf(stderr, "\n");
+        std::fprintf(stderr, "no fuzz surface named %s\n", name.c_str());
         std::exit(2);
     }
     chosen = found->second;
-    (void)argc;
     return 0;
 }
 
