@@ -1,48 +1,84 @@
-#include "simtestutil.h"
+// The simulated BMU where no test of the tool reaches it: what another Modbus master sees
+// (framing, exception replies, silence, transfer verdicts, readiness), scenarios, seeds and
+// its command line, one check of each fault option on the socket, and a Modbus client
+// written by others (Debian's pymodbus). The operations the tool runs against it are
+// tested end to end in tests/session and tests/cli.
 
+#include "app/passwordcodec.h"
+#include "link/bytes.h"
+#include "link/catalogue.h"
+#include "link/crc.h"
+#include "link/hexcommand.h"
 #include "sim/bmusimulator.h"
+#include "sim/demodata.h"
+#include "sim/scenario.h"
 #include "sim/simoptions.h"
 
 #include <QProcess>
-#include <QSignalSpy>
+#include <QSettings>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The simulator on a socket: its fault options, its command line, and a Modbus peer
-// written by others (Debian's pymodbus client) talking to it.
-
 namespace {
 
-// A client of the simulator that keeps every chunk it reads.
-class Client : public QObject {
-public:
-    explicit Client(quint16 port) {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] {
-            const QByteArray chunk = socket.readAll();
-            chunks.append(chunk);
-            received += chunk;
-        });
-        QSignalSpy connected(&socket, &QTcpSocket::connected);
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        connected.wait(3000);
-    }
-    bool isConnected() const { return socket.state() == QAbstractSocket::ConnectedState; }
-    void send(const QByteArray& bytes) { socket.write(bytes); }
+// The generated logs end here, whatever the day of the run.
+const QDateTime logEnd(QDate(2024, 5, 17), QTime(16, 42, 10));
 
+// A device that answers fetches at once.
+BmuDevice testDevice() {
+    BmuDevice device(SystemPreset::HighVoltage, 1, logEnd);
+    device.setReadinessDelay(0);
+    return device;
+}
+
+// A request written in hex, its CRC appended.
+QByteArray frame(const QString& hex) {
+    return hexToBytes(appendCrcHex(hex));
+}
+
+QByteArray readFrame(quint16 address, quint16 count) {
+    return frame("0103" + hexField(address) + hexField(count));
+}
+
+// Write of the given bytes from address; the register count is the byte count halved,
+// rounded down, as the last packet of an odd length declares it.
+QByteArray writeFrame(quint16 address, const QByteArray& data) {
+    return frame("0110" + hexField(address) + hexField(quint16(data.size() / 2)) +
+                 hexByte(quint8(data.size())) + QString::fromLatin1(data.toHex()));
+}
+
+bool crcIsValid(const QByteArray& reply) {
+    return reply.size() >= 4 &&
+           modbusCrc16(reply.left(reply.size() - 2)) == wordLE(reply, reply.size() - 2);
+}
+
+QByteArray ask(BmuDevice& device, const QByteArray& request) {
+    return device.handle(RequestParser().feed(request).value(0));
+}
+
+bool bmsInfoReady(BmuDevice& device) {
+    return wordBE(ask(device, hexToBytes(Command::BmsInfoReadyPoll)), 3) == Command::ReadyValue;
+}
+
+QStringList arguments(const QString& line) {
+    return line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// A client of the simulator that keeps every chunk it reads.
+struct Client {
+    explicit Client(quint16 port) {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
+            chunks.append(socket.readAll());
+            received += chunks.last();
+        });
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.waitForConnected(3000);
+    }
     QTcpSocket socket;
     QVector<QByteArray> chunks;
     QByteArray received;
 };
-
-// Reads of 1, 2, ... n registers from 0x0000: each reply tells by its length which
-// request it answers.
-QByteArray numberedReads(int n) {
-    QByteArray bytes;
-    for (int k = 1; k <= n; ++k)
-        bytes += readFrame(0x0000, quint16(k));
-    return bytes;
-}
 
 // Cuts a stream of read replies into frames by their byte count, whatever their CRC.
 QVector<QByteArray> cutReplies(const QByteArray& stream) {
@@ -52,121 +88,233 @@ QVector<QByteArray> cutReplies(const QByteArray& stream) {
     return frames;
 }
 
-QStringList arguments(const char* line) {
-    return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 class TestBmuSimulator : public QObject {
     Q_OBJECT
 
 private slots:
-    // One check of each fault option: replies held, cut into segments with pauses.
-    void replyTimingAndSegments_data() {
-        QTest::addColumn<int>("delay");
-        QTest::addColumn<int>("segments");
-        QTest::newRow("seven segments") << 0 << 7;
-        QTest::newRow("delayed") << 300 << 1;
+    // Every cut of the stream into two segments gives the frame, after bytes that are no
+    // request; two frames in one segment come out as two.
+    void parserFindsFramesInAnyCut_data() {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<QByteArray>("request");
+        const QByteArray poll = hexToBytes(Command::BmsInfoReadyPoll);
+        QTest::newRow("odd last packet") << QByteArray() << writeFrame(0x0647, QByteArray(49, 'y'));
+        QTest::newRow("after stray bytes") << QByteArray::fromHex("FF00A5") << poll;
+        QTest::newRow("after a read with a bad CRC")
+            << QByteArray::fromHex("0103000000660000") << poll;
+        QTest::newRow("after a cut-off write") << QByteArray::fromHex("0110001000030609") << poll;
+        QTest::newRow("after an unknown function without end")
+            << QByteArray::fromHex("0177123456") << poll;
     }
 
-    void replyTimingAndSegments() {
-        QFETCH(int, delay);
-        QFETCH(int, segments);
-        BmuSimulator simulator;
-        simulator.setReplyDelay(delay);
-        simulator.setSplitReplies(segments, 40);
-        QVERIFY(simulator.listen());
-        Client client(simulator.serverPort());
-        QVERIFY(client.isConnected());
-        QSignalSpy requests(&simulator, &BmuSimulator::requestReceived);
-        QElapsedTimer timer;
-        timer.start();
-        client.send(hexToBytes(Command::BmsInfoPage));
-        QVERIFY(requests.wait(2000));
-        if (delay > 0)
-            QVERIFY(client.received.isEmpty()); // held past the request
-        QTRY_COMPARE(client.received.size(), 135);
-        QVERIFY(timer.elapsed() >= delay + 40 * (segments - 1));
-        QCOMPARE(client.chunks.size(), segments);
-        QVERIFY(crcIsValid(client.received));
-    }
-
-    // Twelve reads of 1..12 registers: which are answered, and which with a bad CRC.
-    void dropsOrCorruptsEveryNthReply_data() {
-        QTest::addColumn<int>("drop");
-        QTest::addColumn<int>("corrupt");
-        QTest::newRow("drop every third") << 3 << 0;
-        QTest::newRow("corrupt every fourth") << 0 << 4;
-    }
-
-    void dropsOrCorruptsEveryNthReply() {
-        QFETCH(int, drop);
-        QFETCH(int, corrupt);
-        BmuSimulator simulator;
-        simulator.setDropEveryNth(drop);
-        simulator.setCorruptEveryNth(corrupt);
-        QVERIFY(simulator.listen());
-        Client client(simulator.serverPort());
-        client.send(numberedReads(12));
-        QTRY_COMPARE(simulator.requestCount(), 12);
-        QVector<int> expected; // the last request is dropped too: nothing may follow
-        for (int k = 1; k <= 12; ++k) {
-            if (drop == 0 || k % drop != 0)
-                expected.append(k);
+    void parserFindsFramesInAnyCut() {
+        QFETCH(QByteArray, prefix);
+        QFETCH(QByteArray, request);
+        const QByteArray stream = prefix + request;
+        for (int cut = 0; cut <= stream.size(); ++cut) {
+            RequestParser parser;
+            QVector<ModbusRequest> requests = parser.feed(stream.left(cut));
+            requests += parser.feed(stream.mid(cut));
+            QVERIFY2(!requests.isEmpty(), qPrintable(QString::number(cut)));
+            QCOMPARE(requests.last().frame, request);
+            if (prefix.isEmpty())
+                QCOMPARE(requests.size(), 1);
+            QCOMPARE(parser.pendingSize(), 0);
         }
-        QTRY_COMPARE(cutReplies(client.received).size(), expected.size());
-        const QVector<QByteArray> replies = cutReplies(client.received);
-        for (int i = 0; i < replies.size(); ++i) {
-            QCOMPARE(byteAt(replies[i], 2) / 2, expected[i]);
-            QCOMPARE(crcIsValid(replies[i]), corrupt == 0 || (i + 1) % corrupt != 0);
-        }
+        QCOMPARE(RequestParser().feed(request + request).size(), 2);
     }
 
-    // The count starts again with every connection.
-    void closesAfterNFrames() {
-        BmuSimulator simulator;
-        simulator.setCloseAfterFrames(2);
-        QVERIFY(simulator.listen());
-        for (int round = 1; round <= 2; ++round) {
-            Client client(simulator.serverPort());
-            QVERIFY(client.isConnected());
-            QSignalSpy closed(&client.socket, &QTcpSocket::disconnected);
-            client.send(readFrame(0x0500, 1));
-            QTRY_COMPARE(client.received.size(), 7);
-            QCOMPARE(closed.count(), 0);
-            client.send(readFrame(0x0500, 1));
-            QVERIFY(closed.wait(3000));
-            QCOMPARE(client.received.size(), 14); // the last reply came before the close
-        }
-        QTRY_COMPARE(simulator.openConnections(), 0);
+    // code 0: no reply at all, as another slave on a serial bus would answer.
+    void exceptionsAndSilence_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("code");
+        QTest::newRow("read for slave 2") << frame("020300100003") << 0;
+        QTest::newRow("broadcast setup write") << frame("00100010000306000100000000") << 0;
+        QTest::newRow("read input registers") << frame("010400000001") << 1;
+        QTest::newRow("read running past the status block") << readFrame(0x0060, 8) << 2;
+        QTest::newRow("write over the end of the setup")
+            << writeFrame(0x0012, QByteArray::fromHex("00010002")) << 2;
+        QTest::newRow("firmware header of four registers")
+            << writeFrame(0x05F0, QByteArray::fromHex("0001000281000004")) << 2;
+        QTest::newRow("read of no register") << readFrame(0x0000, 0) << 3;
+        QTest::newRow("read of 126 registers") << readFrame(0x0000, 126) << 3;
+        QTest::newRow("byte count of two registers for three")
+            << frame("0110001000030409050101") << 3;
     }
 
-    void parsesTheCommandLine() {
+    void exceptionsAndSilence() {
+        QFETCH(QByteArray, request);
+        QFETCH(int, code);
+        BmuDevice device = testDevice();
+        const quint16 setup = device.peekRegister(0x0010);
+        QCOMPARE(RequestParser().feed(request).size(), 1); // a frame, which the device judges
+        const QByteArray reply = ask(device, request);
+        if (code == 0) {
+            QVERIFY(reply.isEmpty());
+        } else {
+            QCOMPARE(reply.size(), 5);
+            QVERIFY(crcIsValid(reply));
+            QCOMPARE(byteAt(reply, 1), quint8(byteAt(request, 1) | 0x80));
+            QCOMPARE(int(byteAt(reply, 2)), code);
+        }
+        QCOMPARE(device.peekRegister(0x0010), setup);
+        QVERIFY(device.setupWrites().isEmpty());
+    }
+
+    // The verdict the BMU gives after a firmware transfer: only the announced image, every
+    // packet in order, is taken; a packet sent again after a lost echo is taken once.
+    void transferVerdicts_data() {
+        QTest::addColumn<int>("announced"); // image size in the header; -1: no header
+        // Packets of a 301-byte image in send order; a negative number sends that packet
+        // with other bytes.
+        QTest::addColumn<QVector<int>>("packets");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("repeats taken once") << 301 << QVector<int>{1, 2, 2, 3, 3} << true;
+        QTest::newRow("a packet skipped") << 301 << QVector<int>{1, 3} << false;
+        QTest::newRow("header announces more") << 302 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("no header") << -1 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("other bytes under a taken number")
+            << 301 << QVector<int>{1, -1, 2, 3} << false;
+    }
+
+    void transferVerdicts() {
+        QFETCH(int, announced);
+        QFETCH(QVector<int>, packets);
+        QFETCH(bool, accepted);
+        BmuDevice device = testDevice();
+        const QByteArray other(301, '\0');
+        QByteArray image;
+        for (int i = 0; i < 301; ++i)
+            image.append(char(i * 7 + 1));
+        QVector<QByteArray> frames;
+        if (announced >= 0) // version, section, start command, size low word first
+            frames << writeFrame(
+                0x05F0, hexToBytes("030E 0001 8100" + hexField(quint16(announced)) + "0000"));
+        for (int k : packets) {
+            const QByteArray bytes = (k < 0 ? other : image).mid((qAbs(k) - 1) * 128, 128);
+            frames << writeFrame(0x05F7, hexToBytes(hexField(quint16(qAbs(k))) + "0000" +
+                                                    hexField(quint16(bytes.size()))) +
+                                             bytes);
+        }
+        for (const QByteArray& request : frames) // each echoes address and count
+            QCOMPARE(ask(device, request), frame(QString::fromLatin1(request.left(6).toHex())));
+        const QByteArray result = ask(device, hexToBytes(Command::BmuUpdateResult));
+        QCOMPARE(wordBE(result, 7) == 0, accepted); // the third of nine registers
+        if (accepted)
+            QCOMPARE(device.receivedImage(TransferTarget::BmuFirmware), image);
+    }
+
+    // A fetched block is ready once the delay has passed, and never for a unit the system
+    // lacks.
+    void readinessFollowsTheDelay() {
+        BmuDevice device = testDevice();
+        device.setReadinessDelay(1000);
+        QElapsedTimer clock;
+        clock.start();
+        ask(device, hexToBytes(bmsInfoRequest(1)));
+        QVERIFY(!bmsInfoReady(device));
+        QTRY_VERIFY_WITH_TIMEOUT(bmsInfoReady(device), 5000);
+        QVERIFY(clock.elapsed() >= 1000);
+        device.setReadinessDelay(0);
+        ask(device, hexToBytes(bmsInfoRequest(3))); // the system has two towers
+        QVERIFY(!bmsInfoReady(device));
+    }
+
+    void scenarioOverridesWhatTheDeviceComputes() {
+        const QByteArray record =
+            QByteArray::fromHex("0218051110142a01170040") + QByteArray(19, '\0');
+        BmuDevice device = testDevice();
+        QString error;
+        QVERIFY2(applyScenario(R"({"registers": {"0x050D": "0x8001", "1284": 65526, "0x0300": 7},
+                                  "bms": [{"number": 1, "offset": 58, "hex": "80 01"}],
+                                  "history": {"0": [")" +
+                                   record.toHex(' ') + R"("]}})",
+                               device, &error),
+                 qPrintable(error));
+        device.advance(1200); // the values move on, the overrides stay
+        QCOMPARE(wordBE(ask(device, hexToBytes(Command::StatusSecond)), 3 + 2 * 4),
+                 quint16(0xFFF6));
+        QCOMPARE(device.peekRegister(0x050D), quint16(0x8001));
+        ask(device, hexToBytes(bmsInfoRequest(1)));
+        QVERIFY(bmsInfoReady(device));
+        QCOMPARE(wordBE(ask(device, hexToBytes(Command::BmsInfoPage)), 5 + 58), quint16(0x8001));
+        device.reseed(9, logEnd); // a new seed keeps the replaced log
+        QCOMPARE(device.historyLog(0).all(), QVector<QByteArray>{record});
+        // An overridden unmapped register is read and written from the link until cleared.
+        QCOMPARE(wordBE(ask(device, readFrame(0x0300, 1)), 3), quint16(7));
+        QCOMPARE(ask(device, writeFrame(0x0300, QByteArray::fromHex("4321"))).size(), 8);
+        QCOMPARE(device.peekRegister(0x0300), quint16(0x4321));
+        device.clearRegister(0x0300);
+        QCOMPARE(byteAt(ask(device, readFrame(0x0300, 1)), 1), quint8(0x83));
+    }
+
+    void scenarioRejectsWhatItCannotApply_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("not JSON") << QByteArray("{registers: 1");
+        QTest::newRow("an array") << QByteArray("[1, 2]");
+        QTest::newRow("address too large") << QByteArray(R"({"registers": {"0x10000": 1}})");
+        QTest::newRow("value too large") << QByteArray(R"({"registers": {"0x0500": 70000}})");
+        QTest::newRow("no such BMS")
+            << QByteArray(R"({"bms": [{"number": 3, "offset": 0, "hex": "00"}]})");
+        QTest::newRow("bytes past the block")
+            << QByteArray(R"({"bms": [{"number": 1, "offset": 419, "hex": "0000"}]})");
+        QTest::newRow("short record") << QByteArray(R"({"history": {"0": ["0218"]}})");
+        QTest::newRow("no such log") << QByteArray(R"({"history": {"5": []}})");
+    }
+
+    void scenarioRejectsWhatItCannotApply() {
+        QFETCH(QByteArray, json);
+        BmuDevice device = testDevice();
+        // A valid part before the bad one must not be applied either.
+        if (json.startsWith("{\"") && !json.contains("registers"))
+            json.insert(1, R"("registers": {"0x0500": 7}, )");
+        QString error;
+        QVERIFY(!applyScenario(json, device, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(device.peekRegister(0x0500) != 7);
+        QVERIFY(device.historyLog(0).size() > 20);
+    }
+
+    // Every option is taken. A seed holds the values still and gives the same system each
+    // time, another seed another; the scenario file is read, a missing one refused.
+    void commandLineSetsUpTheSimulator() {
+        QTemporaryDir dir;
+        QFile scenario(dir.filePath("scenario.json"));
+        QVERIFY(scenario.open(QIODevice::WriteOnly));
+        scenario.write(R"({"registers": {"0x050D": "0x8001"}})");
+        scenario.close();
         SimOptions o;
         QString error;
         QVERIFY2(parseSimOptions(arguments("voltaro-bmu-sim --listen 0.0.0.0:9000 --system QPA5 "
                                            "--seed 17 --split 3 --split-pause 5 --delay 100 "
                                            "--drop-every 4 --corrupt-every 6 --close-after 9 "
-                                           "--ready-delay 0 --scenario s.json"),
+                                           "--ready-delay 0 --scenario " +
+                                           scenario.fileName()),
                                  &o, &error),
                  qPrintable(error));
         QCOMPARE(o.host, QHostAddress(QStringLiteral("0.0.0.0")));
         QCOMPARE(o.port, quint16(9000));
-        QCOMPARE(o.preset, SystemPreset::Qpa5);
-        QVERIFY(o.seeded && o.fixedValues); // a seed holds the values still
-        QCOMPARE(o.seed, quint32(17));
         QCOMPARE(QVector<int>({o.splitSegments, o.splitPause, o.replyDelay, o.dropEvery,
                                o.corruptEvery, o.closeAfter, o.readinessDelay}),
                  QVector<int>({3, 5, 100, 4, 6, 9, 0}));
-        QCOMPARE(o.scenario, QStringLiteral("s.json"));
+        BmuSimulator simulator(o.preset);
+        QVERIFY2(applySimOptions(o, simulator, &error), qPrintable(error));
+        QVERIFY(simulator.isStatic());
+        QCOMPARE(simulator.device().peekRegister(0x050D), quint16(0x8001));
+        const BmuDevice same(SystemPreset::Qpa5, 17, BmuSimulator::staticLogEnd());
+        const BmuDevice other(SystemPreset::Qpa5, 18, BmuSimulator::staticLogEnd());
+        QCOMPARE(simulator.device().historyLog(1).all(), same.historyLog(1).all());
+        QVERIFY(other.historyLog(1).all() != same.historyLog(1).all());
+        o.scenario = dir.filePath("missing.json");
+        QVERIFY(!applySimOptions(o, simulator, &error));
 
         SimOptions demo;
         QVERIFY(parseSimOptions(
             arguments("voltaro-bmu-sim --prepare-demo demo --system lv --data-root srv"), &demo,
             &error));
-        QCOMPARE(demo.prepareDemo, QStringLiteral("demo"));
-        QCOMPARE(demo.dataRoot, QStringLiteral("srv"));
+        QCOMPARE(QStringList({demo.prepareDemo, demo.dataRoot}), QStringList({"demo", "srv"}));
         QCOMPARE(demo.preset, SystemPreset::LowVoltage);
     }
 
@@ -184,56 +332,105 @@ private slots:
         QFETCH(QString, line);
         SimOptions options;
         QString error;
-        QVERIFY(
-            !parseSimOptions(arguments(qPrintable("voltaro-bmu-sim " + line)), &options, &error));
+        QVERIFY(!parseSimOptions(arguments("voltaro-bmu-sim " + line), &options, &error));
         QVERIFY(!error.isEmpty());
     }
 
-    // A seed holds the values still and the logs end on a fixed day; the scenario file is
-    // read, and a missing one is refused.
-    void optionsApplyToTheSimulator() {
+    // The demo folder's Config.ini holds the demo passwords as the tool stores them. (The
+    // update files and the download index are taken by tests/cli's flash, table and download.)
+    void demoFolderHoldsThePasswords() {
         QTemporaryDir dir;
-        QFile scenario(dir.filePath("scenario.json"));
-        QVERIFY(scenario.open(QIODevice::WriteOnly));
-        scenario.write(R"({"registers": {"0x050D": "0x8001"}})");
-        scenario.close();
-        SimOptions options;
-        options.fixedValues = true;
-        options.seeded = true;
-        options.seed = 3;
-        options.scenario = scenario.fileName();
-        BmuSimulator simulator;
         QString error;
-        QVERIFY2(applySimOptions(options, simulator, &error), qPrintable(error));
-        QVERIFY(simulator.isStatic());
-        QCOMPARE(simulator.device().peekRegister(0x050D), quint16(0x8001));
-        BmuDevice reference(SystemPreset::HighVoltage, 3, BmuSimulator::staticLogEnd());
-        QCOMPARE(simulator.device().historyLog(0).all(), reference.historyLog(0).all());
+        QVERIFY2(prepareDemoFolder(dir.path(), SystemPreset::LowVoltage, QString(), &error),
+                 qPrintable(error));
+        QSettings config(dir.filePath("Config.ini"), QSettings::IniFormat);
+        for (const DemoPassword& entry : demoPasswords())
+            QCOMPARE(decodeStoredPassword(
+                         config.value(QStringLiteral("B/") + QLatin1String(entry.key)).toString()),
+                     QString::fromLatin1(entry.password));
+    }
 
-        options.scenario = dir.filePath("missing.json");
-        QVERIFY(!applySimOptions(options, simulator, &error));
-        QVERIFY(!error.isEmpty());
+    // One check of each fault option: replies held, cut into segments with pauses.
+    void replyTimingAndSegments_data() {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("segments");
+        QTest::newRow("seven segments") << 0 << 7;
+        QTest::newRow("delayed") << 300 << 1;
+    }
+
+    void replyTimingAndSegments() {
+        QFETCH(int, delay);
+        QFETCH(int, segments);
+        BmuSimulator simulator;
+        simulator.setReplyDelay(delay);
+        simulator.setSplitReplies(segments, 40);
+        QVERIFY(simulator.listen());
+        Client client(simulator.serverPort());
+        QSignalSpy requests(&simulator, &BmuSimulator::requestReceived);
+        QElapsedTimer timer;
+        timer.start();
+        client.socket.write(hexToBytes(Command::BmsInfoPage));
+        QVERIFY(requests.wait(2000));
+        if (delay > 0)
+            QVERIFY(client.received.isEmpty()); // held past the request
+        QTRY_COMPARE(client.received.size(), 135);
+        QVERIFY(timer.elapsed() >= delay + 40 * (segments - 1));
+        QCOMPARE(client.chunks.size(), segments);
+        QVERIFY(crcIsValid(client.received));
+    }
+
+    // Six reads of 1..6 registers at once, each reply telling by its length which it
+    // answers: which are answered, which with a bad CRC, and after which the link closes
+    // (the count starts again with every connection).
+    void dropsCorruptsOrCloses_data() {
+        QTest::addColumn<int>("drop");
+        QTest::addColumn<int>("corrupt");
+        QTest::addColumn<int>("close");
+        QTest::addColumn<QVector<int>>("answered");
+        QTest::newRow("drop every third") << 3 << 0 << 0 << QVector<int>{1, 2, 4, 5};
+        QTest::newRow("corrupt every fourth") << 0 << 4 << 0 << QVector<int>{1, 2, 3, 4, 5, 6};
+        QTest::newRow("close after three") << 0 << 0 << 3 << QVector<int>{1, 2, 3};
+    }
+
+    void dropsCorruptsOrCloses() {
+        QFETCH(int, drop);
+        QFETCH(int, corrupt);
+        QFETCH(int, close);
+        QFETCH(QVector<int>, answered);
+        BmuSimulator simulator;
+        simulator.setDropEveryNth(drop);
+        simulator.setCorruptEveryNth(corrupt);
+        simulator.setCloseAfterFrames(close);
+        QVERIFY(simulator.listen());
+        for (int connection = 0; connection < (close > 0 ? 2 : 1); ++connection) {
+            Client client(simulator.serverPort());
+            for (int k = 1; k <= 6; ++k)
+                client.socket.write(readFrame(0x0000, quint16(k)));
+            if (close > 0)
+                QTRY_COMPARE(client.socket.state(), QAbstractSocket::UnconnectedState);
+            QTRY_COMPARE(cutReplies(client.received).size(), answered.size());
+            const QVector<QByteArray> replies = cutReplies(client.received);
+            for (int i = 0; i < replies.size(); ++i) {
+                QCOMPARE(byteAt(replies[i], 2) / 2, answered[i]);
+                QCOMPARE(crcIsValid(replies[i]), corrupt == 0 || (i + 1) % corrupt != 0);
+            }
+        }
     }
 
     void pymodbusClientTalksToTheSimulator() {
         BmuSimulator simulator(SystemPreset::HighVoltage);
         QVERIFY(simulator.listen());
-
         // pymodbus is installed for the system interpreter only.
-        qRegisterMetaType<QProcess::ExitStatus>("QProcess::ExitStatus");
         QProcess python;
         python.setProcessChannelMode(QProcess::MergedChannels);
-        QSignalSpy started(&python, &QProcess::started);
-        QSignalSpy finished(&python, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
         python.start(QStringLiteral("/usr/bin/python3"),
                      {QStringLiteral(VOLTARO_SOURCE_DIR "/tests/sim/modbus_conformance.py"),
                       QString::number(simulator.serverPort())});
-        QVERIFY2(started.wait(5000), "/usr/bin/python3 does not start");
-        QVERIFY(finished.wait(60000));
+        QVERIFY2(python.waitForStarted(5000), "/usr/bin/python3 does not start");
+        QTRY_VERIFY_WITH_TIMEOUT(python.state() == QProcess::NotRunning, 60000);
         const QString output = QString::fromUtf8(python.readAll());
         QVERIFY2(python.exitCode() == 0 && output.trimmed().endsWith(QLatin1String("OK")),
                  qPrintable(output));
-
         // What pymodbus wrote arrived as it meant it.
         QCOMPARE(simulator.setupWrites(), QVector<QByteArray>{QByteArray::fromHex("090501010100")});
         QCOMPARE(simulator.device().peekRegister(0x0010), quint16(0x0905));
