@@ -3,15 +3,12 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_cellchart [repaints]
 
+#include "bench/benchwait.h"
 #include "monitor/bmsinfodecoder.h"
 #include "monitor/cellchart.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
-#include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -41,19 +38,16 @@ int main(int argc, char** argv) {
     chart.render(&target); // the first paint lays out the children and loads the fonts
 
     QVector<double> ms;
+    QElapsedTimer clock;
     for (int i = 0; i < repaints; ++i) {
-        QElapsedTimer clock;
         clock.start();
         chart.render(&target);
         ms.append(clock.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double m : ms)
-        sum += m;
     std::printf("cell chart, 160 cells and 60 sensors at 1280x640, %d repaints: mean %.2f ms, "
                 "median %.2f ms, longest %.2f ms (limit 20 ms)\n",
-                repaints, sum / repaints, ms[repaints / 2], ms.last());
-    std::fflush(stdout);
+                repaints, std::accumulate(ms.begin(), ms.end(), 0.0) / repaints, ms[repaints / 2],
+                ms.last());
     return ms.last() < 20 ? 0 : 1;
 }

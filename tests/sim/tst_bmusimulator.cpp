@@ -163,49 +163,6 @@ private slots:
         QVERIFY(device.setupWrites().isEmpty());
     }
 
-    // The verdict the BMU gives after a firmware transfer: only the announced image, every
-    // packet in order, is taken; a packet sent again after a lost echo is taken once.
-    void transferVerdicts_data() {
-        QTest::addColumn<int>("announced"); // image size in the header; -1: no header
-        // Packets of a 301-byte image in send order; a negative number sends that packet
-        // with other bytes.
-        QTest::addColumn<QVector<int>>("packets");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("repeats taken once") << 301 << QVector<int>{1, 2, 2, 3, 3} << true;
-        QTest::newRow("a packet skipped") << 301 << QVector<int>{1, 3} << false;
-        QTest::newRow("header announces more") << 302 << QVector<int>{1, 2, 3} << false;
-        QTest::newRow("no header") << -1 << QVector<int>{1, 2, 3} << false;
-        QTest::newRow("other bytes under a taken number")
-            << 301 << QVector<int>{1, -1, 2, 3} << false;
-    }
-
-    void transferVerdicts() {
-        QFETCH(int, announced);
-        QFETCH(QVector<int>, packets);
-        QFETCH(bool, accepted);
-        BmuDevice device = testDevice();
-        const QByteArray other(301, '\0');
-        QByteArray image;
-        for (int i = 0; i < 301; ++i)
-            image.append(char(i * 7 + 1));
-        QVector<QByteArray> frames;
-        if (announced >= 0) // version, section, start command, size low word first
-            frames << writeFrame(
-                0x05F0, hexToBytes("030E 0001 8100" + hexField(quint16(announced)) + "0000"));
-        for (int k : packets) {
-            const QByteArray bytes = (k < 0 ? other : image).mid((qAbs(k) - 1) * 128, 128);
-            frames << writeFrame(0x05F7, hexToBytes(hexField(quint16(qAbs(k))) + "0000" +
-                                                    hexField(quint16(bytes.size()))) +
-                                             bytes);
-        }
-        for (const QByteArray& request : frames) // each echoes address and count
-            QCOMPARE(ask(device, request), frame(QString::fromLatin1(request.left(6).toHex())));
-        const QByteArray result = ask(device, hexToBytes(Command::BmuUpdateResult));
-        QCOMPARE(wordBE(result, 7) == 0, accepted); // the third of nine registers
-        if (accepted)
-            QCOMPARE(device.receivedImage(TransferTarget::BmuFirmware), image);
-    }
-
     // A fetched block is ready once the delay has passed, and never for a unit the system
     // lacks.
     void readinessFollowsTheDelay() {
@@ -277,8 +234,9 @@ private slots:
         QVERIFY(device.historyLog(0).size() > 20);
     }
 
-    // Every option is taken. A seed holds the values still and gives the same system each
-    // time, another seed another; the scenario file is read, a missing one refused.
+    // Every option is taken, and a wrong one refused. A seed holds the values still and gives
+    // the same system each time, another seed another; the scenario file is read, a missing
+    // one refused.
     void commandLineSetsUpTheSimulator() {
         QTemporaryDir dir;
         QFile scenario(dir.filePath("scenario.json"));
@@ -316,24 +274,14 @@ private slots:
             &error));
         QCOMPARE(QStringList({demo.prepareDemo, demo.dataRoot}), QStringList({"demo", "srv"}));
         QCOMPARE(demo.preset, SystemPreset::LowVoltage);
-    }
-
-    void rejectsBadOptions_data() {
-        QTest::addColumn<QString>("line");
-        QTest::newRow("unknown option") << "--fast";
-        QTest::newRow("unknown system") << "--system mv";
-        QTest::newRow("listen without port") << "--listen 127.0.0.1";
-        QTest::newRow("port too large") << "--listen 127.0.0.1:70000";
-        QTest::newRow("negative delay") << "--delay -5";
-        QTest::newRow("stray argument") << "extra";
-    }
-
-    void rejectsBadOptions() {
-        QFETCH(QString, line);
-        SimOptions options;
-        QString error;
-        QVERIFY(!parseSimOptions(arguments("voltaro-bmu-sim " + line), &options, &error));
-        QVERIFY(!error.isEmpty());
+        for (const char* bad : {"--fast", "--system mv", "--listen 127.0.0.1",
+                                "--listen 127.0.0.1:70000", "--delay -5", "extra"}) {
+            error.clear();
+            QVERIFY2(!parseSimOptions(arguments(QStringLiteral("voltaro-bmu-sim ") + bad), &demo,
+                                      &error) &&
+                         !error.isEmpty(),
+                     bad);
+        }
     }
 
     // The demo folder's Config.ini holds the demo passwords as the tool stores them. (The
