@@ -13,8 +13,6 @@
 #include "link/bytes.h"
 #include "link/catalogue.h"
 #include "link/hexcommand.h"
-#include "sim/historylog.h"
-#include "sim/registermodel.h"
 #include "tests/files/filefixture.h"
 #include "tests/firmware/ftpserverprocess.h"
 #include "tests/session/sessionrig.h"
@@ -23,7 +21,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -48,6 +45,9 @@ CliRun runCommand(const QStringList& arguments) {
     errStream.flush();
     return {code, out, err};
 }
+
+// Bytes that are neither a spreadsheet, a text table nor the image a file name promises.
+const QByteArray noKind = QByteArray::fromHex("00ff10fe000102fffe");
 
 // The data file of the demo folder whose name starts so.
 QString dataFile(const QString& start) {
@@ -268,7 +268,8 @@ private slots:
 
     void exitCodes_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("prepare"); // what the row does to the system or folder first
+        // "silent": the BMU answers nothing; else a file written with bytes of no known kind.
+        QTest::addColumn<QString>("prepare");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
 
@@ -284,10 +285,12 @@ private slots:
         QTest::newRow("inverter of the other family")
             << link + QStringList{"setup", "--inverter", "victron lv"} << "" << 2
             << "\"Victron LV\" is not an inverter of this system";
-        QTest::newRow("damaged image") << link + QStringList{"flash", "bmu"} << "damage" << 4
-                                       << "is incomplete (its CRC does not match its name)";
-        QTest::newRow("same version refused") << link + QStringList{"flash", "bmu", "%running"}
-                                              << "running" << 4 << "runs this version already";
+        const QString damaged = "Data/BMU-P3-3.13-B-0000.bin";
+        QTest::newRow("damaged image") << link + QStringList{"flash", "bmu", damaged} << damaged
+                                       << 4 << "is incomplete (its CRC does not match its name)";
+        const QString running = "Data/BMU-P3-3.12-B-" + crcText(modbusCrc16(noKind)) + ".bin";
+        QTest::newRow("same version refused") << link + QStringList{"flash", "bmu", running}
+                                              << running << 4 << "runs this version already";
         QTest::newRow("BMS beyond the towers")
             << link + QStringList{"bms", "3"} << "" << 2 << "The system lists 2 BMS";
         QTest::newRow("missing file")
@@ -295,7 +298,7 @@ private slots:
         QTest::newRow("a folder") << QStringList{"translate", ".", "--unit", "bmu"} << "" << 4
                                   << ". is a folder, not a file.";
         QTest::newRow("another format")
-            << QStringList{"translate", "Data/image.bin", "--unit", "bms"} << "binary" << 4
+            << QStringList{"translate", "Data/image.bin", "--unit", "bms"} << "Data/image.bin" << 4
             << "Data/image.bin: The file is neither a spreadsheet nor a text table.";
         QTest::newRow("sheet that is no table")
             << QStringList{"package", fixture("history-bmu-hv.xlsx"), "--type", "qpa"} << "" << 4
@@ -319,24 +322,11 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, message);
         QVERIFY(demoFolder());
-        QSettings config("Config.ini", QSettings::IniFormat);
-        config.setValue("Link/Host", "127.0.0.1");
-        config.setValue("Link/Port", 1);
-        config.sync();
+        QVERIFY(writeBytes("Config.ini", "[Link]\nHost=127.0.0.1\nPort=1\n"));
         if (prepare == "silent")
             rig->simulator.setDropEveryNth(1);
-        if (prepare == "damage") {
-            QByteArray image = readBytes(dataFile("BMU-"));
-            image[10] = char(image[10] ^ 0x5A);
-            QVERIFY(writeBytes(dataFile("BMU-"), image));
-        }
-        if (prepare == "running") {
-            const QString image = "Data/BMU-P3-3.12-B-" + crcText(modbusCrc16("x")) + ".bin";
-            QVERIFY(writeBytes(image, "x"));
-            arguments.replaceInStrings("%running", image);
-        }
-        if (prepare == "binary")
-            QVERIFY(writeBytes("Data/image.bin", QByteArray::fromHex("00ff10fe000102fffe")));
+        else if (!prepare.isEmpty())
+            QVERIFY(writeBytes(prepare, noKind));
         arguments.replaceInStrings("@",
                                    QStringLiteral("127.0.0.1:%1").arg(rig->simulator.serverPort()));
         const QStringList before = QDir("Data").entryList(QDir::Files);
@@ -574,7 +564,6 @@ private slots:
 
     void programStopsAHistoryReadOnSigint() {
         QProcess program;
-        program.setWorkingDirectory(work.path());
         program.start(QStringLiteral(VOLTARO_CLI), {"--demo", "history", "--records", "100"});
         QVERIFY(program.waitForStarted());
         // The read has begun once its first progress line is out.
