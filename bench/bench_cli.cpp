@@ -5,15 +5,12 @@
 // difference is what the program itself costs. Qt's coarse timers may fire up to 5% of
 // their interval early, so a run can end a few milliseconds under its floor.
 
+#include "bench/benchwait.h"
 #include "history/historyread.h"
-#include "link/sessiontiming.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -39,11 +36,8 @@ qint64 medianRun(const QStringList& arguments, int runs = 5) {
 }
 
 void report(const char* what, qint64 medianMs, qint64 floorMs) {
-    std::printf("%-34s median %7.3f s", what, medianMs / 1000.0);
-    if (floorMs > 0)
-        std::printf("; floor %7.3f s, above it %6.3f s", floorMs / 1000.0,
-                    (medianMs - floorMs) / 1000.0);
-    std::printf("\n");
+    std::printf("%-34s median %7.3f s; floor %7.3f s, above it %6.3f s\n", what, medianMs / 1000.0,
+                floorMs / 1000.0, (medianMs - floorMs) / 1000.0);
 }
 
 } // namespace

@@ -23,36 +23,34 @@ namespace {
 constexpr int PreparationMs = 200; // the simulator's default readiness delay
 constexpr int ImageSize = 256 * 1024;
 
-struct Run {
-    const char* what;
-    int records; // 0: one BMS information read; -1: the firmware image
-    int replyDelayMs;
-    bool fast;
-};
-
+// The image for the section the BMU does not run.
 Operation* imageTransfer(const SystemProfile& profile, const QByteArray& image) {
-    const QString section = profile.bmuRunning == SectionA ? "B" : "A";
-    const QString header = appendCrcHex(firmwareHeaderText(
-        FirmwareTarget::Bmu, profile.newBmu.main, profile.newBmu.sub, section, image.size()));
+    const QString header = appendCrcHex(
+        firmwareHeaderText(FirmwareTarget::Bmu, profile.newBmu.main, profile.newBmu.sub,
+                           profile.bmuRunning == SectionA ? "B" : "A", image.size()));
     return new Transfer(
         TransferPlan::firmware(FirmwareTarget::Bmu, hexToBytes(header), splitIntoPackets(image)));
 }
 
-// Runs one operation on a fresh session and simulator and prints its line; false when it
-// did not succeed.
-bool timeRun(const Run& run) {
+// Runs a history read of `records`, BMS information (0) or the image (-1) on a fresh
+// session and simulator and prints its line; false when it did not succeed.
+bool timeRun(int records, int replyDelayMs, bool fast) {
     BmuSimulator simulator(SystemPreset::HighVoltage);
     simulator.setStatic(true);
     simulator.setReadinessDelay(PreparationMs);
-    simulator.setReplyDelay(run.replyDelayMs);
+    simulator.setReplyDelay(replyDelayMs);
     BmuSession session;
     SessionTiming timing;
-    timing.fastReads = run.fast;
+    timing.fastReads = fast;
     session.setTiming(timing);
-    if (!simulator.listen() || !connectSession(session, simulator.serverPort()))
+    if (!simulator.listen())
+        return false;
+    session.link()->setEndpoint(QStringLiteral("127.0.0.1"), simulator.serverPort());
+    session.link()->connectToBmu();
+    if (!waitFor(session.link(), &BmuLink::connected))
         return false;
     QByteArray image;
-    for (int i = 0; run.records < 0 && i < ImageSize; ++i)
+    for (int i = 0; records < 0 && i < ImageSize; ++i)
         image.append(char((i * 131 + i / 251) & 0xFF));
     const QByteArray resultRead = hexToBytes(targetInfo(FirmwareTarget::Bmu).resultRead);
     QElapsedTimer clock;
@@ -64,24 +62,25 @@ bool timeRun(const Run& run) {
     OperationResult result;
     QObject::connect(&session, &BmuSession::operationFinished,
                      [&](const OperationResult& r) { result = r; });
-    const int before = simulator.requestCount();
+    const int blocks = qMax(1, (records + 19) / 20);
     clock.start();
-    if (run.records > 0)
-        session.start(new HistoryRead(0, (run.records + 19) / 20));
+    if (records != 0)
+        session.start(records > 0 ? new HistoryRead(0, blocks)
+                                  : imageTransfer(simulator.device().profile(), image));
     else
-        session.start(run.records == 0 ? new BmsInfoRead(1)
-                                       : imageTransfer(simulator.device().profile(), image));
+        session.start(new BmsInfoRead(1));
     waitFor(&session, &BmuSession::operationFinished, 600000);
     if (result.outcome != Outcome::Done || simulator.bmuFirmwareImage() != image)
         return false;
-    const int exchanges = simulator.requestCount() - before;
-    const int blocks = run.records > 0 ? (run.records + 19) / 20 : 1;
-    const double wall = (run.records < 0 ? lastAcknowledgement : clock.elapsed()) / 1000.0;
-    const double floor = run.records < 0
-                             ? int(packetCountFor(ImageSize)) * timing.packetGapMs / 1000.0
-                             : (exchanges * run.replyDelayMs + blocks * PreparationMs) / 1000.0;
-    std::printf("%-16s %7d %4dms %-7s %9d %9.2f %9.2f %6.2f\n", run.what, qMax(0, run.records),
-                run.replyDelayMs, run.fast ? "fast" : "system", exchanges, wall, floor,
+    const int exchanges = simulator.requestCount();
+    const double wall = (records < 0 ? lastAcknowledgement : clock.elapsed()) / 1000.0;
+    const double floor = records < 0 ? int(packetCountFor(ImageSize)) * timing.packetGapMs / 1000.0
+                                     : (exchanges * replyDelayMs + blocks * PreparationMs) / 1000.0;
+    std::printf("%-16s %7d %4dms %-7s %9d %9.2f %9.2f %6.2f\n",
+                records > 0    ? "history"
+                : records == 0 ? "BMS information"
+                               : "BMU image 256K",
+                qMax(0, records), replyDelayMs, fast ? "fast" : "system", exchanges, wall, floor,
                 wall / floor);
     std::fflush(stdout);
     return true;
@@ -92,23 +91,15 @@ bool timeRun(const Run& run) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool quick = app.arguments().contains(QStringLiteral("--quick"));
-    QVector<Run> runs;
-    for (int delay : {0, 30}) {
-        for (bool fast : {false, true}) {
-            runs.append({"BMS information", 0, delay, fast});
-            runs.append({"history", 200, delay, fast});
-            if (fast || !quick)
-                runs.append({"history", 1000, delay, fast});
-        }
-    }
-    runs.append({"BMU image 256K", -1, 0, false});
     std::printf("%-16s %7s %6s %-7s %9s %9s %9s %6s\n", "run", "records", "delay", "pace",
                 "requests", "wall s", "floor s", "ratio");
-    for (const Run& run : runs) {
-        if (!timeRun(run)) {
-            std::fprintf(stderr, "bench_reads: %s did not succeed\n", run.what);
-            return 1;
+    for (int delay : {0, 30}) {
+        for (bool fast : {false, true}) {
+            for (int records : {0, 200, 1000}) {
+                if ((records < 1000 || fast || !quick) && !timeRun(records, delay, fast))
+                    return 1;
+            }
         }
     }
-    return 0;
+    return timeRun(-1, 0, false) ? 0 : 1;
 }

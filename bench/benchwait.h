@@ -32,13 +32,6 @@ bool waitFor(Sender* sender, Signal signal, int limitMs = 20000) {
     return fired;
 }
 
-// Links the session to the BMU on `port`; false when the link does not come up.
-inline bool connectSession(BmuSession& session, quint16 port) {
-    session.link()->setEndpoint(QStringLiteral("127.0.0.1"), port);
-    session.link()->connectToBmu();
-    return waitFor(session.link(), &BmuLink::connected);
-}
-
 // Shows the window as the admin sees it on a 1366 x 768 screen and connects it to the BMU
 // on `port`; false when the link does not come up.
 inline bool connectAdminWindow(MainWindow& window, quint16 port) {
