@@ -1,8 +1,8 @@
 // The simulated BMU where no test of the tool reaches it: what another Modbus master sees
-// (exception replies, silence, readiness), scenarios, seeds and
-// its command line, one check of each fault option on the socket, and a Modbus client
-// written by others (Debian's pymodbus). The operations the tool runs against it are
-// tested end to end in tests/session and tests/cli.
+// (exception replies, silence, readiness), scenarios, seeds and its command line, one check
+// of each fault option on the socket, and a Modbus client written by others (Debian's
+// pymodbus). The operations the tool runs against it are tested end to end in
+// tests/session and tests/cli.
 
 #include "link/bytes.h"
 #include "link/catalogue.h"
