@@ -5,88 +5,65 @@
 // difference is what the program itself costs. Qt's coarse timers may fire up to 5% of
 // their interval early, so a run can end a few milliseconds under its floor.
 
+#include "bench/benchwait.h"
 #include "history/historyread.h"
-#include "link/sessiontiming.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <algorithm>
-#include <cstdio>
-#include <vector>
 
 namespace {
 
-constexpr int ColdRuns = 5;
-constexpr int HistoryRecords = 200;
-
-// Wall time of one run in ms, or -1 when it did not end with exit code 0.
-qint64 timedRun(const QStringList& arguments, const QString& folder) {
-    QProcess program;
-    program.setWorkingDirectory(folder);
-    program.setStandardOutputFile(QProcess::nullDevice());
-    program.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    program.start(QStringLiteral(VOLTARO_CLI), arguments);
-    if (!program.waitForFinished(300000) || program.exitStatus() != QProcess::NormalExit ||
-        program.exitCode() != 0)
-        return -1;
-    return clock.elapsed();
+// The median wall time in ms of `runs` runs, or -1 when one did not end with exit code 0.
+qint64 medianRun(const QStringList& arguments, int runs = 5) {
+    QTemporaryDir folder;
+    QVector<qint64> ms;
+    for (int i = 0; i < runs; ++i) {
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.setStandardOutputFile(QProcess::nullDevice());
+        program.setStandardErrorFile(QProcess::nullDevice());
+        QElapsedTimer clock;
+        clock.start();
+        program.start(QStringLiteral(VOLTARO_CLI), arguments);
+        if (!program.waitForFinished(300000) || program.exitStatus() != QProcess::NormalExit ||
+            program.exitCode() != 0)
+            return -1;
+        ms.append(clock.elapsed());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[runs / 2];
 }
 
-// The refresh: the second status read one step after the first, then the setup read and
-// the first BMS: its readiness poll, then four pages one step apart.
-qint64 refreshFloorMs(const SessionTiming& t) {
-    return t.statusStepMs + t.bmsInfoPollMs + 4 * t.bmsInfoPageMs;
-}
-
-// Each history block: the readiness poll one page step after the request's echo (the echo
-// re-arms the poll), five pages one step apart, then the wait before the next block (the
-// last block ends after it too).
-qint64 historyFloorMs(const SessionTiming& t, int blocks) {
-    return blocks * ((1 + HistoryRead::PagesPerBlock) * t.historyPageMs + t.historyNextBlockMs);
-}
-
-void report(const char* what, const std::vector<qint64>& runs, qint64 floorMs) {
-    std::vector<qint64> sorted = runs;
-    std::sort(sorted.begin(), sorted.end());
-    const qint64 median = sorted[sorted.size() / 2];
-    std::printf("%-34s median %7.3f s, best %7.3f s", what, median / 1000.0,
-                sorted.front() / 1000.0);
-    if (floorMs > 0)
-        std::printf("; floor %7.3f s, above it %6.3f s", floorMs / 1000.0,
-                    (median - floorMs) / 1000.0);
-    std::printf("\n");
+void report(const char* what, qint64 medianMs, qint64 floorMs) {
+    std::printf("%-34s median %7.3f s; floor %7.3f s, above it %6.3f s\n", what, medianMs / 1000.0,
+                floorMs / 1000.0, (medianMs - floorMs) / 1000.0);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir folder;
-    const SessionTiming timing;
-    const int blocks =
-        (HistoryRecords + HistoryRead::RecordsPerBlock - 1) / HistoryRead::RecordsPerBlock;
-
-    std::vector<qint64> version, status, history;
-    for (int i = 0; i < ColdRuns; ++i) {
-        version.push_back(timedRun({"--version"}, folder.path()));
-        status.push_back(timedRun({"--demo", "status", "--format", "json"}, folder.path()));
+    const SessionTiming t;
+    // The refresh: the second status read one step after the first, then the setup read and
+    // the first BMS: its readiness poll, then four pages one step apart.
+    const qint64 refreshFloor = t.statusStepMs + t.bmsInfoPollMs + 4 * t.bmsInfoPageMs;
+    // Each history block: the readiness poll one page step after the request's echo (the
+    // echo re-arms the poll), five pages one step apart, then the wait before the next block
+    // (the last block ends after it too).
+    const qint64 blockFloor =
+        (1 + HistoryRead::PagesPerBlock) * t.historyPageMs + t.historyNextBlockMs;
+    const qint64 version = medianRun({"--version"});
+    const qint64 status = medianRun({"--demo", "status", "--format", "json"});
+    const qint64 history =
+        medianRun({"--demo", "history", "--records", "200", "--format", "json"}, 1);
+    if (version < 0 || status < 0 || history < 0) {
+        std::fprintf(stderr, "bench_cli: a run of %s failed\n", VOLTARO_CLI);
+        return 1;
     }
-    history.push_back(timedRun(
-        {"--demo", "history", "--records", QString::number(HistoryRecords), "--format", "json"},
-        folder.path()));
-    for (const auto* runs : {&version, &status, &history})
-        if (std::find(runs->begin(), runs->end(), -1) != runs->end()) {
-            std::fprintf(stderr, "bench_cli: a run of %s failed\n", VOLTARO_CLI);
-            return 1;
-        }
     report("--version (cold start)", version, 0);
-    report("--demo status --format json", status, refreshFloorMs(timing));
+    report("--demo status --format json", status, refreshFloor);
     report("--demo history --records 200", history,
-           refreshFloorMs(timing) + historyFloorMs(timing, blocks));
+           refreshFloor + 200 / HistoryRead::RecordsPerBlock * blockFloor);
     return 0;
 }

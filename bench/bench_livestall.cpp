@@ -5,22 +5,12 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_livestall [screenshot folder]   (default docs/screenshots)
 
-#include "app/mainwindow.h"
 #include "bench/benchwait.h"
-#include "link/bmusession.h"
-#include "sim/bmusimulator.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QTemporaryDir settings; // the user's own settings (a remembered Live, say) stay out
@@ -30,14 +20,11 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     BmuSimulator simulator(SystemPreset::HighVoltage);
-    if (!simulator.listen(QHostAddress::LocalHost, 0))
-        return 1;
     MainWindow window;
     BmuSession* session = window.bmuSession();
-    if (!connectAdminWindow(window, simulator.serverPort()))
-        return 2;
-    if (!pressAndWait(window, "Btn_Refresh"))
-        return 3;
+    if (!simulator.listen() || !connectAdminWindow(window, simulator.serverPort()) ||
+        !pressAndWait(window, "Btn_Refresh"))
+        return 1;
 
     auto* interval = window.findChild<QComboBox*>("comboBox_LiveInterval");
     interval->setCurrentIndex(interval->findData(5));
@@ -48,18 +35,8 @@ int main(int argc, char** argv) {
     window.grab().save(liveShot);
 
     window.findChild<QPushButton*>("Btn_LinkMonitor")->click();
-    window.findChild<QTabWidget*>("tabWidget")
-        ->setCurrentWidget(window.findChild<QWidget*>("tab_2"));
-    window.findChild<QTabWidget*>("tabWidget_2")
-        ->setCurrentWidget(window.findChild<QWidget*>("tab_CellChart"));
-
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout,
-                     [&] { longest = qMax(longest, sinceTick.restart()); });
-    ticks.start(10);
-    sinceTick.start();
+    showCellChart(window);
+    StallMeter stall;
     QElapsedTimer clock;
     clock.start();
     window.findChild<QLineEdit*>("lineEdit_His_Data_Qty")->setText("200");
@@ -71,7 +48,7 @@ int main(int argc, char** argv) {
         waitFor(session, &BmuSession::operationFinished, 120000);
     std::printf("history read of 200 records with Live every 5 s, chart and link monitor open\n");
     std::printf("read took        %.1f s\n", clock.elapsed() / 1000.0);
-    std::printf("longest stall    %lld ms (between 10 ms ticks)\n", longest);
+    std::printf("longest stall    %lld ms (between 10 ms ticks)\n", stall.longestMs);
     std::printf("screenshot       %s\n", qPrintable(liveShot));
     return 0;
 }

@@ -4,44 +4,35 @@
 //     4 KB reads (the longest single read);
 //   - the peak memory of a process reading a 63 KB workbook holding one 60 MB text;
 //   - the longest stall of the window's thread while a 200 000-row log is translated,
-//     as the longest gap between the ticks of a 10 ms timer.
+//     as the longest gap between the ticks of a 10 ms timer;
+//   - connection attempts against a BMU that accepts and closes every connection at once,
+//     with the link's own back-off.
 //
-//   bench_reliability            runs all three
+//   bench_reliability [seconds]   runs all four, the last for that long (default 60)
 //   bench_reliability --peak-rss FILE   (internal) reads FILE and prints its peak RSS
 
-#include "app/mainwindow.h"
+#include "bench/benchwait.h"
 #include "files/spreadsheetreader.h"
 #include "files/translationrun.h"
 #include "files/workbookbuilder.h"
 #include "link/frameassembler.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
 // Peak resident memory of this process so far, in MB.
 double peakRssMb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return -1;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
 }
 
 void assemblerFlood() {
@@ -88,18 +79,6 @@ void stringBombMemory(const QString& folder) {
                 reader.readAllStandardOutput().constData());
 }
 
-// Runs the event loop until done() holds, checking every 20 ms.
-void waitUntil(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    check.start(20);
-    loop.exec();
-}
-
 void translationStall(const QString& folder) {
     constexpr int rows = 200000;
     const QString path = QDir(folder).filePath(QStringLiteral("log.txt"));
@@ -118,21 +97,38 @@ void translationStall(const QString& folder) {
     window.askOpenFileName = [path](QWidget*, const QString&, const QString&, const QString&) {
         return path;
     };
-    QElapsedTimer sinceTick;
-    qint64 longestGap = 0;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout,
-                     [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
+    StallMeter stall;
     QElapsedTimer total;
     total.start();
-    ticks.start(10);
-    sinceTick.start();
     window.findChild<QPushButton*>(QStringLiteral("Btn_TransFromFile"))->click();
-    waitUntil([&] { return !window.findChild<TranslationRun*>(); });
-    ticks.stop();
+    if (auto* run = window.findChild<TranslationRun*>())
+        waitFor(run, &QObject::destroyed, 600000);
+    stall.ticks.stop();
     std::printf("translating %d rows: %d rows shown after %.1f s; longest stall of the "
                 "window's thread %lld ms\n",
-                rows, table->rowCount(), total.elapsed() / 1000.0, longestGap);
+                rows, table->rowCount(), total.elapsed() / 1000.0, stall.longestMs);
+}
+
+void reconnectAttempts(int seconds) {
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHost))
+        return;
+    int accepted = 0;
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* peer = server.nextPendingConnection()) {
+            accepted += 1;
+            peer->close();
+            peer->deleteLater();
+        }
+    });
+    BmuLink link;
+    link.setEndpoint(QStringLiteral("127.0.0.1"), server.serverPort());
+    link.connectToBmu();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::printf("accept-and-close BMU: %d connection attempts in %d s (%.1f per minute)\n",
+                accepted, seconds, accepted * 60.0 / seconds);
 }
 
 } // namespace
@@ -153,5 +149,6 @@ int main(int argc, char** argv) {
     assemblerFlood();
     stringBombMemory(folder.path());
     translationStall(folder.path());
+    reconnectAttempts(argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 60);
     return 0;
 }

@@ -1,13 +1,22 @@
 #pragma once
 
+// Set-up shared by the benchmarks and the screenshot programs: the event loop run until a
+// signal, a session or the window linked to a BMU on loopback, and the longest stall of
+// the event loop.
+
 #include "app/mainwindow.h"
 #include "link/bmusession.h"
+#include "sim/bmusimulator.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QObject>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
+#include <cstdio>
 
 // Runs the event loop until `signal` of `sender` fires, or for at most `limitMs`.
 template <typename Sender, typename Signal>
@@ -42,3 +51,25 @@ inline bool pressAndWait(MainWindow& window, const char* button, int limitMs = 2
     window.findChild<QPushButton*>(button)->click();
     return waitFor(window.bmuSession(), &BmuSession::operationFinished, limitMs);
 }
+
+// Shows Diagnosis > Cell Chart.
+inline void showCellChart(MainWindow& window) {
+    window.findChild<QTabWidget*>("tabWidget")
+        ->setCurrentWidget(window.findChild<QWidget*>("tab_2"));
+    window.findChild<QTabWidget*>("tabWidget_2")
+        ->setCurrentWidget(window.findChild<QWidget*>("tab_CellChart"));
+}
+
+// The longest gap between two ticks of a 10 ms timer since the meter was made: how long the
+// event loop of this thread stalled.
+struct StallMeter {
+    StallMeter() {
+        QObject::connect(&ticks, &QTimer::timeout,
+                         [this] { longestMs = qMax(longestMs, sinceTick.restart()); });
+        ticks.start(10);
+        sinceTick.start();
+    }
+    QTimer ticks;
+    QElapsedTimer sinceTick;
+    qint64 longestMs = 0;
+};
