@@ -3,13 +3,13 @@
 // The operations the tests start, built as the window builds them from what the
 // session knows.
 
+#include "config/setupread.h"
 #include "config/setupwrite.h"
 #include "firmware/packets.h"
 #include "firmware/transferheader.h"
 #include "history/historyread.h"
 #include "link/hexcommand.h"
 #include "monitor/bmsinforead.h"
-#include "monitor/statusrefresh.h"
 #include "tests/session/sessionrig.h"
 
 inline Operation* firmwareTransfer(SessionRig& rig, const QByteArray& image,
@@ -44,6 +44,8 @@ inline Operation* operationNamed(SessionRig& rig, const QString& name) {
         return new StatusRefresh;
     if (name.startsWith("bmsinfo"))
         return new BmsInfoRead(1);
+    if (name == "setup-read")
+        return new SetupRead(1);
     if (name == "setup-write")
         return setupWriteOfRead(rig);
     if (name == "history-bmu-45")
@@ -55,4 +57,13 @@ inline Operation* operationNamed(SessionRig& rig, const QString& name) {
     if (name == "table")
         return tableTransfer(rig);
     qFatal("no operation %s", qPrintable(name));
+}
+
+// Whether the BMU holds what the transfer of that name sent (true for other operations).
+inline bool transferArrived(SessionRig& rig, const QString& name) {
+    if (name == "firmware-bmu")
+        return rig.simulator.bmuFirmwareImage() == SessionRig::imageOf(300);
+    if (name == "table")
+        return rig.simulator.tableBytes() == demoTableBytes(rig.profile());
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "firmware/transfer.h"
 #include "link/bmusession.h"
 #include "link/crc.h"
+#include "monitor/statusrefresh.h"
 #include "sim/bmusimulator.h"
 #include "sim/demodata.h"
 
@@ -66,6 +67,8 @@ public:
                              requests.append({now - lastRequest, frame});
                              lastRequest = now;
                          });
+        QObject::connect(&session, &BmuSession::note,
+                         [this](const PaneNote& n) { noteLines << n.text; });
         clock.start();
     }
 
@@ -84,6 +87,11 @@ public:
         return up.wait(5000);
     }
 
+    // Connected, with the system learnt by a refresh as the window does first.
+    bool connectAndRefresh() {
+        return connectLink() && run(new StatusRefresh).outcome == Outcome::Done;
+    }
+
     // Starts the operation and waits for its end; the result, or a "never ended" failure.
     OperationResult run(Operation* operation, int limitMs = 60000) {
         QSignalSpy ended(&session, &BmuSession::operationFinished);
@@ -95,26 +103,23 @@ public:
         return ended.first().first().value<OperationResult>();
     }
 
-    // Forgets the requests so far: the log starts with the next one.
+    // Forgets the requests and pane lines so far: the logs start with the next ones.
     void markLog() {
         requests.clear();
+        noteLines.clear();
         lastRequest = clock.elapsed();
     }
 
-    // Every pane line the session wrote, in order.
+    // Every pane line the session wrote since the last markLog(), in order.
     QStringList notes() const { return noteLines; }
-    void recordNotes() {
-        QObject::connect(&session, &BmuSession::note,
-                         [this](const PaneNote& n) { noteLines << n.text; });
-    }
 
     const SystemProfile& profile() const { return simulator.device().profile(); }
 
-    // A transfer plan for an image, as the firmware choice would build it.
-    static QByteArray imageOf(int size, int seed = 1) {
+    // A firmware image of that size.
+    static QByteArray imageOf(int size) {
         QByteArray image(size, '\0');
         for (int i = 0; i < size; ++i)
-            image[i] = char((i * 131 + seed * 17 + i / 251) & 0xFF);
+            image[i] = char((i * 131 + 17 + i / 251) & 0xFF);
         return image;
     }
 
