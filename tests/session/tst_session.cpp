@@ -65,24 +65,15 @@ class TestSession : public QObject {
     Q_OBJECT
 
 private slots:
-    void userDisconnectStaysDisconnected() {
+    // A BMU that drops the link: it comes back by itself, at once, then after 100, 200, 400,
+    // 400 ... ms, a handful of attempts, not thousands; the user's Disconnect ends it for good.
+    void dropAndDisconnect() {
         BarePeer peer;
-        BmuLink link;
-        QSignalSpy up(&link, &BmuLink::connected);
-        QVERIFY(peer.connect(&link));
-        QCOMPARE(up.first().first().toBool(), true); // the user's own attempt
-        QSignalSpy peerClosed(peer.socket, &QTcpSocket::disconnected);
-        link.disconnectFromBmu();
-        QVERIFY(peerClosed.count() > 0 || peerClosed.wait(3000));
-        QTest::qWait(1500);
-        QCOMPARE(peer.accepted, 1); // no reconnection after the user's Disconnect
-    }
-
-    // A BMU that accepts and closes at once: the link comes back by itself, at once, then
-    // after 100, 200, 400, 400 ... ms: a handful of attempts, not thousands.
-    void droppedLinkComesBackBackingOff() {
-        BarePeer peer;
-        QObject::connect(&peer.server, &QTcpServer::newConnection, [&] { peer.socket->close(); });
+        bool drop = true;
+        QObject::connect(&peer.server, &QTcpServer::newConnection, [&] {
+            if (drop)
+                peer.socket->close();
+        });
         BmuLink link;
         SessionTiming timing;
         timing.reconnectFirstMs = 100;
@@ -96,8 +87,17 @@ private slots:
                  qPrintable(QString::number(peer.accepted)));
         QVERIFY(attempts.count() >= 2);
         QCOMPARE(attempts.at(1).first().toInt(), 2); // attempts are counted
-        QCOMPARE(up.last().first().toBool(), false); // not the user's attempt: no message box
+        QCOMPARE(up.first().first().toBool(), true); // the user's own attempt
+        QCOMPARE(up.last().first().toBool(), false); // not the user's: no message box
+
+        drop = false;
+        QTRY_VERIFY(link.isConnected() && peer.socket->state() == QAbstractSocket::ConnectedState);
+        const int accepted = peer.accepted;
+        QSignalSpy peerClosed(peer.socket, &QTcpSocket::disconnected);
         link.disconnectFromBmu();
+        QVERIFY(peerClosed.count() > 0 || peerClosed.wait(3000));
+        QTest::qWait(1500);
+        QCOMPARE(peer.accepted, accepted); // no reconnection after the user's Disconnect
     }
 
     void exceptionReplyIsOneLine() {
@@ -218,90 +218,85 @@ private slots:
         QCOMPARE(requestsAtIdle, rig.requests.size());
     }
 
-    void refusedWithoutLink() {
+    // Refused before anything is sent: any operation without a link, and a BMS read before
+    // a refresh has found a BMS.
+    void refusedBeforeSending() {
         SessionRig rig;
         QSignalSpy busy(&rig.session, &BmuSession::busyChanged);
         for (const char* name : {"refresh", "history-bmu-45", "firmware-bmu"})
             QCOMPARE(rig.run(operationNamed(rig, name)).message,
                      QStringLiteral("Not connected to the BMU: press Connect first."));
         QCOMPARE(busy.count(), 0);
+        QVERIFY(rig.connectLink());
+        QCOMPARE(rig.run(new BmsInfoRead(0)).outcome, Outcome::Failed);
+        QVERIFY(rig.notes().first().contains(QStringLiteral("press Refresh")));
         QCOMPARE(rig.simulator.requestLog().size(), 0);
     }
 
-    void bmsReadWithoutBms() {
-        SessionRig rig;
-        QVERIFY(rig.connectLink());
-        QCOMPARE(rig.run(new BmsInfoRead(0)).outcome, Outcome::Failed);
-        QCOMPARE(rig.requests.size(), 0);
-        QVERIFY(rig.notes().first().contains(QStringLiteral("press Refresh")));
+    void howOperationsEnd_data() {
+        QTest::addColumn<bool>("firmware"); // a long firmware update, else a history read
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("said"); // in the result's message or the last pane line
+        QTest::newRow("update, Disconnect")
+            << true << "disconnect" << Outcome::Stopped << "did not end";
+        QTest::newRow("history, Disconnect") << false << "disconnect" << Outcome::Stopped << "";
+        QTest::newRow("history, Cancel") << false << "cancel" << Outcome::Cancelled << "";
+        QTest::newRow("history, the BMU falls silent")
+            << false << "silence" << Outcome::Failed
+            << "No response from the BMU: reading the history stopped after 1 of 3 blocks.";
     }
 
-    void disconnectStopsTheOperation_data() {
-        QTest::addColumn<bool>("firmware"); // a firmware update, else a history read
-        QTest::newRow("firmware update") << true;
-        QTest::newRow("history read") << false;
-    }
-
-    void disconnectStopsTheOperation() {
+    // Well into the operation: it ends once, with no verdict of success, and nothing more
+    // goes out.
+    void howOperationsEnd() {
         QFETCH(bool, firmware);
+        QFETCH(QString, action);
+        QFETCH(QString, said);
         SessionRig rig;
         QVERIFY(rig.connectAndRefresh());
         rig.markLog();
         QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
-        QVERIFY(rig.session.start(firmware ? firmwareTransfer(rig, SessionRig::imageOf(20000))
-                                           : static_cast<Operation*>(new HistoryRead(0, 5))));
-        QTest::qWait(rig.ms(1500));
-        rig.session.disconnectFromBmu();
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(ended.first().first().value<OperationResult>().outcome, Outcome::Stopped);
-        QVERIFY(!rig.session.isBusy());
-        if (firmware) {
-            QVERIFY(rig.notes().filter(QStringLiteral("Successful")).isEmpty());
-            QVERIFY(rig.notes().last().contains(QStringLiteral("did not end")));
-        }
-        const int sent = rig.requests.size();
-        QTest::qWait(rig.ms(4000));
-        QCOMPARE(rig.requests.size(), sent); // nothing more goes out
-    }
-
-    void historyEndsAfterTheFirstBlock_data() {
-        QTest::addColumn<bool>("cancel"); // the user's Cancel, else the BMU falls silent
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("cancelled") << true << Outcome::Cancelled << "";
-        QTest::newRow("stalled") << false << Outcome::Failed
-                                 << "No response from the BMU: reading the history stopped "
-                                    "after 1 of 3 blocks.";
-    }
-
-    void historyEndsAfterTheFirstBlock() {
-        QFETCH(bool, cancel);
-        QFETCH(QString, message);
-        SessionRig rig;
-        QVERIFY(rig.connectLink());
         QSignalSpy blocks(&rig.session, &BmuSession::historyBlockRead);
-        QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
-        QVERIFY(rig.session.start(new HistoryRead(0, 3)));
-        QVERIFY(blocks.wait());
-        if (cancel)
+        QVERIFY(rig.session.start(firmware ? firmwareTransfer(rig, SessionRig::imageOf(20000))
+                                           : static_cast<Operation*>(new HistoryRead(0, 3))));
+        QTRY_VERIFY(rig.requests.size() >= 3 && (firmware || blocks.count() == 1));
+        if (action == "disconnect") {
+            rig.session.disconnectFromBmu();
+            QCOMPARE(ended.count(), 1); // at once
+        } else if (action == "cancel") {
             rig.session.cancel();
-        else
+        } else {
             rig.simulator.setDropEveryNth(1);
-        QVERIFY(ended.wait(rig.ms(20000)));
+        }
+        QVERIFY(ended.count() == 1 || ended.wait(rig.ms(20000)));
         const OperationResult result = ended.first().first().value<OperationResult>();
         QTEST(result.outcome, "outcome");
+        QVERIFY(result.message.contains(said) || rig.notes().last().contains(said));
+        QVERIFY(rig.notes().filter(QStringLiteral("Successful")).isEmpty());
         QVERIFY(blocks.count() < 3);
-        if (!message.isEmpty())
-            QCOMPARE(result.message, message);
+        const int sent = rig.requests.size();
+        QTest::qWait(rig.ms(4000));
+        QCOMPARE(rig.requests.size(), sent);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!rig.session.isBusy());
     }
 
-    void liveFollowsTheValues() {
+    // Live reads wait for the link and start at its return, follow the values, and stop
+    // with the link.
+    void liveFollowsTheLinkAndTheValues() {
         SessionRig rig(SystemPreset::HighVoltage, 0.1);
-        QVERIFY(rig.connectLink());
         LiveRefresh live(&rig.session);
-        live.setIntervalMs(300);
-        QSignalSpy reads(&rig.session, &BmuSession::statusRead);
+        live.setIntervalMs(50);
         live.setEnabled(true);
+        QCOMPARE(live.statusText(), QStringLiteral("Not connected"));
+        QTest::qWait(300);
+        QCOMPARE(rig.requests.size(), 0);
+        live.setIntervalMs(5000);
+        QSignalSpy reads(&rig.session, &BmuSession::statusRead);
+        QVERIFY(rig.connectLink());
+        QVERIFY(reads.wait(2500)); // at once, not an interval later
+        live.setIntervalMs(300);
         for (int soc : {37, 61, 12}) {
             rig.simulator.setRegister(0x0500, quint16(soc)); // the state of charge
             // The read under way may have gone out before the change: the next one shows it.
@@ -310,22 +305,19 @@ private slots:
         QVERIFY(live.statusText().startsWith(QStringLiteral("Live · updated ")));
         // The two requests of a refresh, nothing else, never closer than half the interval
         // from one pair to the next.
-        QVERIFY(reads.count() >= 3);
         for (int i = 0; i < rig.requests.size(); ++i) {
             QVERIFY(isStatusRequest(rig.requests[i].frame));
             if (i % 2 == 0 && i > 0)
                 QVERIFY2(rig.requests[i].gapMs >= 150, "a read came early");
         }
+        rig.session.link()->disconnectFromBmu();
+        QTRY_COMPARE(live.statusText(), QStringLiteral("Not connected"));
+        live.setEnabled(false);
+        QCOMPARE(live.statusText(), QString());
     }
 
-    void livePausesForOtherOperations_data() {
-        QTest::addColumn<QString>("operation");
-        QTest::newRow("history read") << "history-bmu-45";
-        QTest::newRow("firmware transfer") << "firmware-bmu";
-    }
-
+    // A firmware transfer runs alone: live reads wait for its end and resume at once.
     void livePausesForOtherOperations() {
-        QFETCH(QString, operation);
         SessionRig rig(SystemPreset::HighVoltage, 0.1);
         QVERIFY(rig.connectAndRefresh());
         LiveRefresh live(&rig.session);
@@ -337,33 +329,16 @@ private slots:
         int operationRequests = -1; // the requests received up to the operation's end
         connect(&rig.session, &BmuSession::operationFinished, this,
                 [&] { operationRequests = rig.requests.size(); });
-        QVERIFY(rig.session.start(operationNamed(rig, operation)));
+        QVERIFY(rig.session.start(operationNamed(rig, "firmware-bmu")));
         const QString running = rig.session.currentOperation()->name();
         QTRY_COMPARE(live.statusText(), QStringLiteral("Paused: %1 running").arg(running));
         QTRY_VERIFY_WITH_TIMEOUT(operationRequests > 0, 60000);
         for (int i = 0; i < operationRequests; ++i)
             QVERIFY2(!isStatusRequest(rig.requests[i].frame), "a status read interleaved");
-        QVERIFY(transferArrived(rig, operation));
+        QVERIFY(transferArrived(rig, "firmware-bmu"));
         // Live resumes at once with the read that fell due.
         QTRY_VERIFY(rig.requests.size() > operationRequests);
         QVERIFY(isStatusRequest(rig.requests.value(operationRequests).frame));
-    }
-
-    void livePausesWithoutLink() {
-        SessionRig rig(SystemPreset::HighVoltage, 0.1);
-        LiveRefresh live(&rig.session);
-        live.setIntervalMs(50);
-        live.setEnabled(true);
-        QCOMPARE(live.statusText(), QStringLiteral("Not connected"));
-        QTest::qWait(300);
-        QCOMPARE(rig.requests.size(), 0);
-        QSignalSpy reads(&rig.session, &BmuSession::statusRead);
-        QVERIFY(rig.connectLink());
-        QVERIFY(reads.wait(2000)); // at once on the link's return, not an interval later
-        rig.session.link()->disconnectFromBmu();
-        QTRY_COMPARE(live.statusText(), QStringLiteral("Not connected"));
-        live.setEnabled(false);
-        QCOMPARE(live.statusText(), QString());
     }
 
     void linkLossIsSaidAtOnce() {
@@ -440,7 +415,7 @@ private slots:
     }
 
     // The monitor's rows are the frames the BMU received and answered, under link faults
-    // too, and it records nothing while off.
+    // too.
     void monitorRowsFollowTheLink() {
         QFETCH(QString, fault);
         QFETCH(bool, crcErrors);
@@ -482,11 +457,6 @@ private slots:
         QCOMPARE(c.timeouts > 0, timeouts);
         if (!timeouts)
             QCOMPARE(c.replies, qint64(sent.size())); // every request answered once
-
-        monitor.setRecording(false);
-        const int rows = log.rowCount();
-        rig.run(new StatusRefresh);
-        QCOMPARE(log.rowCount(), rows);
     }
 
     // An operation started the moment the last one ends (its end comes to the monitor
