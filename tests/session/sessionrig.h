@@ -72,9 +72,10 @@ public:
         clock.start();
     }
 
-    void setFastReads(bool on, int minimumGapMs = SessionTiming().minimumGapMs) {
+    // Paged reads paced by the replies, never closer than the gap.
+    void setFastReads(int minimumGapMs) {
         SessionTiming timing = session.timing();
-        timing.fastReads = on;
+        timing.fastReads = true;
         timing.minimumGapMs = minimumGapMs;
         session.setTiming(timing);
     }
