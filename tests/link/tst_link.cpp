@@ -72,15 +72,10 @@ private slots:
         QTest::newRow("102-register status reply") << readReply(102) << Frames{readReply(102)} << 0;
         QTest::newRow("echo, reply and exception in one segment")
             << echo + reply + exception << Frames{echo, reply, exception} << 0;
-        QTest::newRow("leading garbage")
-            << QByteArray::fromHex("FFFE0001") + reply << Frames{reply} << 0;
-        QTest::newRow("bad CRC") << badCrc << Frames{} << 1;
+        QTest::newRow("garbage, an unknown function, an odd byte count, then a reply")
+            << QByteArray::fromHex("FFFE00010107AABBCC010303") + reply << Frames{reply} << 0;
         QTest::newRow("bad CRC then good") << badCrc + reply << Frames{reply} << 1;
         QTest::newRow("good, two bad") << reply + badCrc + badCrc << Frames{reply} << 2;
-        QTest::newRow("unknown function")
-            << QByteArray::fromHex("0107AABBCC") + reply << Frames{reply} << 0;
-        QTest::newRow("odd byte count")
-            << QByteArray::fromHex("010303") + reply << Frames{reply} << 0;
         QTest::newRow("two 0xFF bytes") << QByteArray::fromHex("FFFF") << Frames{} << 0;
     }
 
@@ -229,23 +224,21 @@ private slots:
         QTest::addColumn<bool>("sent");
         QTest::addColumn<QString>("request");
         QTest::addColumn<QString>("what");
-        QTest::newRow("read request") << "01 03 05 58 00 41 04 E5" << true << ""
-                                      << "read 0x0558, count 65";
-        QTest::newRow("read reply names its request")
-            << appendCrcHex("01 03 04 00 01 00 02") << false << "01 03 00 10 00 02 C5 CE"
-            << "reply to read 0x0010, count 2";
-        QTest::newRow("reply with no request") << appendCrcHex("01 03 02 00 01") << false << ""
-                                               << "reply, count 1";
-        QTest::newRow("write") << appendCrcHex("01 10 05 A0 00 02 04 00 01 81 00") << true << ""
-                               << "write 0x05A0, count 2";
-        QTest::newRow("echo") << appendCrcHex("01 10 05 A0 00 02") << false << ""
-                              << "echo of write 0x05A0, count 2";
-        QTest::newRow("exception") << appendCrcHex("01 83 02") << false << ""
-                                   << "exception 2 (illegal data address) to function 03";
-        QTest::newRow("other function") << appendCrcHex("01 06 00 10 00 01") << true << ""
-                                        << "function 06";
-        QTest::newRow("short") << "01 03 05" << false << ""
-                               << "short frame of 3 bytes";
+        const auto row = [](const char* tag, const QString& frame, bool sent, const char* request,
+                            const char* what) {
+            QTest::newRow(tag) << frame << sent << QString(request) << QString(what);
+        };
+        row("read request", "01 03 05 58 00 41 04 E5", true, "", "read 0x0558, count 65");
+        row("read reply names its request", appendCrcHex("01 03 04 00 01 00 02"), false,
+            "01 03 00 10 00 02 C5 CE", "reply to read 0x0010, count 2");
+        row("reply with no request", appendCrcHex("01 03 02 00 01"), false, "", "reply, count 1");
+        row("write", appendCrcHex("01 10 05 A0 00 02 04 00 01 81 00"), true, "",
+            "write 0x05A0, count 2");
+        row("echo", appendCrcHex("01 10 05 A0 00 02"), false, "", "echo of write 0x05A0, count 2");
+        row("exception", appendCrcHex("01 83 02"), false, "",
+            "exception 2 (illegal data address) to function 03");
+        row("other function", appendCrcHex("01 06 00 10 00 01"), true, "", "function 06");
+        row("short", "01 03 05", false, "", "short frame of 3 bytes");
     }
 
     void frameDescriptions() {

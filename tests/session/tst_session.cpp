@@ -361,21 +361,28 @@ private slots:
             QCOMPARE(quint8(setup.bytes.at(1)), quint8(written));
     }
 
-    void monitorRowsFollowTheLink_data() {
+    void linkObservers_data() {
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("arguments"); // of the program, which sets up the traces
         QTest::addColumn<bool>("crcErrors");
         QTest::addColumn<bool>("timeouts");
-        QTest::newRow("sound") << "sound" << false << false;
-        QTest::newRow("corrupt2") << "corrupt2" << true << true;
-        QTest::newRow("drop3") << "drop3" << false << true;
+        QTest::newRow("sound, --trace")
+            << "sound" << QStringList{"voltaro", "--trace"} << false << false;
+        QTest::newRow("corrupt2") << "corrupt2" << QStringList{"voltaro"} << true << true;
+        QTest::newRow("drop3") << "drop3" << QStringList{"voltaro"} << false << true;
     }
 
-    // The monitor's rows are the frames the BMU received and answered, under link faults
-    // too.
-    void monitorRowsFollowTheLink() {
+    // A refresh watched by the link monitor and the traces. The monitor's rows are the
+    // frames the BMU received and answered, under link faults too. Traces are off by
+    // default; with --trace each frame sent or received is one line of voltaro.link, and no
+    // trace line holds anything but printable ASCII.
+    void linkObservers() {
         QFETCH(QString, fault);
         QFETCH(bool, crcErrors);
         QFETCH(bool, timeouts);
+        QFETCH(QStringList, arguments);
+        const CommandLine command = parseCommandLine(arguments);
+        QVERIFY(command.error.isEmpty());
         SessionRig rig;
         LinkMonitor monitor(&rig.session);
         QVERIFY(rig.connectLink());
@@ -384,8 +391,20 @@ private slots:
                 f.apply(rig.simulator, rig.scale);
         monitor.setRecording(true);
         rig.markLog();
+        QSignalSpy framesOut(&rig.session, &BmuSession::frameSent);
+        QSignalSpy framesIn(&rig.session, &BmuSession::frameReceived);
+        QLoggingCategory::setFilterRules(command.trace ? QLatin1String(TraceAllRule) : QString());
+        traceCategories.clear();
+        traceLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(captureTrace);
         const OperationResult result = rig.run(new StatusRefresh);
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
         QCOMPARE(result.outcome == Outcome::Done, !timeouts);
+        QCOMPARE(traceCategories.count("voltaro.link"),
+                 command.trace ? framesOut.count() + framesIn.count() : 0);
+        for (const QString& line : qAsConst(traceLines))
+            QVERIFY2(line.contains(QRegularExpression("^[\\x20-\\x7e]*$")), qPrintable(line));
 
         const LinkLog& log = *monitor.log();
         QVector<QByteArray> sent;
@@ -404,7 +423,6 @@ private slots:
         QTRY_COMPARE(rig.requests.size(), sent.size());
         for (int i = 0; i < sent.size(); ++i)
             QCOMPARE(sent[i], rig.requests[i].frame);
-
         QCoreApplication::processEvents(); // the end of the operation is taken queued
         const LinkCounters& c = log.counters();
         QCOMPARE(c.frames, qint64(log.rowCount()));
@@ -435,41 +453,6 @@ private slots:
         QCOMPARE(log.record(log.rowCount() - 1).operation, QString("setup read"));
         QCOMPARE(log.counters().timeouts, qint64(0));
         QCOMPARE(log.counters().replies * 2, log.counters().frames);
-    }
-
-    void traces_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("traced");
-        QTest::newRow("default") << QStringList{"voltaro"} << false;
-        QTest::newRow("--trace") << QStringList{"voltaro", "--trace"} << true;
-    }
-
-    // A status refresh, the way the program sets up its traces: off by default; with
-    // --trace each frame sent or received is one line of voltaro.link, and no trace line
-    // holds anything but printable ASCII.
-    void traces() {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, traced);
-        const CommandLine command = parseCommandLine(arguments);
-        QVERIFY(command.error.isEmpty());
-        QCOMPARE(command.trace, traced);
-        QLoggingCategory::setFilterRules(command.trace ? QLatin1String(TraceAllRule) : QString());
-        SessionRig rig;
-        QVERIFY(rig.connectLink());
-        QSignalSpy sent(&rig.session, &BmuSession::frameSent);
-        QSignalSpy received(&rig.session, &BmuSession::frameReceived);
-        traceCategories.clear();
-        traceLines.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(captureTrace);
-        const OperationResult result = rig.run(new StatusRefresh);
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(result.outcome, Outcome::Done);
-        QVERIFY(sent.count() >= 2);
-        QCOMPARE(traceCategories.count("voltaro.link"),
-                 traced ? sent.count() + received.count() : 0);
-        for (const QString& line : qAsConst(traceLines))
-            QVERIFY2(line.contains(QRegularExpression("^[\\x20-\\x7e]*$")), qPrintable(line));
     }
 };
 
