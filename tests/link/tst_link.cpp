@@ -1,5 +1,5 @@
-// The link's framing (the CRC, the assembly of the byte stream into reply frames) and the
-// link monitor's log: a ring that keeps the newest frames within its bound, counters over
+// The link's framing (the assembly of the byte stream into reply frames) and the link
+// monitor's log: a ring that keeps the newest frames within its bound, counters over
 // every frame, the rows as text, and what a frame is said to be.
 
 #include "link/crc.h"
@@ -7,11 +7,9 @@
 #include "link/hexcommand.h"
 #include "link/linklog.h"
 #include "link/linkmonitor.h"
-#include "link/stretchcrc.h"
 
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -27,14 +25,6 @@ QByteArray readReply(int registers) {
     for (int i = 0; i < registers * 2; ++i)
         frame.append(char(i * 7 + 1));
     return withCrc(bytesToHexCommand(frame));
-}
-
-QByteArray randomBytes(int size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator random(seed);
-    for (char& byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
 }
 
 FrameRecord frameNumber(int n) {
@@ -54,12 +44,6 @@ class TestLink : public QObject {
     Q_OBJECT
 
 private slots:
-    void crcKnownAnswers() {
-        QCOMPARE(crcText(modbusCrc16(QByteArray())), QStringLiteral("FFFF"));
-        QCOMPARE(modbusCrc16("123456789"), quint16(0x4B37)); // the standard check value
-        QCOMPARE(crcText(0x4B37), QStringLiteral("374B"));   // low byte first, as sent
-    }
-
     void assembly_data() {
         QTest::addColumn<QByteArray>("stream");
         QTest::addColumn<Frames>("frames");
@@ -105,19 +89,16 @@ private slots:
     // front of the buffer made it quadratic: seconds for one readyRead), keep no more than
     // one frame waiting, and leave the next good reply to be found.
     void floodCostsLinearTime_data() {
-        QTest::addColumn<QByteArray>("flood");
         QTest::addColumn<int>("segment");
-        constexpr int size = 1 << 20;
-        // Read headers of the longest reply over and over: every third byte starts a frame
-        // whose CRC must be checked, and none is good.
-        QTest::newRow("read headers, at once")
-            << QByteArray("\x01\x03\xF8").repeated(size / 3) << size;
-        QTest::newRow("noise, 4 KB segments") << randomBytes(size, 12) << 4096;
+        QTest::newRow("at once") << (1 << 20);
+        QTest::newRow("4 KB segments") << 4096;
     }
 
     void floodCostsLinearTime() {
-        QFETCH(QByteArray, flood);
         QFETCH(int, segment);
+        // Read headers of the longest reply over and over: every third byte starts a frame
+        // whose CRC must be checked, and none is good.
+        const QByteArray flood = QByteArray("\x01\x03\xF8").repeated((1 << 20) / 3);
         FrameAssembler assembler;
         QElapsedTimer clock;
         clock.start();
@@ -133,25 +114,6 @@ private slots:
         for (int i = 0; i < FrameAssembler::MaxFrameLength && frames.isEmpty(); ++i)
             frames = assembler.feed(i == 0 ? reply : QByteArray(1, '\0'));
         QCOMPARE(frames, Frames{reply});
-    }
-
-    // The constant-time CRC of a stretch is the CRC computed byte by byte, for every
-    // stretch up to the longest frame, after the buffer grew in pieces and lost bytes at
-    // its front.
-    void stretchCrcIsTheCrcOfTheStretch() {
-        const QByteArray stream = randomBytes(700, 3);
-        StretchCrc crcs;
-        crcs.append(stream.constData(), 100);
-        crcs.append(stream.constData() + 100, 600);
-        crcs.dropFront(300); // the buffer now holds stream[300, 700)
-        const QByteArray buffer = stream.mid(300);
-        for (int start = 0; start < buffer.size(); ++start) {
-            for (int end = start; end <= qMin(buffer.size(), start + StretchCrc::MaxLength);
-                 ++end) {
-                if (crcs.crcOf(start, end) != modbusCrc16(buffer.mid(start, end - start)))
-                    QFAIL(qPrintable(QStringLiteral("stretch [%1, %2)").arg(start).arg(end)));
-            }
-        }
     }
 
     void ringKeepsItsBound_data() {
@@ -200,11 +162,8 @@ private slots:
 
     void textOfOneOperation() {
         LinkLog log(9);
-        QSignalSpy seen(&log, &LinkLog::operationSeen);
         for (int n = 1; n <= 12; ++n)
             log.append(frameNumber(n));
-        QCOMPARE(seen.count(), 2);
-        QCOMPARE(log.operations(), (QStringList{"status refresh", "history read"}));
 
         // Frames 4..12 are kept.
         const QStringList all = log.text().split('\n', Qt::SkipEmptyParts);

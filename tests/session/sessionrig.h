@@ -68,7 +68,7 @@ public:
                              lastRequest = now;
                          });
         QObject::connect(&session, &BmuSession::note,
-                         [this](const PaneNote& n) { noteLines << n.text; });
+                         [this](const PaneNote& n) { notes << n.text; });
         clock.start();
     }
 
@@ -107,12 +107,9 @@ public:
     // Forgets the requests and pane lines so far: the logs start with the next ones.
     void markLog() {
         requests.clear();
-        noteLines.clear();
+        notes.clear();
         lastRequest = clock.elapsed();
     }
-
-    // Every pane line the session wrote since the last markLog(), in order.
-    QStringList notes() const { return noteLines; }
 
     const SystemProfile& profile() const { return simulator.device().profile(); }
 
@@ -128,9 +125,9 @@ public:
     BmuSimulator simulator;
     BmuSession session;
     QVector<LoggedRequest> requests;
+    QStringList notes; // every pane line the session wrote since the last markLog(), in order
 
 private:
     QElapsedTimer clock;
     qint64 lastRequest = 0;
-    QStringList noteLines;
 };

@@ -56,23 +56,13 @@ QStringList framesOf(const QVector<LoggedRequest>& requests) {
     return frames;
 }
 
-// What the session reported while an operation ran.
-struct Reported {
-    QVector<QByteArray> statusBlocks;
-    QVector<QByteArray> bmsBlocks; // per pass
-    QVector<QByteArray> historyBlocks;
-    int setupsWritten = 0;
-
-    explicit Reported(BmuSession& session) {
-        QObject::connect(&session, &BmuSession::statusRead,
-                         [this](const QByteArray& b) { statusBlocks << b; });
-        QObject::connect(&session, &BmuSession::bmsInfoRead,
-                         [this](int, const QByteArray& b, int) { bmsBlocks << b; });
-        QObject::connect(&session, &BmuSession::historyBlockRead,
-                         [this](int, const QByteArray& b) { historyBlocks << b; });
-        QObject::connect(&session, &BmuSession::setupWritten, [this] { setupsWritten += 1; });
-    }
-};
+// The blocks the spy caught, one an emission: its argument at `index`.
+QVector<QByteArray> blocksOf(const QSignalSpy& spy, int index) {
+    QVector<QByteArray> blocks;
+    for (const QList<QVariant>& arguments : spy)
+        blocks << arguments.at(index).toByteArray();
+    return blocks;
+}
 
 } // namespace
 
@@ -120,19 +110,15 @@ private slots:
 
         SessionRig rig(operation.contains("qpa5") ? SystemPreset::Qpa5 : SystemPreset::HighVoltage,
                        Scale);
-        QVERIFY(rig.connectLink());
         // What a sound link shows, read first as the window's recording did: a refresh
         // (with the information of the first BMS) before every operation but the refresh
         // itself, which runs on a fresh system, and a twin system for its clean values.
-        Reported clean(rig.session);
-        if (operation != "refresh") {
-            QCOMPARE(rig.run(new StatusRefresh).outcome, Outcome::Done);
-        } else {
-            SessionRig twin(SystemPreset::HighVoltage, Scale);
-            Reported twinShown(twin.session);
-            QVERIFY(twin.connectAndRefresh());
-            clean.statusBlocks = twinShown.statusBlocks;
-        }
+        SessionRig twin(SystemPreset::HighVoltage, Scale);
+        SessionRig& clean = operation == "refresh" ? twin : rig;
+        QSignalSpy cleanStatus(&clean.session, &BmuSession::statusRead);
+        QSignalSpy cleanBms(&clean.session, &BmuSession::bmsInfoRead);
+        QVERIFY(rig.connectLink() && (&clean == &rig || twin.connectLink()));
+        QCOMPARE(clean.run(new StatusRefresh).outcome, Outcome::Done);
         const QVector<QByteArray> log =
             logBlocks(rig.simulator, operation.contains("bms2") ? 2 : 0);
 
@@ -145,7 +131,10 @@ private slots:
             });
         }
         rig.markLog();
-        Reported shown(rig.session);
+        QSignalSpy status(&rig.session, &BmuSession::statusRead);
+        QSignalSpy bms(&rig.session, &BmuSession::bmsInfoRead);
+        QSignalSpy history(&rig.session, &BmuSession::historyBlockRead);
+        QSignalSpy written(&rig.session, &BmuSession::setupWritten);
         const OperationResult result = rig.run(operationNamed(rig, operation));
         QVERIFY2(result.operation != "never ended", "the operation never ended");
         if (!fault.replyLost)
@@ -154,17 +143,17 @@ private slots:
 
         // No value a sound link would not show.
         if (operation == "refresh")
-            for (const QByteArray& block : shown.statusBlocks)
-                QCOMPARE(block, clean.statusBlocks.first());
-        for (const QByteArray& block : shown.bmsBlocks)
-            QVERIFY(clean.bmsBlocks.contains(block));
-        for (const QByteArray& block : shown.historyBlocks)
+            for (const QByteArray& block : blocksOf(status, 0))
+                QCOMPARE(block, blocksOf(cleanStatus, 0).first());
+        for (const QByteArray& block : blocksOf(bms, 1))
+            QVERIFY(blocksOf(cleanBms, 1).contains(block));
+        for (const QByteArray& block : blocksOf(history, 1))
             QVERIFY2(log.contains(block), "a history block the BMU does not hold");
-        if (shown.setupsWritten > 0)
+        if (written.count() > 0)
             QVERIFY(!rig.simulator.setupWrites().isEmpty());
         if (result.outcome == Outcome::Done)
             QVERIFY(transferArrived(rig, operation));
-        QCOMPARE(rig.notes().filter("Fast reads").size(), fault.name == "fast-late" ? 1 : 0);
+        QCOMPARE(rig.notes.filter("Fast reads").size(), fault.name == "fast-late" ? 1 : 0);
         QCOMPARE(framesOf(rig.requests), framesOf(golden));
         // Gaps: the first one counts from the press; each other one within a tolerance
         // for the scheduling of a loaded test machine. Where the BMU closes the link, a
