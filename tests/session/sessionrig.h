@@ -3,7 +3,6 @@
 // One session linked to one simulated BMU in the same process, at scaled timing: the
 // rig of every test that drives the tool's operations without a window.
 
-#include "firmware/tablefile.h"
 #include "firmware/transfer.h"
 #include "link/bmusession.h"
 #include "link/crc.h"

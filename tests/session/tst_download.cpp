@@ -112,9 +112,7 @@ void TestDownload::defences_data() {
         {"Error: Cannot write file %1/a.bin: the disk is full."}, aIndex);
 
     // A log.txt that is not taken leaves the one before in place.
-    QByteArray tooMany;
-    for (int i = 0; i <= 1000; ++i)
-        tooMany += QByteArray::number(i) + ".bin\n";
+    const QByteArray tooMany = QByteArray("x.bin\n").repeated(1001);
     row("index empty", withIndex("", {"b.bin"}), before, {}, {"log.txt"},
         {"Nothing be downloaded.", notTaken + "it is empty."}, before);
     row("index not on the server", {{"b.bin", "b"}}, before, {}, {"log.txt"},
