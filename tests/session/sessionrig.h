@@ -3,10 +3,10 @@
 // One session linked to one simulated BMU in the same process, at scaled timing: the
 // rig of every test that drives the tool's operations without a window.
 
-#include "firmware/tablefile.h"
 #include "firmware/transfer.h"
 #include "link/bmusession.h"
 #include "link/crc.h"
+#include "monitor/statusrefresh.h"
 #include "sim/bmusimulator.h"
 #include "sim/demodata.h"
 
@@ -66,12 +66,15 @@ public:
                              requests.append({now - lastRequest, frame});
                              lastRequest = now;
                          });
+        QObject::connect(&session, &BmuSession::note,
+                         [this](const PaneNote& n) { notes << n.text; });
         clock.start();
     }
 
-    void setFastReads(bool on, int minimumGapMs = SessionTiming().minimumGapMs) {
+    // Paged reads paced by the replies, never closer than the gap.
+    void setFastReads(int minimumGapMs) {
         SessionTiming timing = session.timing();
-        timing.fastReads = on;
+        timing.fastReads = true;
         timing.minimumGapMs = minimumGapMs;
         session.setTiming(timing);
     }
@@ -82,6 +85,11 @@ public:
         QSignalSpy up(session.link(), &BmuLink::connected);
         session.link()->connectToBmu();
         return up.wait(5000);
+    }
+
+    // Connected, with the system learnt by a refresh as the window does first.
+    bool connectAndRefresh() {
+        return connectLink() && run(new StatusRefresh).outcome == Outcome::Done;
     }
 
     // Starts the operation and waits for its end; the result, or a "never ended" failure.
@@ -95,26 +103,20 @@ public:
         return ended.first().first().value<OperationResult>();
     }
 
-    // Forgets the requests so far: the log starts with the next one.
+    // Forgets the requests and pane lines so far: the logs start with the next ones.
     void markLog() {
         requests.clear();
+        notes.clear();
         lastRequest = clock.elapsed();
-    }
-
-    // Every pane line the session wrote, in order.
-    QStringList notes() const { return noteLines; }
-    void recordNotes() {
-        QObject::connect(&session, &BmuSession::note,
-                         [this](const PaneNote& n) { noteLines << n.text; });
     }
 
     const SystemProfile& profile() const { return simulator.device().profile(); }
 
-    // A transfer plan for an image, as the firmware choice would build it.
-    static QByteArray imageOf(int size, int seed = 1) {
+    // A firmware image of that size.
+    static QByteArray imageOf(int size) {
         QByteArray image(size, '\0');
         for (int i = 0; i < size; ++i)
-            image[i] = char((i * 131 + seed * 17 + i / 251) & 0xFF);
+            image[i] = char((i * 131 + 17 + i / 251) & 0xFF);
         return image;
     }
 
@@ -122,9 +124,9 @@ public:
     BmuSimulator simulator;
     BmuSession session;
     QVector<LoggedRequest> requests;
+    QStringList notes; // every pane line the session wrote since the last markLog(), in order
 
 private:
     QElapsedTimer clock;
     qint64 lastRequest = 0;
-    QStringList noteLines;
 };
