@@ -150,10 +150,12 @@ private:
                                       .arg(batteryType, types.join(QStringLiteral(", "))));
             return ExitUsage;
         }
-        const SetupBytes bytes = composeSetupBytes(
-            inverterName, modulesGiven ? modules : QString::number(setupModuleCount(snapshot)),
-            typeIndex, grid == Unchanged ? now.gridIndex : grid,
-            phase == Unchanged ? now.phaseIndex : phase);
+        // On a high-voltage system the count is the modules per tower; the tower digit stays
+        // as the BMU reported it.
+        const SetupBytes bytes = composeSetupWrite(
+            snapshot, inverterName,
+            modulesGiven ? modules : QString::number(setupModuleCount(snapshot)), typeIndex,
+            grid == Unchanged ? now.gridIndex : grid, phase == Unchanged ? now.phaseIndex : phase);
         if (bytes.outcome != SetupBytes::Ok) {
             context.console.error(setupRefusalMessage(bytes.outcome));
             return ExitUsage;

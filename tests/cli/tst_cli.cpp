@@ -163,8 +163,9 @@ private slots:
         const SystemProfile& p = rig->profile();
         const QJsonObject now = reportOf(
             bmu() + QStringList{"setup", "--modules", "3", "--grid", "off", "--phase", "single"});
-        // The settings not given stay as they were; the module count goes as the window sends it.
-        const QByteArray written = QByteArray(1, char(p.inverterCode)) + char(3) +
+        // The settings not given stay as they were; a high-voltage count keeps its tower digit.
+        const char count = char(p.highVoltage ? p.bmsCount << 4 | 3 : 3);
+        const QByteArray written = QByteArray(1, char(p.inverterCode)) + count +
                                    char(p.batteryTypeCode) + QByteArray(3, '\0');
         QCOMPARE(rig->simulator.setupWrites(), QVector<QByteArray>{written});
         QCOMPARE(now["module_count"].toInt(), 3);
@@ -266,6 +267,11 @@ private slots:
         QTest::newRow("module count refused")
             << link + QStringList{"setup", "--modules", "256"} << "" << 2
             << "whole number from 0 to 255. Nothing was written.";
+        QTest::newRow("modules per tower above 15")
+            << link + QStringList{"setup", "--modules", "16"} << "" << 2
+            << "the modules per tower are a number from 0 to 15";
+        QTest::newRow("BMS beyond the towers")
+            << link + QStringList{"bms", "3"} << "" << 2 << "The system lists 2 BMS";
         QTest::newRow("inverter of the other family")
             << link + QStringList{"setup", "--inverter", "victron lv"} << "" << 2
             << "\"Victron LV\" is not an inverter of this system";
@@ -421,6 +427,12 @@ private slots:
 
         // The run closes its sessions to the server (Qt's FTP client does so on its own time).
         QTRY_COMPARE(server.sessionsClosed(), server.sessionsOpened());
+        // With the server gone the run fails as unreachable.
+        server.stop();
+        const CliRun down = runCommand(
+            {"download", "--server", QStringLiteral("ftp://127.0.0.1:%1").arg(server.port())});
+        QCOMPARE(down.code, int(ExitUnreachable));
+        QVERIFY(down.err.contains("Download failure, please check the internet connection."));
     }
 
     // A Chinese character takes two columns on a terminal: values and columns line up by
