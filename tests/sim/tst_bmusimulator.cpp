@@ -1,7 +1,7 @@
 // The simulated BMU where no test of the tool reaches it: what another Modbus master sees
-// (exception replies, silence, readiness), scenarios, seeds and its command line, one check
-// of each fault option on the socket, and a Modbus client written by others (Debian's
-// pymodbus). The operations the tool runs against it are tested end to end in
+// (framing, exception replies, silence, transfer verdicts, readiness), scenarios, seeds and its
+// command line, one check of each fault option on the socket, and a Modbus client written by others
+// (Debian's pymodbus). The operations the tool runs against it are tested end to end in
 // tests/session and tests/cli.
 
 #include "link/bytes.h"
@@ -33,6 +33,21 @@ QByteArray frame(const QString& hex) {
 
 QByteArray readFrame(quint16 address, quint16 count) {
     return frame("0103" + hexField(address) + hexField(count));
+}
+
+QByteArray words(std::initializer_list<quint16> values) {
+    QByteArray bytes;
+    for (quint16 value : values)
+        bytes.append(char(value >> 8)).append(char(value & 0xFF));
+    return bytes;
+}
+
+// A write of the bytes from address; the register count is the byte count halved, rounded
+// down, as the odd last packet of a transfer declares it.
+QByteArray writeFrame(quint16 address, const QByteArray& data) {
+    return frame("0110" + hexField(address) + hexField(quint16(data.size() / 2)) +
+                 QString::number(data.size(), 16).rightJustified(2, QLatin1Char('0')) +
+                 QString::fromLatin1(data.toHex()));
 }
 
 QByteArray ask(BmuDevice& device, const QByteArray& request) {
@@ -96,6 +111,83 @@ private slots:
         }
         QCOMPARE(device.peekRegister(0x0010), setup);
         QVERIFY(device.setupWrites().isEmpty());
+    }
+
+    // Every cut of the stream into two reads gives the frame, also after bytes that are no
+    // request; two frames in one read come out as two.
+    void parserFindsFramesInAnyCut_data() {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<QByteArray>("frame");
+        const QByteArray poll = hexToBytes(Command::BmsInfoReadyPoll);
+        QTest::newRow("odd last packet")
+            << QByteArray() << writeFrame(0x0647, words({9, 0, 43}) + QByteArray(43, 'y'));
+        QTest::newRow("unknown function") << QByteArray() << frame("012B0E0100");
+        QTest::newRow("after stray bytes") << QByteArray::fromHex("FF00A5") << poll;
+        QTest::newRow("after a read with a bad CRC")
+            << QByteArray::fromHex("0103000000660000") << poll;
+        QTest::newRow("after a cut-off write") << QByteArray::fromHex("0110001000030609") << poll;
+        QTest::newRow("after an unknown function without end")
+            << QByteArray::fromHex("0177123456") << poll;
+    }
+
+    void parserFindsFramesInAnyCut() {
+        QFETCH(QByteArray, prefix);
+        QFETCH(QByteArray, frame);
+        const QByteArray stream = prefix + frame;
+        for (int cut = 0; cut <= stream.size(); ++cut) {
+            RequestParser parser;
+            QVector<ModbusRequest> requests = parser.feed(stream.left(cut));
+            requests += parser.feed(stream.mid(cut));
+            QVERIFY2(!requests.isEmpty(), qPrintable(QString::number(cut)));
+            QCOMPARE(requests.last().frame, frame);
+            if (prefix.isEmpty())
+                QCOMPARE(requests.size(), 1);
+            QCOMPARE(parser.pendingSize(), 0);
+        }
+        QCOMPARE(RequestParser().feed(frame + frame).size(), 2);
+    }
+
+    // The verdict the BMU gives after a firmware transfer: only the announced image, every
+    // packet in order, is taken; a packet sent again after a lost echo is taken once.
+    void transferVerdicts_data() {
+        QTest::addColumn<int>("announced"); // image size in the header; -1: no header
+        // Packets of a 301-byte image in send order; a negative number sends that packet
+        // with other bytes.
+        QTest::addColumn<QVector<int>>("packets");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("repeats taken once") << 301 << QVector<int>{1, 2, 2, 3, 3} << true;
+        QTest::newRow("a packet skipped") << 301 << QVector<int>{1, 3} << false;
+        QTest::newRow("packets swapped") << 301 << QVector<int>{1, 3, 2} << false;
+        QTest::newRow("header announces more") << 302 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("no header") << -1 << QVector<int>{1, 2, 3} << false;
+        QTest::newRow("other bytes under a taken number")
+            << 301 << QVector<int>{1, -1, 2, 3} << false;
+    }
+
+    void transferVerdicts() {
+        QFETCH(int, announced);
+        QFETCH(QVector<int>, packets);
+        QFETCH(bool, accepted);
+        BmuDevice device = testDevice();
+        QByteArray image, other;
+        for (int i = 0; i < 301; ++i) {
+            image.append(char(i * 7));
+            other.append(char(i * 7 + 1));
+        }
+        QVector<QByteArray> frames;
+        if (announced >= 0) // version, section, start command, size low word first
+            frames << writeFrame(0x05F0, words({0x030E, 1, 0x8100, quint16(announced), 0}));
+        for (int k : packets) { // 128 bytes a packet, the last one what is left
+            const QByteArray bytes = (k < 0 ? other : image).mid((qAbs(k) - 1) * 128, 128);
+            frames << writeFrame(0x05F7,
+                                 words({quint16(qAbs(k)), 0, quint16(bytes.size())}) + bytes);
+        }
+        for (const QByteArray& request : frames) // each echoes address and count
+            QCOMPARE(ask(device, request), frame(QString::fromLatin1(request.left(6).toHex())));
+        const QByteArray result = ask(device, hexToBytes(Command::BmuUpdateResult));
+        QCOMPARE(wordBE(result, 7) == 0, accepted); // the third of nine registers
+        if (accepted)
+            QCOMPARE(device.receivedImage(TransferTarget::BmuFirmware), image);
     }
 
     // A fetched block is ready once the delay has passed.
