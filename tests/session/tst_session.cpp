@@ -65,6 +65,25 @@ class TestSession : public QObject {
     Q_OBJECT
 
 private slots:
+    // The tool's link work in a process without a widget: refresh, BMS information, 45 BMU
+    // history records and a firmware image.
+    void headlessRound() {
+        QVERIFY(!QCoreApplication::instance()->inherits("QGuiApplication"));
+        SessionRig rig;
+        QVERIFY(rig.connectLink());
+        QSignalSpy bms(&rig.session, &BmuSession::bmsInfoRead);
+        QSignalSpy blocks(&rig.session, &BmuSession::historyBlockRead);
+        QCOMPARE(rig.run(new StatusRefresh).outcome, Outcome::Done);
+        QVERIFY(rig.session.snapshot().serial().startsWith(QLatin1String("P03")));
+        QCOMPARE(rig.run(new BmsInfoRead(2)).outcome, Outcome::Done);
+        QCOMPARE(bms.last().at(0).toInt(), 2);
+        QCOMPARE(rig.run(new HistoryRead(0, 3)).outcome, Outcome::Done); // 3 blocks of 15
+        QCOMPARE(blocks.count(), 3);
+        const QByteArray image = SessionRig::imageOf(1000);
+        QCOMPARE(rig.run(firmwareTransfer(rig, image)).outcome, Outcome::Done);
+        QCOMPARE(rig.simulator.bmuFirmwareImage(), image);
+    }
+
     // A BMU that drops the link: it comes back by itself, at once, then after 100, 200, 400,
     // 400 ... ms, a handful of attempts, not thousands; the user's Disconnect ends it for good.
     void dropAndDisconnect() {
