@@ -4,6 +4,7 @@
 // the language of the locale, a demo run at the system's own pacing and a real Ctrl+C.
 
 #include "cli/cli.h"
+#include "cli/console.h"
 #include "cli/exitcode.h"
 #include "cli/reportformat.h"
 #include "files/spreadsheetreader.h"
@@ -433,6 +434,27 @@ private slots:
             {"download", "--server", QStringLiteral("ftp://127.0.0.1:%1").arg(server.port())});
         QCOMPARE(down.code, int(ExitUnreachable));
         QVERIFY(down.err.contains("Download failure, please check the internet connection."));
+    }
+
+    // The time left shown beside the progress bar: none before the first step is done,
+    // then the pace so far, rounded up to whole seconds.
+    void timeLeft_data() {
+        QTest::addColumn<qint64>("elapsedMs");
+        QTest::addColumn<qint64>("done");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("nothing done yet") << qint64(5000) << qint64(0) << qint64(10) << "";
+        QTest::newRow("a quarter in 10 s") << qint64(10000) << qint64(1) << qint64(4) << "0:30";
+        QTest::newRow("minutes, seconds rounded up")
+            << qint64(60500) << qint64(1) << qint64(2) << "1:01";
+        QTest::newRow("all done") << qint64(9000) << qint64(7) << qint64(7) << "0:00";
+    }
+
+    void timeLeft() {
+        QFETCH(qint64, elapsedMs);
+        QFETCH(qint64, done);
+        QFETCH(qint64, total);
+        QTEST(timeLeftText(elapsedMs, done, total), "left");
     }
 
     // A Chinese character takes two columns on a terminal: values and columns line up by

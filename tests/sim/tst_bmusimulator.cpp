@@ -286,6 +286,10 @@ private slots:
         o.scenario = dir.filePath("missing.json");
         QVERIFY(!applySimOptions(o, simulator, &error));
 
+        QVERIFY(parseSimOptions(arguments("--prepare-demo demo --system lv --data-root srv"), &o,
+                                &error));
+        QCOMPARE(QStringList({o.prepareDemo, o.dataRoot}), QStringList({"demo", "srv"}));
+        QCOMPARE(o.preset, SystemPreset::LowVoltage);
         for (const char* bad : {"--fast", "--system mv", "--listen 127.0.0.1:70000", "--delay -5"})
             QVERIFY2(!parseSimOptions(arguments(bad), &o, &error), bad);
     }
