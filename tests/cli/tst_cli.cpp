@@ -110,12 +110,15 @@ private slots:
         const QJsonObject s = run.json();
         auto reg = [&](quint16 address) { return rig->simulator.device().peekRegister(address); };
         QCOMPARE(s["serial_number"].toString(), QString::fromLatin1(p.serial));
+        QCOMPARE(s["battery_type"].toString(), p.batteryTypeName);
+        QCOMPARE(s["bms_count"].toInt(), p.bmsCount);
         QCOMPARE(s.contains("modules_per_tower"), p.highVoltage);
         if (p.highVoltage)
             QCOMPARE(s["modules_per_tower"].toInt(), p.modulesPerBms);
         QCOMPARE(s["soc_percent"].toInt(), int(reg(BmuRegister::Soc)));
         QCOMPARE(s["current_a"].toDouble(), signed16(reg(BmuRegister::Current)) / 10.0);
         QCOMPARE(s["battery_voltage_v"].toDouble(), reg(BmuRegister::BatteryVoltage) / 100.0);
+        QCOMPARE(s["max_cell_voltage_v"].toDouble(), reg(BmuRegister::MaxCellVoltage) / 100.0);
         QCOMPARE(s["min_cell_temperature_c"].toInt(), signed16(reg(BmuRegister::MinTemperature)));
         const bool runsA = p.bmuRunning == SectionA;
         QCOMPARE(s["bmu_firmware"].toString(),
