@@ -107,7 +107,6 @@ constexpr int CurrentColumn = 9;
 constexpr int CellMaxVColumn = 10;
 constexpr int CellMinVColumn = 11;
 constexpr int CellMaxTColumn = 12;
-constexpr int CellMinTColumn = 13;
 
 bool isHv(const QString& family) {
     return family == QLatin1String(LumenoHv);

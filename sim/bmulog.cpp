@@ -119,8 +119,8 @@ public:
     QVector<std::function<void()>> rareGroups() {
         const FirmwareVersion bms = p.bmsA;
         const FirmwareVersion table = p.table;
-        const quint8 unit = 'U';
-        const quint8 bmsUnit = 'S';
+        constexpr quint8 unit = 'U';
+        constexpr quint8 bmsUnit = 'S';
         QVector<std::function<void()>> groups;
         groups << [this] {
             powerOff(1);
@@ -167,7 +167,7 @@ public:
         groups << [this] { log.add(117, {}); };
         groups << [this] { log.add(111, data().byte(0, 1).bytes); };
         groups << [this] { log.add(106, {}); };
-        groups << [this, bms, unit, bmsUnit] {
+        groups << [this, bms] {
             // The BMU hands a BMS image to the towers.
             if (hv) {
                 log.add(33, data().byte(0, SectionB).byte(1, bms.main).byte(2, bms.sub - 1).bytes);
@@ -184,7 +184,7 @@ public:
             log.later(600, 900);
             log.add(102, data().byte(0, bmsUnit).bytes);
         };
-        groups << [this, bms, unit] {
+        groups << [this, bms] {
             if (hv)
                 log.add(101, data().byte(0, SectionA).byte(1, bms.main).byte(2, bms.sub).bytes);
             else
@@ -203,7 +203,7 @@ public:
             const FirmwareVersion bmu = p.bmuRunning == SectionB ? p.bmuB : p.bmuA;
             log.add(104, data().byte(0, p.bmuRunning).byte(1, bmu.main).byte(2, bmu.sub).bytes);
         };
-        groups << [this, table, unit] {
+        groups << [this, table] {
             if (hv)
                 log.add(105, data().byte(0, 0).byte(1, table.main).byte(2, table.sub).bytes);
             else
