@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     window.findChild<QLineEdit*>("lineEdit_His_Data_Qty")->setText("200");
-    // The read starts once Live's read under way has ended, as a user's press would wait.
-    while (session->isBusy())
-        waitFor(session, &BmuSession::operationFinished, 8000);
+    // Pressed whatever Live reads: the read starts once Live's read under way has given way.
     window.findChild<QPushButton*>("Btn_HistoryInfo")->click();
     while (session->isBusy() || clock.elapsed() < 1000)
         waitFor(session, &BmuSession::operationFinished, 120000);

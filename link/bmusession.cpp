@@ -2,6 +2,8 @@
 
 #include "link/frameassembler.h"
 
+#include <memory>
+
 BmuSession::BmuSession(QObject* parent)
     : QObject(parent)
     , bmuLink(new BmuLink(this)) {
@@ -14,6 +16,7 @@ BmuSession::BmuSession(QObject* parent)
 }
 
 BmuSession::~BmuSession() {
+    delete waiting.data();
     if (running) {
         disconnect(running, nullptr, this, nullptr);
         running->stop(tr("The session ended."));
@@ -25,11 +28,17 @@ void BmuSession::setTiming(const SessionTiming& timing) {
     bmuLink->setTiming(timing);
 }
 
+Operation* BmuSession::userOperation() const {
+    if (waiting)
+        return waiting;
+    return runningInBackground ? nullptr : running.data();
+}
+
 bool BmuSession::start(Operation* operation, QString* refusal) {
-    if (running) {
+    if (Operation* busyWith = userOperation()) {
         if (refusal)
             *refusal =
-                tr("Another operation is running (%1): wait until it ends.").arg(running->name());
+                tr("Another operation is running (%1): wait until it ends.").arg(busyWith->name());
         delete operation;
         return false;
     }
@@ -39,25 +48,60 @@ bool BmuSession::start(Operation* operation, QString* refusal) {
         delete operation;
         return false;
     }
-    running = operation;
     operation->setParent(this);
-    operation->attach(this);
-    connect(operation, &Operation::note, this, &BmuSession::note);
-    connect(operation, &Operation::finished, this, &BmuSession::onFinished);
     emit busyChanged(true);
-    operation->start();
+    if (running) {
+        waiting = operation;
+        running->cancel();
+    } else {
+        launch(operation);
+    }
     return true;
 }
 
+bool BmuSession::startInBackground(Operation* operation) {
+    if (running || waiting || !bmuLink->isConnected()) {
+        delete operation;
+        return false;
+    }
+    operation->setParent(this);
+    runningInBackground = true;
+    launch(operation);
+    return true;
+}
+
+void BmuSession::launch(Operation* operation) {
+    running = operation;
+    operation->attach(this);
+    connect(operation, &Operation::note, this, &BmuSession::note);
+    connect(operation, &Operation::finished, this, &BmuSession::onFinished);
+    operation->start();
+}
+
 void BmuSession::cancel() {
-    if (running)
+    if (waiting)
+        dropWaiting(Outcome::Cancelled, QString());
+    else if (running)
         running->cancel();
 }
 
 void BmuSession::disconnectFromBmu() {
+    const QString reason = tr("Stopped: the link to the BMU was disconnected.");
+    if (waiting)
+        dropWaiting(Outcome::Stopped, reason);
     if (running && running->usesLink())
-        running->stop(tr("Stopped: the link to the BMU was disconnected."));
+        running->stop(reason);
     bmuLink->disconnectFromBmu();
+}
+
+void BmuSession::dropWaiting(Outcome outcome, const QString& reason) {
+    std::unique_ptr<Operation> dropped(waiting.data());
+    waiting = nullptr;
+    if (!reason.isEmpty())
+        emit note(
+            PaneNote{dropped->pane(), PaneNote::Kind::ColouredLine, reason, QStringLiteral("red")});
+    emit operationFinished(OperationResult{dropped->name(), outcome, reason});
+    emit busyChanged(false);
 }
 
 QString BmuSession::notConnectedText() {
@@ -88,13 +132,25 @@ void BmuSession::onException(quint8 code, const QByteArray& frame) {
 
 void BmuSession::onFinished(const OperationResult& result) {
     Operation* ended = running;
+    const bool background = runningInBackground;
     running = nullptr;
+    runningInBackground = false;
     if (ended) {
         disconnect(ended, nullptr, this, nullptr);
         ended->deleteLater();
     }
     emit operationFinished(result);
-    emit busyChanged(false);
+    if (Operation* next = waiting.data()) {
+        waiting = nullptr;
+        if (next->usesLink() && !bmuLink->isConnected()) {
+            waiting = next;
+            dropWaiting(Outcome::Failed, notConnectedText());
+        } else {
+            launch(next);
+        }
+    } else if (!background) {
+        emit busyChanged(false);
+    }
 }
 
 void BmuSession::onLinkLost() {

@@ -25,13 +25,22 @@ public:
     SystemSnapshot& snapshot() { return system; }
     const SystemSnapshot& snapshot() const { return system; }
 
-    bool isBusy() const { return !running.isNull(); }
+    // Busy: an operation of the user's runs, or waits for a background read to give way.
+    bool isBusy() const { return userOperation() != nullptr; }
+    Operation* userOperation() const;
+    // The operation on the link now, a background read included.
     Operation* currentOperation() const { return running; }
 
     // Starts the operation and takes it over. While another operation runs, or while no
     // link is up for one that needs it, the new one is refused (and deleted) before
-    // anything is sent: false, with the reason in `refusal`.
+    // anything is sent: false, with the reason in `refusal`. A background read running
+    // instead is asked to give way: the operation starts as soon as that read has no
+    // request left unanswered, so no late reply of it reaches the operation.
     bool start(Operation* operation, QString* refusal = nullptr);
+    // Starts a read that leaves the session free for the user (the live view's): it does
+    // not make the session busy and gives way to the next operation started.
+    bool startInBackground(Operation* operation);
+    // The user's Cancel: of the operation waiting to start, else of the running one.
     void cancel();
     // The user's Disconnect: ends the running operation, then the link for good.
     void disconnectFromBmu();
@@ -58,11 +67,16 @@ signals:
 private:
     void onFrame(const QByteArray& frame);
     void onException(quint8 code, const QByteArray& frame);
+    void launch(Operation* operation);
     void onFinished(const OperationResult& result);
     void onLinkLost();
+    // Ends the operation waiting to start without starting it, saying why in its pane.
+    void dropWaiting(Outcome outcome, const QString& reason);
 
     BmuLink* bmuLink;
     SessionTiming intervals;
     SystemSnapshot system;
     QPointer<Operation> running;
+    bool runningInBackground = false;
+    QPointer<Operation> waiting; // the user's, until the background read has given way
 };

@@ -32,6 +32,7 @@ void BmsInfoRead::begin() {
                 "was not read."));
     });
     stepTimer = makeTimer([this] { onStep(); });
+    giveWayLimit = makeTimer([this] { finish(Outcome::Cancelled); });
     pacing = std::make_unique<ReadPacing>(stepTimer, timing(), [this] { noteFallBack(); });
     requestInfo();
 }
@@ -40,17 +41,19 @@ void BmsInfoRead::requestInfo() {
     phase = Phase::Request;
     page = 0;
     block.clear();
-    send(hexToBytes(bmsInfoRequest(quint16(bmsNumber))));
+    sendRequest(hexToBytes(bmsInfoRequest(quint16(bmsNumber))));
     replyTaken(); // the poll follows whether or not the echo comes
     sinceRequest.start();
     pacing->requestSent(timing().bmsInfoPollMs);
 }
 
 void BmsInfoRead::onStep() {
+    if (givesWay())
+        return;
     if (!pacing->onTick())
         return;
     if (phase == Phase::Request) {
-        send(Command::BmsInfoReadyPoll);
+        sendRequest(hexToBytes(QLatin1String(Command::BmsInfoReadyPoll)));
         pacing->pollSent(timing().bmsInfoPageMs);
         return;
     }
@@ -62,11 +65,45 @@ void BmsInfoRead::onStep() {
         fail(tr("No valid reply from the BMU: the BMS information is incomplete."));
         return;
     }
-    send(Command::BmsInfoPage);
+    sendRequest(hexToBytes(QLatin1String(Command::BmsInfoPage)));
     pacing->requestSent(timing().bmsInfoPageMs);
 }
 
+void BmsInfoRead::cancel() {
+    Operation::cancel();
+    if (isRunning())
+        givesWay();
+}
+
+void BmsInfoRead::sendRequest(const QByteArray& frame) {
+    send(frame);
+    ++repliesDue;
+}
+
+bool BmsInfoRead::givesWay() {
+    if (!cancelled())
+        return false;
+    // Ended only with no reply of it due, so that none reaches the operation that follows;
+    // a reply that has not come within the reply limit is taken as lost.
+    if (repliesDue == 0)
+        finish(Outcome::Cancelled);
+    else if (!giveWayLimit->isActive())
+        giveWayLimit->start(timing().replyLimitMs);
+    return true;
+}
+
 void BmsInfoRead::onFrame(const QByteArray& frame) {
+    const bool ownReply = isWriteEcho(frame, RequestRegister) || isReadReply(frame, 1) ||
+                          isReadReply(frame, PageRegisters) ||
+                          frame.toHex().toUpper() == Command::ExtendedReadEcho;
+    if (ownReply && repliesDue > 0)
+        --repliesDue;
+    takeFrame(frame);
+    if (isRunning())
+        givesWay();
+}
+
+void BmsInfoRead::takeFrame(const QByteArray& frame) {
     switch (phase) {
     case Phase::Request:
         if (isWriteEcho(frame, RequestRegister)) {
@@ -84,7 +121,8 @@ void BmsInfoRead::onFrame(const QByteArray& frame) {
         if (frame.toHex().toUpper() == Command::ExtendedReadEcho) {
             replyTaken();
             pass = 2;
-            requestInfo();
+            if (!cancelled())
+                requestInfo();
         }
         break;
     }
@@ -119,6 +157,8 @@ void BmsInfoRead::takePage(const QByteArray& frame) {
 
 void BmsInfoRead::endPass() {
     stepTimer->stop();
+    if (cancelled())
+        return finish(Outcome::Cancelled);
     const bool complete = block.size() == BmsInfo::BlockSize;
     if (complete)
         emit session()->bmsInfoRead(bmsNumber, block, pass);
@@ -127,7 +167,7 @@ void BmsInfoRead::endPass() {
                    "went missing."));
     if (pass == 1 && snapshot().readsCellsTwice()) {
         phase = Phase::ExtendedRead;
-        send(hexToBytes(extendedReadRequest()));
+        sendRequest(hexToBytes(extendedReadRequest()));
         return;
     }
     finish(complete ? Outcome::Done : Outcome::Failed);

@@ -12,7 +12,8 @@ class QTimer;
 // The information of one BMS: the request for it, a readiness poll one step later, then
 // its four pages one step apart. A five-module "QPA" tower carries more cells than one
 // block holds: after the first pass an extended-read write asks for the rest, and the
-// whole read runs a second time.
+// whole read runs a second time. Cancelled (the live view's read giving way to the user),
+// it sends nothing more and ends as soon as no reply of it is due.
 class BmsInfoRead : public Operation {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     ~BmsInfoRead() override;
     QString name() const override { return QStringLiteral("BMS information read"); }
     PaneNote::Pane pane() const override { return PaneNote::Pane::Bms; }
+    void cancel() override;
 
 protected:
     void begin() override;
@@ -31,6 +33,10 @@ private:
     enum class Phase { Request, Pages, ExtendedRead };
     void requestInfo();
     void onStep();
+    void sendRequest(const QByteArray& frame);
+    void takeFrame(const QByteArray& frame);
+    // Ends a cancelled read once no reply of it is due; true while cancelled.
+    bool givesWay();
     void takeReadiness(const QByteArray& frame);
     void takePage(const QByteArray& frame);
     void endPass();
@@ -42,6 +48,8 @@ private:
     int page = 0;
     QByteArray block;
     QTimer* stepTimer = nullptr;
+    QTimer* giveWayLimit = nullptr;
+    int repliesDue = 0; // requests sent whose reply has not come
     std::unique_ptr<ReadPacing> pacing;
     QElapsedTimer sinceRequest; // fast reads poll a unit not yet ready up to the poll step
 };

@@ -62,7 +62,8 @@ int LiveRefresh::intervalMs() const {
 }
 
 void LiveRefresh::readIfDue() {
-    if (!enabled || session->isBusy() || !session->link()->isConnected())
+    if (!enabled || session->currentOperation() || session->isBusy() ||
+        !session->link()->isConnected())
         return updateStatusText();
     Operation* read = nullptr;
     if (towerPending && shownTower > 0) {
@@ -75,7 +76,7 @@ void LiveRefresh::readIfDue() {
     } else {
         return updateStatusText();
     }
-    ownRead = session->start(read);
+    ownRead = session->startInBackground(read);
     updateStatusText();
 }
 
@@ -86,6 +87,7 @@ void LiveRefresh::onOperationFinished(const OperationResult& result) {
     // The tower's read follows the status read once the session is free, if that worked.
     if (result.outcome != Outcome::Done)
         towerPending = false;
+    QTimer::singleShot(0, this, &LiveRefresh::readIfDue);
 }
 
 QString LiveRefresh::statusText() const {
@@ -93,8 +95,8 @@ QString LiveRefresh::statusText() const {
         return {};
     if (!session->link()->isConnected())
         return tr("Not connected");
-    if (session->isBusy() && !ownRead)
-        return tr("Paused: %1 running").arg(session->currentOperation()->name());
+    if (const Operation* user = session->userOperation())
+        return tr("Paused: %1 running").arg(user->name());
     if (!sinceUpdate.isValid())
         return tr("Live · reading");
     return tr("Live · updated %1 s ago").arg(sinceUpdate.elapsed() / 1000);

@@ -124,6 +124,9 @@ void MainWindow::on_Btn_BMSInfo_Read_clicked() {
 }
 
 void MainWindow::showBmsInfo(int bmsNumber, const QByteArray& block, int pass) {
+    // A live read of the tower chosen before is never shown under this one's name.
+    if (live->isReading() && bmsNumber != ui->comboBox_BMSInfo->currentIndex() + 1)
+        return;
     const SystemSnapshot& system = session->snapshot();
     bmsInfo->showBmsInfo(block, pass == 2, system.batteryType);
     cellChart->takeBlock(bmsNumber, block, pass, cellTableShapeFor(system.batteryType),

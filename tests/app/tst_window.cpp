@@ -261,10 +261,13 @@ private slots:
         QCOMPARE(simulator.bmuFirmwareImage(),
                  demoFirmwareImage(simulator.device().profile(), false));
 
-        // Live: the refreshes say when; when the link drops, the values stay, marked as old.
+        // Live: its reads leave the buttons usable, the refreshes say when; when the link
+        // drops, the values stay, marked as old.
         auto* liveLine = child<QLabel>(window, "label_LiveState");
         auto* stale = child<QLabel>(window, "label_Stale");
         child<QCheckBox>(window, "checkBox_Live")->setChecked(true);
+        QTRY_VERIFY(window.bmuSession()->currentOperation());
+        QVERIFY(button("Btn_Refresh")->isEnabled() && button("Btn_PT_Update")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(liveLine->text().startsWith(QStringLiteral("Live · updated")),
                                  20000);
         QVERIFY(stale->isHidden());

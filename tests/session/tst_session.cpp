@@ -291,7 +291,7 @@ private slots:
 
         live.setIntervalMs(100); // falls due many times while the transfer runs
         QTRY_VERIFY(!live.statusText().contains(QStringLiteral("reading")) &&
-                    !rig.session.isBusy());
+                    !rig.session.currentOperation());
         rig.markLog();
         int operationRequests = -1; // the requests received up to the transfer's end
         connect(&rig.session, &BmuSession::operationFinished, this,
@@ -308,6 +308,76 @@ private slots:
         QTRY_COMPARE(live.statusText(), QStringLiteral("Not connected"));
         live.setEnabled(false);
         QCOMPARE(live.statusText(), QString());
+    }
+
+    // A press during the live view's BMS read is taken at once (the read leaves the session
+    // free until then): the read sends nothing more, ends once no reply of it is due, shows
+    // nothing more, and the operation then runs alone.
+    void liveReadGivesWay() {
+        SessionRig rig;
+        QVERIFY(rig.connectAndRefresh());
+        // Replies later than the page step: at the press a page request waits for its reply.
+        rig.simulator.setReplyDelay(rig.ms(700));
+        rig.markLog();
+        QSignalSpy sent(&rig.session, &BmuSession::frameSent);
+        QSignalSpy received(&rig.session, &BmuSession::frameReceived);
+        QSignalSpy busy(&rig.session, &BmuSession::busyChanged);
+        QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
+        QSignalSpy shown(&rig.session, &BmuSession::bmsInfoRead);
+        LiveRefresh live(&rig.session);
+        live.setIntervalMs(60000);
+        live.setShownTower(2);
+        live.setEnabled(true);
+        const QByteArray page = hexToBytes(QLatin1String(Command::BmsInfoPage));
+        QTRY_VERIFY(!sent.isEmpty() && sent.last().first().toByteArray() == page);
+        QVERIFY(live.isReading() && !rig.session.isBusy() && busy.isEmpty());
+
+        const int pressedAt = sent.count();
+        int answeredAtFirst = -1; // replies in when the operation's first request went out
+        connect(&rig.session, &BmuSession::frameSent, this, [&] {
+            if (answeredAtFirst < 0)
+                answeredAtFirst = received.count();
+        });
+        QVERIFY(rig.session.start(new StatusRefresh(StatusRefresh::Scope::StatusOnly)));
+        QCOMPARE(busy.count(), 1);
+        QVERIFY(rig.session.isBusy());
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 3, 20000); // the status, the tower, the press
+        QCOMPARE(ended[1].first().value<OperationResult>().outcome, Outcome::Cancelled);
+        QCOMPARE(ended[2].first().value<OperationResult>().outcome, Outcome::Done);
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(answeredAtFirst, pressedAt);
+        for (int i = pressedAt; i < sent.count(); ++i)
+            QVERIFY2(sent[i].first().toByteArray() != page, "the live read went on");
+        QCOMPARE(busy.count(), 2);
+    }
+
+    // An operation waiting for a background read to give way ends with the user's Cancel or
+    // Disconnect, having sent nothing.
+    void waitingOperationEnds_data() {
+        QTest::addColumn<bool>("disconnect");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("Cancel") << false << Outcome::Cancelled;
+        QTest::newRow("Disconnect") << true << Outcome::Stopped;
+    }
+
+    void waitingOperationEnds() {
+        QFETCH(bool, disconnect);
+        SessionRig rig;
+        QVERIFY(rig.connectAndRefresh());
+        rig.simulator.setReplyDelay(rig.ms(700)); // the echo of the BMS request is due
+        rig.markLog();
+        QVERIFY(rig.session.startInBackground(new BmsInfoRead(2)));
+        QSignalSpy ended(&rig.session, &BmuSession::operationFinished);
+        QSignalSpy busy(&rig.session, &BmuSession::busyChanged);
+        QVERIFY(rig.session.start(new StatusRefresh(StatusRefresh::Scope::StatusOnly)));
+        disconnect ? rig.session.disconnectFromBmu() : rig.session.cancel();
+        QCOMPARE(ended.first().first().value<OperationResult>().operation, QString("refresh"));
+        QTEST(ended.first().first().value<OperationResult>().outcome, "outcome");
+        QCOMPARE(busy.count(), 2);
+        QTRY_VERIFY(!rig.session.currentOperation());
+        QTest::qWait(rig.ms(1000));
+        for (const LoggedRequest& request : rig.requests)
+            QVERIFY(!isStatusRequest(request.frame));
     }
 
     // The count byte of a high-voltage system: towers in the high hex digit, modules per
