@@ -128,7 +128,7 @@ Report bmsReport(int bms, const SystemSnapshot& system, const QByteArray& firstB
     return r;
 }
 
-class BmsCommand : public Command {
+class BmsCommand : public SystemCommand {
 public:
     QString name() const override { return QStringLiteral("bms"); }
     QString summary() const override {
@@ -148,12 +148,8 @@ public:
         return true;
     }
 
-    int run(CommandContext& context) override {
-        int code = ExitDone;
-        SystemLink* system = context.openSystem(&code);
-        if (code != ExitDone)
-            return code;
-        const SystemSnapshot& snapshot = system->snapshot();
+    int runOn(CommandContext& context, SystemLink& system) override {
+        const SystemSnapshot& snapshot = system.snapshot();
         const int count = snapshot.overview.bmsListSize();
         if (bms > count) {
             context.console.error(
@@ -162,13 +158,13 @@ public:
         }
         // The refresh has read the first BMS already, as the window shows it after one.
         const int passes = snapshot.readsCellsTwice() ? 2 : 1;
-        if (system->bmsBlock(bms, passes).isEmpty()) {
-            const int read = system->runRead([this] { return new BmsInfoRead(bms); });
+        if (system.bmsBlock(bms, passes).isEmpty()) {
+            const int read = system.runRead([this] { return new BmsInfoRead(bms); });
             if (read != ExitDone)
                 return read;
         }
         return context.print(
-            bmsReport(bms, snapshot, system->bmsBlock(bms, 1), system->bmsBlock(bms, 2)));
+            bmsReport(bms, snapshot, system.bmsBlock(bms, 1), system.bmsBlock(bms, 2)));
     }
 
 private:

@@ -63,6 +63,16 @@ public:
     virtual int run(CommandContext& context) = 0;
 };
 
+// A command on the battery system: it runs once the system is connected and refreshed; a
+// refresh that failed ends it with its exit code.
+class SystemCommand : public Command {
+public:
+    int run(CommandContext& context) final;
+
+protected:
+    virtual int runOn(CommandContext& context, SystemLink& system) = 0;
+};
+
 std::vector<std::unique_ptr<Command>> makeCommands();
 
 // Factories of the command files.

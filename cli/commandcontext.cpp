@@ -23,6 +23,12 @@ SystemLink* CommandContext::openSystem(int* code) {
     return system.get();
 }
 
+int SystemCommand::run(CommandContext& context) {
+    int code = ExitDone;
+    SystemLink* system = context.openSystem(&code);
+    return code == ExitDone ? runOn(context, *system) : code;
+}
+
 int CommandContext::print(const Report& report) {
     if (!options.outFile.isEmpty()) {
         const QString error = writeReportFile(options.outFile, report);

@@ -137,7 +137,7 @@ Report eventsReport(const QVector<QByteArray>& blocks, int records) {
 
 // What history and events share: the unit and the number of records, the read, and a
 // report of whatever arrived, even when the read ended early.
-class LogCommand : public Command {
+class LogCommand : public SystemCommand {
 public:
     bool take(const QCommandLineParser& parser, QString* error) override {
         const QString text = parser.value(QStringLiteral("unit"));
@@ -151,16 +151,12 @@ public:
         return takeRecords(parser, &records, error);
     }
 
-    int run(CommandContext& context) override {
-        int code = ExitDone;
-        SystemLink* system = context.openSystem(&code);
-        if (code != ExitDone)
-            return code;
+    int runOn(CommandContext& context, SystemLink& system) override {
         QVector<QByteArray> blocks;
-        code = readLog(context, *system, unit, records, &blocks);
+        const int code = readLog(context, system, unit, records, &blocks);
         if (code == ExitUsage)
             return code;
-        return context.print(report(blocks, system->snapshot()), code);
+        return context.print(report(blocks, system.snapshot()), code);
     }
 
 protected:

@@ -53,7 +53,7 @@ QString listed(const QString& name, const QStringList& names) {
     return {};
 }
 
-class SetupCommand : public Command {
+class SetupCommand : public SystemCommand {
 public:
     QString name() const override { return QStringLiteral("setup"); }
     QString summary() const override {
@@ -102,18 +102,14 @@ public:
         return true;
     }
 
-    int run(CommandContext& context) override {
-        int code = ExitDone;
-        SystemLink* system = context.openSystem(&code);
-        if (code != ExitDone)
-            return code;
+    int runOn(CommandContext& context, SystemLink& system) override {
         if (writes) {
-            code = write(context, *system);
+            const int code = write(context, system);
             if (code != ExitDone)
                 return code;
         }
         Report report;
-        addSetupFields(report, system->snapshot(), QString());
+        addSetupFields(report, system.snapshot(), QString());
         if (report.fields.isEmpty()) {
             context.console.error(Cli::tr("The BMU did not report its setup."));
             return ExitFailed;

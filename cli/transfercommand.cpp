@@ -40,7 +40,7 @@ int send(CommandContext& context, SystemLink& system, const QString& what,
     return context.print(transferReport(what, choice, system.closingNotes()));
 }
 
-class FlashCommand : public Command {
+class FlashCommand : public SystemCommand {
 public:
     QString name() const override { return QStringLiteral("flash"); }
     QString summary() const override {
@@ -71,14 +71,10 @@ public:
         return true;
     }
 
-    int run(CommandContext& context) override {
-        int code = ExitDone;
-        SystemLink* system = context.openSystem(&code);
-        if (code != ExitDone)
-            return code;
+    int runOn(CommandContext& context, SystemLink& system) override {
         const TransferChoice choice =
-            chooseFirmware(system->snapshot(), target, dataFolder(), file, force);
-        return send(context, *system, Cli::tr("%1 firmware").arg(targetText(target)), choice);
+            chooseFirmware(system.snapshot(), target, dataFolder(), file, force);
+        return send(context, system, Cli::tr("%1 firmware").arg(targetText(target)), choice);
     }
 
 private:
@@ -87,7 +83,7 @@ private:
     bool force = false;
 };
 
-class TableCommand : public Command {
+class TableCommand : public SystemCommand {
 public:
     QString name() const override { return QStringLiteral("table"); }
     QString summary() const override {
@@ -106,13 +102,9 @@ public:
         return true;
     }
 
-    int run(CommandContext& context) override {
-        int code = ExitDone;
-        SystemLink* system = context.openSystem(&code);
-        if (code != ExitDone)
-            return code;
-        return send(context, *system, Cli::tr("parameter table"),
-                    chooseTable(system->snapshot(), dataFolder(), file));
+    int runOn(CommandContext& context, SystemLink& system) override {
+        return send(context, system, Cli::tr("parameter table"),
+                    chooseTable(system.snapshot(), dataFolder(), file));
     }
 
 private:

@@ -140,14 +140,12 @@ void BmuSession::onFinished(const OperationResult& result) {
         ended->deleteLater();
     }
     emit operationFinished(result);
-    if (Operation* next = waiting.data()) {
+    if (waiting && waiting->usesLink() && !bmuLink->isConnected()) {
+        dropWaiting(Outcome::Failed, notConnectedText());
+    } else if (waiting) {
+        Operation* next = waiting;
         waiting = nullptr;
-        if (next->usesLink() && !bmuLink->isConnected()) {
-            waiting = next;
-            dropWaiting(Outcome::Failed, notConnectedText());
-        } else {
-            launch(next);
-        }
+        launch(next);
     } else if (!background) {
         emit busyChanged(false);
     }

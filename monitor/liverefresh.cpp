@@ -62,8 +62,7 @@ int LiveRefresh::intervalMs() const {
 }
 
 void LiveRefresh::readIfDue() {
-    if (!enabled || session->currentOperation() || session->isBusy() ||
-        !session->link()->isConnected())
+    if (!enabled || session->currentOperation() || !session->link()->isConnected())
         return updateStatusText();
     Operation* read = nullptr;
     if (towerPending && shownTower > 0) {
